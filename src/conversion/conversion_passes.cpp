@@ -1,0 +1,44 @@
+#include "conversion/conversion_passes.h"
+
+#include "conversion/line_rules.h"
+#include "database/database_writer.h"
+
+bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured) {
+  QuestionLine line;
+  int recordIndex = -1;
+  measured.count = 0;
+  while (ReadQuestionLine(reader, line)) {
+    std::printf("%i\n", recordIndex + 1);
+    ++recordIndex;
+    if (recordIndex >= kMaxRecordCount) {
+      std::printf("Too many records: at most %i\n", kMaxRecordCount);
+      return false;
+    }
+    if (IsRecordLineTooLong(line)) {
+      std::printf("Line data too long at record : %i \n", recordIndex + 1);
+      return false;
+    }
+    measured.sizes[recordIndex] =
+        static_cast<std::uint32_t>(RecordTextLength(line) + 1);
+    measured.count = recordIndex + 1;
+  }
+  return true;
+}
+
+RecordBodiesOutcome WriteRecordBodies(QuestionReader& reader,
+                                      std::FILE* database,
+                                      const RecordSizes& measured) {
+  QuestionLine line;
+  int recordIndex = 0;
+  for (; ReadQuestionLine(reader, line); ++recordIndex) {
+    const std::uint64_t textLength = RecordTextLength(line);
+    if (recordIndex == measured.count || textLength > kMaxStoredLineBytes ||
+        textLength + 1 != measured.sizes[recordIndex]) {
+      return kQuestionFileChanged;
+    }
+    WriteRecordBody(database, line.bytes, static_cast<std::size_t>(textLength));
+    if (std::ferror(database)) return kDatabaseWriteFailed;
+  }
+  return recordIndex == measured.count ? kRecordBodiesWritten
+                                       : kQuestionFileChanged;
+}

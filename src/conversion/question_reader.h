@@ -1,0 +1,55 @@
+// Reading a question file line by line, with the converter's own reading rules
+// applied to the raw bytes (no platform text mode is involved):
+//   - CR LF is read as one LF; any other CR, a final CR included, stays.
+//   - A byte 0x1A ends the file: neither it nor anything after it is read.
+//   - A read error ends the data as the end of the file does.
+//   - A line ends after its LF; the last line may have none. An LF after the
+//     last line adds no line.
+//   - Everything after a line's first NUL byte, its LF included, is skipped:
+//     later steps see a line only up to its first NUL.
+// Every line is read whole, however long; only its first kMaxStoredLineBytes
+// seen bytes are kept, so memory stays fixed.
+#ifndef QDCONV_CONVERSION_QUESTION_READER_H_
+#define QDCONV_CONVERSION_QUESTION_READER_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+const std::size_t kQuestionLineCapacity = 4000;
+const std::size_t kMaxStoredLineBytes = kQuestionLineCapacity - 1;
+const std::size_t kReadBlockSize = 1 << 16;
+
+struct QuestionReader {
+  std::FILE* file;
+  unsigned char block[kReadBlockSize];
+  std::size_t blockLength;
+  std::size_t blockPosition;
+  bool ended;  // the end of the file, a 0x1A byte or a read error was met
+};
+
+struct QuestionLine {
+  // The line's seen bytes (those before its first NUL, its LF included when it
+  // is one of them), at most kMaxStoredLineBytes of them, then a NUL.
+  char bytes[kQuestionLineCapacity];
+  // How many seen bytes the whole line has; may exceed kMaxStoredLineBytes.
+  std::uint64_t length;
+  // The seen bytes end with the line's LF (false for a last line without LF
+  // and for a line with a NUL before its LF).
+  bool endsWithLineFeed;
+};
+
+// Open the file at |path| for reading bytes. A directory is not opened.
+// Returns false when the file cannot be opened.
+bool OpenQuestionFile(const char* path, QuestionReader& reader);
+
+// Read from an already open stream (positioned at its start) instead.
+void StartQuestionReader(std::FILE* file, QuestionReader& reader);
+
+void CloseQuestionFile(QuestionReader& reader);
+
+// Read the next line into |line|. Returns false, leaving |line| as it was,
+// when no byte is left to read.
+bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line);
+
+#endif  // QDCONV_CONVERSION_QUESTION_READER_H_

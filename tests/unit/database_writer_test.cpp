@@ -1,0 +1,80 @@
+#include "database/database_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "database/database_header.h"
+#include "database/record_list.h"
+#include "test_files.h"
+
+namespace {
+
+// The whole database file for |name| and |texts|, through the writer.
+std::string WriteDatabase(const std::string& name,
+                          const std::vector<std::string>& texts) {
+  std::vector<std::uint32_t> sizes;
+  for (const std::string& text : texts) sizes.push_back(text.size() + 1);
+  std::vector<RecordListEntry> entries(texts.size() + 1);
+  const int count = static_cast<int>(texts.size());
+  BuildRecordList(sizes.data(), count, entries.data());
+  const DatabaseHeader header = BuildDatabaseHeader(
+      name.data(), name.size(), static_cast<std::uint16_t>(count));
+  std::FILE* file = FileWithBytes("");
+  WriteHeaderAndRecordList(file, header, entries.data());
+  for (const std::string& text : texts) WriteRecordBody(file, text.data(), text.size());
+  std::string bytes = BytesOfFile(file);
+  std::fclose(file);
+  return bytes;
+}
+
+}  // namespace
+
+TEST(DatabaseWriterTest, WritesTheBirdsExampleByteForByte) {
+  EXPECT_EQ(WriteDatabase("Birds\n", {"Red breast?", "Robin"}),
+            ReadHexFixture("birds.pdb.hex"));
+}
+
+TEST(DatabaseWriterTest, NoRecordsGiveHeaderAndFillerOnly) {
+  const std::string bytes = WriteDatabase("Q\n", {});
+  ASSERT_EQ(bytes.size(), 80u);
+  EXPECT_EQ(bytes.substr(76), std::string("\x00\x00\x8C\x00", 4));
+}
+
+TEST(DatabaseWriterTest, AnEmptyTextGivesSeventeenZeroBytes) {
+  const std::string bytes = WriteDatabase("Q\n", {""});
+  ASSERT_EQ(bytes.size(), 105u);
+  EXPECT_EQ(bytes.substr(76, 12),
+            std::string("\x00\x01\x00\x00\x00\x58\x00\x00\x00\x00\x8C\x00", 12));
+  EXPECT_EQ(bytes.substr(88), std::string(17, '\0'));
+}
+
+TEST(DatabaseWriterTest, ALongestNameKeepsOneNul) {
+  const std::string name(31, 'n');
+  const std::string bytes = WriteDatabase(name, {});
+  EXPECT_EQ(bytes.substr(0, 32), name + '\0');
+}
+
+TEST(RecordListTest, EachOffsetIsWhereTheBodyBeforeItEnds) {
+  const std::uint32_t sizes[] = {12, 6, 1, 201};
+  RecordListEntry entries[4];
+  BuildRecordList(sizes, 4, entries);
+  const std::uint32_t first = 78 + 8 * 4 + 2;
+  const std::uint32_t expected[] = {first, first + 28, first + 28 + 22,
+                                    first + 28 + 22 + 17};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(entries[k].offset, expected[k]) << k;
+    EXPECT_EQ(entries[k].attributes, 0);
+    EXPECT_EQ(entries[k].uniqueId, 0u);
+  }
+}
+
+TEST(RecordListTest, AFullTableFitsItsOffsets) {
+  std::vector<std::uint32_t> sizes(kMaxRecordCount, 4000);
+  std::vector<RecordListEntry> entries(kMaxRecordCount);
+  BuildRecordList(sizes.data(), kMaxRecordCount, entries.data());
+  EXPECT_EQ(entries.back().offset,
+            80u + 8u * kMaxRecordCount + 4016u * (kMaxRecordCount - 1));
+}
