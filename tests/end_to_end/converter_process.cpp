@@ -1,0 +1,77 @@
+#include "converter_process.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+std::string MakeScratchFolder() {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "qdconv-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder");
+  return pattern;
+}
+
+void RemoveScratchFolder(const std::string& folder) {
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string ShellQuote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+int RunShell(const std::string& command) {
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ConverterCommand() {
+  const char* command = std::getenv("QDCONV_COMMAND");
+  return command ? command : ShellQuote(QDCONV_EXECUTABLE);
+}
+
+ConverterRun RunConverter(const std::string& folder,
+                          const std::vector<std::string>& arguments,
+                          const std::string& input, const std::string& feed) {
+  const std::string console = folder + "/../" +
+                              std::filesystem::path(folder).filename().string() +
+                              ".console";
+  const std::string errors = console + ".errors";
+  std::string command = "cd " + ShellQuote(folder) + " && ";
+  if (!feed.empty()) command += feed + " | ";
+  command += ConverterCommand();
+  for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
+  command += " " + input + " > " + ShellQuote(console) + " 2> " + ShellQuote(errors);
+
+  ConverterRun run;
+  run.exitStatus = RunShell(command);
+  run.console = ReadFileBytes(console);
+  run.errors = ReadFileBytes(errors);
+  std::filesystem::remove(console);
+  std::filesystem::remove(errors);
+  return run;
+}

@@ -1,0 +1,71 @@
+// The end of a run: everything is shown and written before the converter waits
+// for one character, and it ends only once that character has come.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "console_texts.h"
+#include "converter_process.h"
+#include "test_files.h"
+
+TEST(PauseTest, WaitsForOneCharacterAfterTheRunIsComplete) {
+  const std::string folder = MakeScratchFolder();
+  WriteFileBytes(folder + "/birds.txt", "Birds\nRed breast?\nRobin");
+  const std::string consolePath = folder + "/console";
+  const std::string expectedConsole =
+      kFixedBlock + "birds.txt birds.pdb Birds\n0\n1\nQuestions converted: 1\n";
+
+  int keyboard[2];
+  ASSERT_EQ(pipe(keyboard), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    dup2(keyboard[0], 0);
+    close(keyboard[0]);
+    close(keyboard[1]);
+    const int console = open("console", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(console, 1);
+    const std::string command = "exec " + ConverterCommand() + " birds.txt";
+    execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(keyboard[0]);
+
+  // Output redirected to a file is still complete once the pause has begun.
+  std::string console;
+  for (int waited = 0; waited < 30000 && console != expectedConsole; waited += 20) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    console = ReadFileBytes(consolePath);
+  }
+  EXPECT_EQ(console, expectedConsole);
+  EXPECT_EQ(ReadFileBytes(folder + "/birds.pdb"), ReadHexFixture("birds.pdb.hex"));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  int status = 0;
+  EXPECT_EQ(waitpid(child, &status, WNOHANG), 0) << "ended without waiting";
+
+  ASSERT_EQ(write(keyboard[1], "\n", 1), 1);
+  close(keyboard[1]);
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(ReadFileBytes(consolePath), expectedConsole) << "printed after the pause";
+  RemoveScratchFolder(folder);
+}
+
+TEST(CommandNameTest, UsageNamesQdconvExeWhateverTheCommandName) {
+  if (std::getenv("QDCONV_COMMAND")) GTEST_SKIP() << "runs the native build only";
+  const std::string folder = MakeScratchFolder();
+  ASSERT_EQ(RunShell("cp " + ShellQuote(QDCONV_EXECUTABLE) + " " +
+                     ShellQuote(folder + "/quizmaker")),
+            0);
+  ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && ./quizmaker < /dev/null > console"), 0);
+  EXPECT_EQ(ReadFileBytes(folder + "/console"), kFixedBlock + kUsageText);
+  RemoveScratchFolder(folder);
+}
