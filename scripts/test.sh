@@ -1,24 +1,49 @@
 #!/usr/bin/env bash
-# Builds the converter and every test in a build folder, then runs the tests.
+# Builds the converter and every test in a build folder, then runs the tests:
+# against the native build, and against the Windows build (BUILD_DIR/windows,
+# cross-compiled with MinGW-w64) under Wine.
 #   scripts/test.sh [BUILD_DIR] [CMAKE_OPTION...]
+# QDCONV_NO_WINDOWS=1 leaves the Windows build and its run out.
 # Installs what the build and the tests need when it is missing (as root, on
-# a Debian-like machine): cmake, g++, GoogleTest, and perl's Palm::PDB.
+# a Debian-like machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
+windows=$([ "${QDCONV_NO_WINDOWS:-}" = 1 ] && echo no || echo yes)
 
 missing=()
 command -v cmake > /dev/null || missing+=(cmake)
 command -v g++ > /dev/null || missing+=(g++)
 [ -e /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
 perl -MPalm::PDB -e 1 2> /dev/null || missing+=(libpalm-perl)
+if [ "$windows" = yes ]; then
+  command -v x86_64-w64-mingw32-g++ > /dev/null || missing+=(g++-mingw-w64-x86-64)
+  command -v wine > /dev/null || missing+=(wine)
+  [ -e /usr/lib/wine/wine64 ] || missing+=(wine64)
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing ${missing[*]}"
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
 fi
 
-cmake -S . -B "$build_dir" -DQDCONV_BUILD_TESTS=ON "$@"
+windows_option=()
+if [ "$windows" = yes ]; then
+  cmake -S . -B "$build_dir/windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake "$@"
+  cmake --build "$build_dir/windows" -j "$(nproc)"
+  windows_option=(-DQDCONV_WINDOWS_EXE="$PWD/$build_dir/windows/qdconv.exe")
+fi
+cmake -S . -B "$build_dir" -DQDCONV_BUILD_TESTS=ON "${windows_option[@]}" "$@"
 cmake --build "$build_dir" -j "$(nproc)"
+
+if [ "$windows" = yes ]; then
+  # One persistent Wine session for the whole run, its processes cut off from
+  # every pipe the tests are read through.
+  export WINEPREFIX="$PWD/$build_dir/wine-prefix" WINEDEBUG=-all
+  mkdir -p "$WINEPREFIX"
+  wineserver -p < /dev/null > /dev/null 2>&1 || true  # 2: one runs already
+  trap 'wineserver -k < /dev/null > /dev/null 2>&1 || true' EXIT
+  wineboot -i < /dev/null > /dev/null 2>&1
+fi
 ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure

@@ -49,9 +49,24 @@ int RunShell(const std::string& command) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string ConverterCommand() {
-  const char* command = std::getenv("QDCONV_COMMAND");
-  return command ? command : ShellQuote(QDCONV_EXECUTABLE);
+bool IsWindowsRun() { return std::getenv("QDCONV_WINDOWS_EXE") != nullptr; }
+
+std::string ConverterExecutable() {
+  return IsWindowsRun() ? std::getenv("QDCONV_WINDOWS_EXE") : QDCONV_EXECUTABLE;
+}
+
+std::string CommandToStart(const std::string& executable) {
+  return IsWindowsRun() ? "env WINEDEBUG=-all wine " + ShellQuote(executable)
+                        : ShellQuote(executable);
+}
+
+std::string ConverterCommand() { return CommandToStart(ConverterExecutable()); }
+
+std::string ConsoleText(const std::string& text) {
+  if (!IsWindowsRun()) return text;
+  std::string windows;
+  for (char c : text) windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return windows;
 }
 
 ConverterRun RunConverter(const std::string& folder,

@@ -1,5 +1,9 @@
 // Running the built converter as a process, as a user would, in a scratch
 // folder of its own.
+//
+// By default the native build runs. With QDCONV_WINDOWS_EXE naming a
+// qdconv.exe, that runs instead, under Wine; its console lines then end in
+// CR LF, as Windows' text streams write them.
 #ifndef QDCONV_TESTS_END_TO_END_CONVERTER_PROCESS_H_
 #define QDCONV_TESTS_END_TO_END_CONVERTER_PROCESS_H_
 
@@ -28,8 +32,20 @@ ConverterRun RunConverter(const std::string& folder,
                           const std::string& input = "< /dev/null",
                           const std::string& feed = "");
 
-// The converter's command line, ready for a shell.
+// Whether the Windows build is under test.
+bool IsWindowsRun();
+
+// The executable under test.
+std::string ConverterExecutable();
+
+// The shell command that starts |executable|, a copy of the one under test.
+std::string CommandToStart(const std::string& executable);
+
+// CommandToStart(ConverterExecutable()).
 std::string ConverterCommand();
+
+// |text| as the converter's console shows it: each LF as CR LF on Windows.
+std::string ConsoleText(const std::string& text);
 
 // |text| quoted for a POSIX shell.
 std::string ShellQuote(const std::string& text);
