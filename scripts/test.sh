@@ -16,6 +16,7 @@ missing=()
 command -v cmake > /dev/null || missing+=(cmake)
 command -v g++ > /dev/null || missing+=(g++)
 [ -e /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
+[ -e /usr/include/benchmark/benchmark.h ] || missing+=(libbenchmark-dev)
 perl -MPalm::PDB -e 1 2> /dev/null || missing+=(libpalm-perl)
 if [ "$windows" = yes ]; then
   command -v x86_64-w64-mingw32-g++ > /dev/null || missing+=(g++-mingw-w64-x86-64)

@@ -1,14 +1,32 @@
 #include "conversion/conversion_passes.h"
 
+#include <charconv>
+
 #include "conversion/line_rules.h"
 #include "database/database_writer.h"
+
+static_assert(kMaxStoredLineBytes <= kMaxRecordTextLength,
+              "every record text a line keeps must fit a record body");
+
+namespace {
+
+// Prints "%i\n" with |index|; called once per record line, so kept cheaper
+// than printf.
+void PrintRecordIndex(int index) {
+  char text[16];
+  char* end = std::to_chars(text, text + sizeof text - 1, index).ptr;
+  *end++ = '\n';
+  std::fwrite(text, 1, static_cast<std::size_t>(end - text), stdout);
+}
+
+}  // namespace
 
 bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured) {
   QuestionLine line;
   int recordIndex = -1;
   measured.count = 0;
   while (ReadQuestionLine(reader, line)) {
-    std::printf("%i\n", recordIndex + 1);
+    PrintRecordIndex(recordIndex + 1);
     ++recordIndex;
     if (recordIndex >= kMaxRecordCount) {
       std::printf("Too many records: at most %i\n", kMaxRecordCount);

@@ -88,6 +88,9 @@ void ConvertQuestionFile(const char* questionPath) {
     Print("Could not open output file\n");
     return;
   }
+  // Every path below closes the database before this buffer goes.
+  char databaseBuffer[1 << 16];
+  std::setvbuf(database, databaseBuffer, _IOFBF, sizeof databaseBuffer);
 
   QuestionLine nameLine;
   nameLine.bytes[0] = '\0';

@@ -1,44 +1,64 @@
 #include "conversion/question_reader.h"
 
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
 namespace {
 
-const int kEndOfData = -1;
 const unsigned char kEndOfFileByte = 0x1A;
+
+const unsigned char kSpecialBytes[kSpecialByteCount] = {'\n', '\r', '\0', kEndOfFileByte};
 
 bool FillBlock(QuestionReader& reader) {
   if (reader.ended) return false;
   reader.blockPosition = 0;
   reader.blockLength = std::fread(reader.block, 1, kReadBlockSize, reader.file);
+  for (std::size_t& next : reader.nextSpecial) next = kUnknownPosition;
   if (reader.blockLength == 0) reader.ended = true;
   return reader.blockLength != 0;
 }
 
-int PeekRawByte(QuestionReader& reader) {
-  if (reader.blockPosition == reader.blockLength && !FillBlock(reader)) {
-    return kEndOfData;
+// The position of the first special byte at or after the block position, or
+// the block length. Each special byte is searched for only once it has been
+// passed, so the rarely seen ones cost one search per block.
+std::size_t FindSpecialByte(QuestionReader& reader) {
+  std::size_t first = reader.blockLength;
+  for (int k = 0; k < kSpecialByteCount; ++k) {
+    std::size_t& next = reader.nextSpecial[k];
+    if (next == kUnknownPosition || next < reader.blockPosition) {
+      const void* found = std::memchr(reader.block + reader.blockPosition, kSpecialBytes[k],
+                                      reader.blockLength - reader.blockPosition);
+      next = found ? static_cast<std::size_t>(static_cast<const unsigned char*>(found) -
+                                              reader.block)
+                   : reader.blockLength;
+    }
+    if (next < first) first = next;
   }
-  const unsigned char byte = reader.block[reader.blockPosition];
-  if (byte == kEndOfFileByte) {
-    reader.ended = true;
-    reader.blockPosition = reader.blockLength = 0;
-    return kEndOfData;
-  }
-  return byte;
+  return first;
 }
 
-// The next byte under the reading rules, or kEndOfData.
-int TakeByte(QuestionReader& reader) {
-  const int byte = PeekRawByte(reader);
-  if (byte == kEndOfData) return kEndOfData;
+// Adds |count| seen bytes to |line|, keeping what fits.
+void TakeSeenBytes(QuestionLine& line, std::size_t& stored,
+                   const unsigned char* bytes, std::size_t count) {
+  const std::size_t room = kMaxStoredLineBytes - stored;
+  const std::size_t kept = count < room ? count : room;
+  std::memcpy(line.bytes + stored, bytes, kept);
+  stored += kept;
+  line.length += count;
+}
+
+// Whether the next byte is an LF, which is then consumed.
+bool TakeLineFeed(QuestionReader& reader) {
+  if (reader.blockPosition == reader.blockLength && !FillBlock(reader)) return false;
+  if (reader.block[reader.blockPosition] != '\n') return false;
   ++reader.blockPosition;
-  if (byte == '\r' && PeekRawByte(reader) == '\n') {
-    ++reader.blockPosition;
-    return '\n';
-  }
-  return byte;
+  return true;
+}
+
+void EndData(QuestionReader& reader) {
+  reader.ended = true;
+  reader.blockPosition = reader.blockLength = 0;
 }
 
 }  // namespace
@@ -56,6 +76,7 @@ void StartQuestionReader(std::FILE* file, QuestionReader& reader) {
   reader.file = file;
   reader.blockLength = 0;
   reader.blockPosition = 0;
+  for (std::size_t& next : reader.nextSpecial) next = kUnknownPosition;
   reader.ended = false;
 }
 
@@ -65,32 +86,45 @@ void CloseQuestionFile(QuestionReader& reader) {
 }
 
 bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
-  int byte = TakeByte(reader);
-  if (byte == kEndOfData) return false;
+  if (reader.blockPosition == reader.blockLength && !FillBlock(reader)) return false;
+  if (reader.block[reader.blockPosition] == kEndOfFileByte) {
+    EndData(reader);
+    return false;
+  }
 
   std::size_t stored = 0;
-  std::uint64_t length = 0;
   bool seenNul = false;
-  bool endsWithLineFeed = false;
-  for (; byte != kEndOfData; byte = TakeByte(reader)) {
-    if (byte == '\n') {
-      endsWithLineFeed = !seenNul;
+  bool lineFeed = false;
+  line.length = 0;
+  for (;;) {
+    if (reader.blockPosition == reader.blockLength && !FillBlock(reader)) break;
+    const std::size_t special = FindSpecialByte(reader);
+    if (!seenNul) {
+      TakeSeenBytes(line, stored, reader.block + reader.blockPosition,
+                    special - reader.blockPosition);
+    }
+    reader.blockPosition = special;
+    if (special == reader.blockLength) continue;
+
+    const unsigned char byte = reader.block[special];
+    if (byte == kEndOfFileByte) {
+      EndData(reader);
       break;
     }
-    if (seenNul) continue;
-    if (byte == '\0') {
-      seenNul = true;
-      continue;
+    ++reader.blockPosition;
+    if (byte == '\n' || (byte == '\r' && TakeLineFeed(reader))) {
+      lineFeed = true;
+      break;
     }
-    if (stored < kMaxStoredLineBytes) line.bytes[stored++] = static_cast<char>(byte);
-    ++length;
+    if (byte == '\0') seenNul = true;
+    if (!seenNul) TakeSeenBytes(line, stored, &byte, 1);  // a CR that stays
   }
-  if (endsWithLineFeed) {
-    if (stored < kMaxStoredLineBytes) line.bytes[stored++] = '\n';
-    ++length;
+
+  line.endsWithLineFeed = lineFeed && !seenNul;
+  if (line.endsWithLineFeed) {
+    const unsigned char kLineFeed = '\n';
+    TakeSeenBytes(line, stored, &kLineFeed, 1);
   }
   line.bytes[stored] = '\0';
-  line.length = length;
-  line.endsWithLineFeed = endsWithLineFeed;
   return true;
 }

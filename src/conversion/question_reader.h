@@ -19,12 +19,20 @@
 const std::size_t kQuestionLineCapacity = 4000;
 const std::size_t kMaxStoredLineBytes = kQuestionLineCapacity - 1;
 const std::size_t kReadBlockSize = 1 << 16;
+const std::size_t kUnknownPosition = static_cast<std::size_t>(-1);
+
+// The bytes the reading rules look at: LF, CR, NUL and 0x1A.
+const int kSpecialByteCount = 4;
 
 struct QuestionReader {
   std::FILE* file;
   unsigned char block[kReadBlockSize];
   std::size_t blockLength;
   std::size_t blockPosition;
+  // Where each special byte next stands in the block at or after a position
+  // already passed: blockLength when it does not, kUnknownPosition when not
+  // yet searched since the block was filled.
+  std::size_t nextSpecial[kSpecialByteCount];
   bool ended;  // the end of the file, a 0x1A byte or a read error was met
 };
 

@@ -1,5 +1,7 @@
 #include "database/database_writer.h"
 
+#include <cstring>
+
 #include "database/byte_order.h"
 
 void WriteHeaderAndRecordList(std::FILE* stream, const DatabaseHeader& header,
@@ -21,12 +23,19 @@ void WriteHeaderAndRecordList(std::FILE* stream, const DatabaseHeader& header,
   StoreBigEndian16(bytes + 76, header.recordCount);
   std::fwrite(bytes, 1, sizeof bytes, stream);
 
+  // Entries go out a few hundred at a time rather than one write each.
+  unsigned char list[kRecordListEntrySize * 512];
+  std::size_t listed = 0;
   for (int k = 0; k < header.recordCount; ++k) {
-    unsigned char entry[kRecordListEntrySize];
+    unsigned char* entry = list + listed;
     StoreBigEndian32(entry, entries[k].offset);
     StoreBigEndian32(entry + 4, static_cast<std::uint32_t>(entries[k].attributes) << 24 |
                                     (entries[k].uniqueId & 0xFFFFFFu));
-    std::fwrite(entry, 1, sizeof entry, stream);
+    listed += kRecordListEntrySize;
+    if (listed == sizeof list || k + 1 == header.recordCount) {
+      std::fwrite(list, 1, listed, stream);
+      listed = 0;
+    }
   }
 
   const unsigned char filler[2] = {0x8C, 0x00};
@@ -35,8 +44,11 @@ void WriteHeaderAndRecordList(std::FILE* stream, const DatabaseHeader& header,
 
 void WriteRecordBody(std::FILE* stream, const char* text,
                      std::size_t textLength) {
+  // One write per body: the stream's per-call cost dominates short records.
+  unsigned char body[kRecordPrefixSize + kMaxRecordTextLength + 1];
   const RecordPrefix prefix = {};
-  std::fwrite(prefix.bytes, 1, sizeof prefix.bytes, stream);
-  std::fwrite(text, 1, textLength, stream);
-  std::fputc('\0', stream);
+  std::memcpy(body, prefix.bytes, kRecordPrefixSize);
+  std::memcpy(body + kRecordPrefixSize, text, textLength);
+  body[kRecordPrefixSize + textLength] = '\0';
+  std::fwrite(body, 1, kRecordPrefixSize + textLength + 1, stream);
 }

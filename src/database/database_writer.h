@@ -12,6 +12,9 @@
 #include "database/database_header.h"
 #include "database/record_list.h"
 
+// The longest record text a body holds.
+const std::size_t kMaxRecordTextLength = 3999;
+
 // The 16 bytes that open every record body. They are always zero.
 struct RecordPrefix {
   unsigned char bytes[kRecordPrefixSize];
@@ -23,7 +26,7 @@ void WriteHeaderAndRecordList(std::FILE* stream, const DatabaseHeader& header,
                               const RecordListEntry* entries);
 
 // Write one record body: the zero prefix, |textLength| bytes of |text| (which
-// hold no NUL) and one NUL.
+// hold no NUL; at most kMaxRecordTextLength) and one NUL.
 void WriteRecordBody(std::FILE* stream, const char* text,
                      std::size_t textLength);
 

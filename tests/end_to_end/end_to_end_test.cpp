@@ -11,6 +11,7 @@
 #include "console_texts.h"
 #include "converter_process.h"
 #include "database_contents.h"
+#include "palm_report.h"
 #include "test_files.h"
 
 namespace {

@@ -1,5 +1,8 @@
 // An independent reading of a database file for the tests: it decodes the
-// bytes from the file format alone and checks every rule of the layout.
+// bytes from the file format alone and checks every rule of the layout: the
+// header's fixed fields, a name of 1 to 31 bytes, one list entry per record
+// pointing where its body starts, the filler bytes, bodies of 16 zero bytes,
+// a text without NUL and one NUL, and nothing after the last body.
 #ifndef QDCONV_TESTS_END_TO_END_DATABASE_CONTENTS_H_
 #define QDCONV_TESTS_END_TO_END_DATABASE_CONTENTS_H_
 
@@ -14,10 +17,5 @@ struct DatabaseContents {
 // Decode |bytes| into |contents|. Returns "" for a well-formed file, else what
 // is wrong with it.
 std::string ReadDatabaseContents(const std::string& bytes, DatabaseContents& contents);
-
-// What Palm::PDB reports of the database at |path|, one line per fact, and the
-// same report made from |contents| for comparison.
-std::string PalmReport(const std::string& path);
-std::string ExpectedPalmReport(const DatabaseContents& contents);
 
 #endif  // QDCONV_TESTS_END_TO_END_DATABASE_CONTENTS_H_

@@ -1,0 +1,107 @@
+// How close a conversion comes to the cost of the I/O it cannot avoid.
+//
+// Both benchmarks work on a generated question file of 3000 record lines of
+// 200 bytes. BM_Conversion runs ConvertQuestionFile with its console sent to
+// /dev/null; BM_UnavoidableIo only reads the question file twice and writes
+// as many bytes as its database has, in 64 KiB blocks. The results, and the
+// ratio of their medians, go to standard error.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "conversion/convert_question_file.h"
+
+namespace {
+
+const int kRecordLines = 3000;
+const int kRecordLength = 200;
+
+std::string questionPath;
+std::string databasePath;
+std::size_t databaseSize;
+
+void WriteQuestionFile() {
+  char folder[] = "/tmp/qdconvbenchXXXXXX";  // no '.': the database path cuts there
+  if (!mkdtemp(folder)) std::abort();
+  questionPath = std::string(folder) + "/bench.txt";
+  databasePath = std::string(folder) + "/bench.pdb";
+  std::FILE* question = std::fopen(questionPath.c_str(), "wb");
+  std::fputs("Benchmark\n", question);
+  for (int line = 0; line < kRecordLines; ++line) {
+    std::string text(kRecordLength, ' ');
+    for (int i = 0; i < kRecordLength; ++i) text[i] = static_cast<char>('!' + (line + i) % 90);
+    if (line + 1 < kRecordLines) text += '\n';
+    std::fputs(text.c_str(), question);
+  }
+  std::fclose(question);
+  databaseSize = 80 + 25 * kRecordLines + kRecordLines * kRecordLength;
+}
+
+void BM_Conversion(benchmark::State& state) {
+  for (auto _ : state) ConvertQuestionFile(questionPath.c_str());
+}
+BENCHMARK(BM_Conversion)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
+
+void BM_UnavoidableIo(benchmark::State& state) {
+  static unsigned char block[1 << 16];
+  for (auto _ : state) {
+    for (int pass = 0; pass < 2; ++pass) {
+      std::FILE* question = std::fopen(questionPath.c_str(), "rb");
+      while (std::fread(block, 1, sizeof block, question) > 0) {
+      }
+      std::fclose(question);
+    }
+    std::FILE* database = std::fopen(databasePath.c_str(), "wb");
+    for (std::size_t left = databaseSize; left > 0;) {
+      const std::size_t size = std::min(left, sizeof block);
+      std::fwrite(block, 1, size, database);
+      left -= size;
+    }
+    std::fclose(database);
+  }
+}
+BENCHMARK(BM_UnavoidableIo)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
+
+// Keeps each benchmark's median time per iteration for the ratio.
+class MedianReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> medians;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Repetitions of the two benchmarks alternate, so that drift in the
+  // machine's speed falls on both alike.
+  std::vector<char*> arguments(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  arguments.insert(arguments.begin() + 1, interleave);
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
+  WriteQuestionFile();
+  if (!std::freopen("/dev/null", "w", stdout)) return 1;
+  MedianReporter reporter;
+  reporter.SetOutputStream(&std::cerr);
+  reporter.SetErrorStream(&std::cerr);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double conversion = reporter.medians["BM_Conversion"];
+  const double io = reporter.medians["BM_UnavoidableIo"];
+  if (io > 0) std::cerr << "conversion / unavoidable I/O (medians): " << conversion / io << "\n";
+  std::remove(databasePath.c_str());
+  std::remove(questionPath.c_str());
+  return 0;
+}
