@@ -29,9 +29,10 @@ struct QuestionReader {
   unsigned char block[kReadBlockSize];
   std::size_t blockLength;
   std::size_t blockPosition;
-  // Where each special byte next stands in the block at or after a position
-  // already passed: blockLength when it does not, kUnknownPosition when not
-  // yet searched since the block was filled.
+  // For each special byte, where its last search found it in the block
+  // (blockLength: nowhere after the search's start). kUnknownPosition: not
+  // searched since the block was filled; a position below blockPosition has
+  // been passed and is searched again when needed.
   std::size_t nextSpecial[kSpecialByteCount];
   bool ended;  // the end of the file, a 0x1A byte or a read error was met
 };
