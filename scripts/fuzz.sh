@@ -13,11 +13,7 @@ missing=()
 command -v clang++ > /dev/null || missing+=(clang)
 [ -n "$(find /usr/lib/llvm-*/lib/clang -name 'libclang_rt.fuzzer*.a' 2> /dev/null)" ] ||
   missing+=(libclang-rt-14-dev)
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
-fi
+bash scripts/install_packages.sh ${missing[@]+"${missing[@]}"}
 
 CXX=clang++ cmake -S . -B "$build_dir" -DQDCONV_FUZZ=ON -DQDCONV_WARNINGS_AS_ERRORS=ON
 cmake --build "$build_dir" -j "$(nproc)" --target qdconv_fuzz

@@ -23,11 +23,7 @@ if [ "$windows" = yes ]; then
   command -v wine > /dev/null || missing+=(wine)
   [ -e /usr/lib/wine/wine64 ] || missing+=(wine64)
 fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
-fi
+bash scripts/install_packages.sh ${missing[@]+"${missing[@]}"}
 
 windows_option=()
 if [ "$windows" = yes ]; then
