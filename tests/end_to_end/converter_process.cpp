@@ -71,13 +71,15 @@ std::string ConsoleText(const std::string& text) {
 
 ConverterRun RunConverter(const std::string& folder,
                           const std::vector<std::string>& arguments,
-                          const std::string& input, const std::string& feed) {
+                          const std::string& input, const std::string& feed,
+                          const std::string& environment) {
   const std::string console = folder + "/../" +
                               std::filesystem::path(folder).filename().string() +
                               ".console";
   const std::string errors = console + ".errors";
   std::string command = "cd " + ShellQuote(folder) + " && ";
   if (!feed.empty()) command += feed + " | ";
+  if (!environment.empty()) command += environment + " ";
   command += ConverterCommand();
   for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
   command += " " + input + " > " + ShellQuote(console) + " 2> " + ShellQuote(errors);

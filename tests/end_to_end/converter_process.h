@@ -26,11 +26,13 @@ struct ConverterRun {
 
 // Run the converter in |folder| with |arguments|. |input| redirects its
 // standard input (shell syntax, "< /dev/null" by default); |feed|, when not
-// empty, is a shell command whose output is piped into the process.
+// empty, is a shell command whose output is piped into the process;
+// |environment| holds shell variable assignments for the process.
 ConverterRun RunConverter(const std::string& folder,
                           const std::vector<std::string>& arguments,
                           const std::string& input = "< /dev/null",
-                          const std::string& feed = "");
+                          const std::string& feed = "",
+                          const std::string& environment = "");
 
 // Whether the Windows build is under test.
 bool IsWindowsRun();

@@ -22,6 +22,7 @@ enum class Database {
   kAbsent,   // no file at the database path
   kEmpty,    // an empty file
   kWritten,  // a complete database holding |contents|
+  kFrontOnly,  // the header, record list and filler of |contents|, no body
   kNotChecked,  // the path is something else the case sets up
 };
 
@@ -38,6 +39,7 @@ struct Case {
   bool palmReadable = true;   // Palm::PDB takes the name
   std::string input = "< /dev/null";
   std::string feed;
+  std::string environment;  // shell assignments for the converter's process
   Platform platform = Platform::kBoth;
 };
 
@@ -297,6 +299,15 @@ std::vector<Case> Cases() {
   changed.input = "3<&0 < /dev/null";
   changed.platform = Platform::kLinux;
   cases.push_back(changed);
+  Case vanished = Stops("QuestionFileGoneBeforeSecondPass", kCapitals,
+                        kCapitalsConsole + "Could not open input file\n",
+                        Database::kFrontOnly);
+  vanished.contents = kCapitalsContents;
+  vanished.fixture = "capitals.pdb.hex";
+  vanished.environment = "LD_PRELOAD=" + ShellQuote(QDCONV_FAIL_SECOND_OPEN) +
+                         " ASAN_OPTIONS=verify_asan_link_order=0";
+  vanished.platform = Platform::kLinux;
+  cases.push_back(vanished);
   return cases;
 }
 
@@ -319,7 +330,8 @@ TEST_P(EndToEndTest, ConsoleAndDatabase) {
     ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && " + c.setup), 0);
   }
 
-  const ConverterRun run = RunConverter(folder, c.arguments, c.input, c.feed);
+  const ConverterRun run =
+      RunConverter(folder, c.arguments, c.input, c.feed, c.environment);
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(run.errors, "");
   EXPECT_EQ(run.console, ConsoleText(kFixedBlock + c.console));
@@ -347,6 +359,10 @@ TEST_P(EndToEndTest, ConsoleAndDatabase) {
       }
       break;
     }
+    case Database::kFrontOnly:
+      EXPECT_EQ(ReadFileBytes(databasePath),
+                ReadHexFixture(c.fixture).substr(0, 80 + 8 * c.contents.texts.size()));
+      break;
     case Database::kNotChecked:
       break;
   }
