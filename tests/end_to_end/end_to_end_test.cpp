@@ -71,6 +71,16 @@ Case Stops(std::string name, std::string question, std::string console,
   return c;
 }
 
+// |c| run on the question file at |questionPath| instead of quiz.txt, its
+// database path being |databasePath|.
+Case OnQuestionFile(Case c, const std::string& questionPath,
+                    const std::string& databasePath) {
+  c.files = {{questionPath, c.files.front().second}};
+  c.arguments = {questionPath};
+  c.databasePath = databasePath;
+  return c;
+}
+
 std::string ProgressNumbers(int count) {
   std::string numbers;
   for (int i = 0; i < count; ++i) numbers += std::to_string(i) + "\n";
@@ -96,16 +106,12 @@ std::vector<Case> Cases() {
   Case hyphen = Converts("ArgumentWithHyphen", kCapitals,
                          "-quiz.txt -quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
                          kCapitalsContents);
-  hyphen.files = {{"-quiz.txt", kCapitals}};
-  hyphen.arguments = {"-quiz.txt"};
-  hyphen.databasePath = "-quiz.pdb";
+  hyphen = OnQuestionFile(hyphen, "-quiz.txt", "-quiz.pdb");
   cases.push_back(hyphen);
   Case blanks = Converts("PathWithBlanks", kCapitals,
                          "my quiz.txt my quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
                          kCapitalsContents);
-  blanks.files = {{"my quiz.txt", kCapitals}};
-  blanks.arguments = {"my quiz.txt"};
-  blanks.databasePath = "my quiz.pdb";
+  blanks = OnQuestionFile(blanks, "my quiz.txt", "my quiz.pdb");
   cases.push_back(blanks);
   Case noInput = Converts("NoStandardInput", kCapitals, kCapitalsConsole, kCapitalsContents);
   noInput.input = "<&-";
@@ -115,9 +121,7 @@ std::vector<Case> Cases() {
   Case birds = Converts("BirdsExample", "Birds\nRed breast?\nRobin",
                         "birds.txt birds.pdb Birds\n0\n1\nQuestions converted: 1\n",
                         {"Birds\n", {"Red breast?", "Robin"}});
-  birds.files = {{"birds.txt", "Birds\nRed breast?\nRobin"}};
-  birds.arguments = {"birds.txt"};
-  birds.databasePath = "birds.pdb";
+  birds = OnQuestionFile(birds, "birds.txt", "birds.pdb");
   birds.fixture = "birds.pdb.hex";
   cases.push_back(birds);
   for (const auto& variant : std::vector<std::pair<std::string, std::string>>{
@@ -240,14 +244,12 @@ std::vector<Case> Cases() {
                            folder + "/" + stem + ".txt " + folder + "/" + stem +
                                ".pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
                            kCapitalsContents);
-  longPath.files = {{folder + "/" + stem + ".txt", kCapitals}};
-  longPath.arguments = {folder + "/" + stem + ".txt"};
-  longPath.databasePath = folder + "/" + stem + ".pdb";
+  longPath = OnQuestionFile(longPath, folder + "/" + stem + ".txt",
+                            folder + "/" + stem + ".pdb");
   cases.push_back(longPath);
   Case sameName = Stops("InputIsTheDatabasePath", kCapitals,
                         "Input and output file are the same\n", Database::kNotChecked);
-  sameName.files = {{"quiz.pdb", kCapitals}};
-  sameName.arguments = {"quiz.pdb"};
+  sameName = OnQuestionFile(sameName, "quiz.pdb", "quiz.pdb");
   cases.push_back(sameName);
   Case sameLink = Stops("DatabasePathLinksToInput", kCapitals,
                         "Input and output file are the same\n", Database::kNotChecked);
@@ -256,15 +258,13 @@ std::vector<Case> Cases() {
   cases.push_back(sameLink);
   Case sameCase = Stops("DatabasePathDiffersInCaseOnly", kCapitals,
                         "Input and output file are the same\n", Database::kNotChecked);
-  sameCase.files = {{"Quiz.PDB", kCapitals}};
-  sameCase.arguments = {"Quiz.PDB"};
+  sameCase = OnQuestionFile(sameCase, "Quiz.PDB", "quiz.pdb");
   sameCase.platform = Platform::kWindows;
   cases.push_back(sameCase);
   Case trailingDot = Converts("PathEndingInADot", kCapitals,
                               "quiz. quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
                               kCapitalsContents);
-  trailingDot.files = {{"quiz.", kCapitals}};
-  trailingDot.arguments = {"quiz."};
+  trailingDot = OnQuestionFile(trailingDot, "quiz.", "quiz.pdb");
   trailingDot.platform = Platform::kLinux;  // Windows names no file with a final dot
   cases.push_back(trailingDot);
 
