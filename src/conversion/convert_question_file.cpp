@@ -7,30 +7,28 @@
 #include "conversion/database_path.h"
 #include "conversion/line_rules.h"
 #include "conversion/question_reader.h"
-#include "conversion/same_file.h"
 #include "database/database_header.h"
 #include "database/database_writer.h"
 #include "database/record_list.h"
+#include "files/output_file.h"
+#include "files/same_file.h"
 
 namespace {
 
-void Print(const char* text) { std::fputs(text, stdout); }
-
-void EmptyFile(const char* path) {
-  std::FILE* file = std::fopen(path, "wb");
-  if (file) std::fclose(file);
+bool Stop(const char* message) {
+  std::fputs(message, stdout);
+  return false;
 }
 
 // Everything after the name line was accepted: both passes and the file's
-// front. |database| is closed on return.
-void ConvertRecordLines(const char* questionPath, const char* databasePath,
-                        QuestionReader& reader, const QuestionLine& nameLine,
-                        std::FILE* database) {
+// front. |database| is committed or abandoned on return.
+bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
+                        const QuestionLine& nameLine, OutputFile& database) {
   RecordSizes measured;
   if (!MeasureRecordLines(reader, measured)) {
     CloseQuestionFile(reader);
-    std::fclose(database);
-    return;
+    AbandonOutputFile(database);
+    return false;
   }
   RecordListEntry entries[kMaxRecordCount];
   BuildRecordList(measured.sizes, measured.count, entries);
@@ -40,57 +38,57 @@ void ConvertRecordLines(const char* questionPath, const char* databasePath,
   const DatabaseHeader header =
       BuildDatabaseHeader(nameLine.bytes, static_cast<std::size_t>(nameLine.length),
                           static_cast<std::uint16_t>(measured.count));
-  WriteHeaderAndRecordList(database, header, entries);
-  if (std::ferror(database)) {
-    std::fclose(database);
-    Print("Could not write output file\n");
-    return;
+  WriteHeaderAndRecordList(database.stream, header, entries);
+  if (std::ferror(database.stream)) {
+    AbandonOutputFile(database);
+    return Stop("Could not write output file\n");
   }
 
   if (!OpenQuestionFile(questionPath, reader)) {
-    std::fclose(database);
-    Print("Could not open input file\n");
-    return;
+    AbandonOutputFile(database);
+    return Stop("Could not open input file\n");
   }
   QuestionLine skippedNameLine;
   ReadQuestionLine(reader, skippedNameLine);
-  const RecordBodiesOutcome outcome = WriteRecordBodies(reader, database, measured);
+  const RecordBodiesOutcome outcome =
+      WriteRecordBodies(reader, database.stream, measured);
   CloseQuestionFile(reader);
 
-  const bool closed = std::fclose(database) == 0;
-  if (outcome == kQuestionFileChanged) {
-    // The offsets already written would lie about the bodies; keep no such file.
-    EmptyFile(databasePath);
-    Print("Input file changed during conversion\n");
-  } else if (outcome == kDatabaseWriteFailed || !closed) {
-    Print("Could not write output file\n");
+  switch (outcome) {
+    case kQuestionFileChanged:
+      AbandonOutputFile(database);
+      return Stop("Input file changed during conversion\n");
+    case kDatabaseWriteFailed:
+      AbandonOutputFile(database);
+      return Stop("Could not write output file\n");
+    case kRecordBodiesWritten:
+      break;
   }
+  if (CommitOutputFile(database, kReplaceExistingTarget) != kCommitted) {
+    return Stop("Could not write output file\n");
+  }
+  return true;
 }
 
 }  // namespace
 
-void ConvertQuestionFile(const char* questionPath) {
+bool ConvertQuestionFile(const char* questionPath) {
   const std::string databasePath = DeriveDatabasePath(questionPath);
 
   QuestionReader reader;
-  if (!OpenQuestionFile(questionPath, reader)) {
-    Print("Could not open input file\n");
-    return;
-  }
+  if (!OpenQuestionFile(questionPath, reader)) return Stop("Could not open input file\n");
   if (IsSameFile(questionPath, databasePath.c_str())) {
     CloseQuestionFile(reader);
-    Print("Input and output file are the same\n");
-    return;
+    return Stop("Input and output file are the same\n");
   }
-  std::FILE* database = std::fopen(databasePath.c_str(), "wb");
-  if (!database) {
+  OutputFile database;
+  if (!BeginOutputFile(databasePath.c_str(), database)) {
     CloseQuestionFile(reader);
-    Print("Could not open output file\n");
-    return;
+    return Stop("Could not open output file\n");
   }
   // Every path below closes the database before this buffer goes.
   char databaseBuffer[1 << 16];
-  std::setvbuf(database, databaseBuffer, _IOFBF, sizeof databaseBuffer);
+  std::setvbuf(database.stream, databaseBuffer, _IOFBF, sizeof databaseBuffer);
 
   QuestionLine nameLine;
   nameLine.bytes[0] = '\0';
@@ -100,9 +98,8 @@ void ConvertQuestionFile(const char* questionPath) {
   std::printf("%s %s %s", questionPath, databasePath.c_str(), nameLine.bytes);
   if (!IsDatabaseNameValid(nameLine)) {
     CloseQuestionFile(reader);
-    std::fclose(database);
-    Print("Database name invalid\n");
-    return;
+    AbandonOutputFile(database);
+    return Stop("Database name invalid\n");
   }
-  ConvertRecordLines(questionPath, databasePath.c_str(), reader, nameLine, database);
+  return ConvertRecordLines(questionPath, reader, nameLine, database);
 }

@@ -1,13 +1,7 @@
 #include "conversion/database_path.h"
 
-#include <cstring>
+#include "files/sibling_path.h"
 
 std::string DeriveDatabasePath(const char* questionPath) {
-  const char* firstDot = std::strchr(questionPath, '.');
-  const std::size_t stemLength =
-      firstDot ? static_cast<std::size_t>(firstDot - questionPath)
-               : std::strlen(questionPath);
-  std::string databasePath(questionPath, stemLength);
-  databasePath += ".pdb";
-  return databasePath;
+  return SiblingPath(questionPath, ".pdb");
 }

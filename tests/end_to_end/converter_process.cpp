@@ -1,6 +1,7 @@
 #include "converter_process.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -71,18 +72,23 @@ std::string ConsoleText(const std::string& text) {
 
 ConverterRun RunConverter(const std::string& folder,
                           const std::vector<std::string>& arguments,
-                          const std::string& input, const std::string& feed,
-                          const std::string& environment) {
+                          const RunOptions& options) {
   const std::string console = folder + "/../" +
                               std::filesystem::path(folder).filename().string() +
                               ".console";
   const std::string errors = console + ".errors";
-  std::string command = "cd " + ShellQuote(folder) + " && ";
-  if (!feed.empty()) command += feed + " | ";
-  if (!environment.empty()) command += environment + " ";
+  std::string command = "cd " + ShellQuote(folder + "/" + options.subfolder) + " && ";
+  command += options.before + " ";
+  if (!options.environment.empty()) command += "env " + options.environment + " ";
+  if (options.unprivileged && geteuid() == 0) {
+    std::filesystem::permissions(folder, std::filesystem::perms::others_read |
+                                             std::filesystem::perms::others_exec,
+                                 std::filesystem::perm_options::add);
+    command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+  }
   command += ConverterCommand();
   for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
-  command += " " + input + " > " + ShellQuote(console) + " 2> " + ShellQuote(errors);
+  command += " " + options.input + " > " + ShellQuote(console) + " 2> " + ShellQuote(errors);
 
   ConverterRun run;
   run.exitStatus = RunShell(command);

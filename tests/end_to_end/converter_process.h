@@ -24,15 +24,20 @@ struct ConverterRun {
   std::string errors;   // standard error
 };
 
-// Run the converter in |folder| with |arguments|. |input| redirects its
-// standard input (shell syntax, "< /dev/null" by default); |feed|, when not
-// empty, is a shell command whose output is piped into the process;
-// |environment| holds shell variable assignments for the process.
+struct RunOptions {
+  std::string input = "< /dev/null";  // standard input, in shell syntax
+  std::string before;       // shell commands run first, such as a ulimit
+  std::string environment;  // shell assignments for the converter's process
+  std::string subfolder;    // where in the folder it runs, when not at its top
+  // Run it as an unprivileged user when the tests run as root (Linux only),
+  // so that file permissions apply to it.
+  bool unprivileged = false;
+};
+
+// Run the converter in |folder| with |arguments|.
 ConverterRun RunConverter(const std::string& folder,
                           const std::vector<std::string>& arguments,
-                          const std::string& input = "< /dev/null",
-                          const std::string& feed = "",
-                          const std::string& environment = "");
+                          const RunOptions& options = RunOptions());
 
 // Whether the Windows build is under test.
 bool IsWindowsRun();

@@ -1,5 +1,7 @@
 // Runs the converter as a process on a table of question files and compares
-// its console output and the database file it leaves, byte for byte.
+// its console output, its exit status and what it leaves in its folder, byte
+// for byte. A run either leaves a complete database at the database path and
+// changes nothing else, or leaves the folder exactly as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,14 +18,13 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 enum class Platform { kBoth, kLinux, kWindows };
 
 enum class Database {
-  kAbsent,   // no file at the database path
-  kEmpty,    // an empty file
-  kWritten,  // a complete database holding |contents|
-  kFrontOnly,  // the header, record list and filler of |contents|, no body
-  kNotChecked,  // the path is something else the case sets up
+  kWritten,    // a complete database holding |contents| is at the database path
+  kUnchanged,  // the folder is exactly as before the run, the database path too
 };
 
 struct Case {
@@ -31,23 +32,29 @@ struct Case {
   std::vector<std::pair<std::string, std::string>> files;  // written first
   std::vector<std::string> arguments;
   std::string console;  // what follows the fixed block
+  int exitStatus;
+  // Relative to the folder; when nothing is there, the case runs once more
+  // with an old database at this path.
   std::string databasePath;
   Database database;
   DatabaseContents contents;
   std::string fixture;        // a hex fixture the database must match too
   std::string setup;          // shell command run in the folder first
+  std::string check;          // shell command run in the folder after; must succeed
   bool palmReadable = true;   // Palm::PDB takes the name
-  std::string input = "< /dev/null";
-  std::string feed;
-  std::string environment;  // shell assignments for the converter's process
+  RunOptions options;
   Platform platform = Platform::kBoth;
 };
+
+const int kConverted = 0;
+const int kStopped = 1;
+const int kWrongArguments = 2;
 
 const std::string kCapitals = "Capitals\nFrance?\nParis\nSpain?\nMadrid";
 const DatabaseContents kCapitalsContents = {"Capitals\n",
                                             {"France?", "Paris", "Spain?", "Madrid"}};
-const std::string kCapitalsConsole =
-    "quiz.txt quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n";
+const std::string kConvertedCapitals = " Capitals\n0\n1\n2\n3\nQuestions converted: 2\n";
+const std::string kCapitalsConsole = "quiz.txt quiz.pdb" + kConvertedCapitals;
 
 // A run on quiz.txt holding |question| that writes quiz.pdb.
 Case Converts(std::string name, std::string question, std::string console,
@@ -57,17 +64,18 @@ Case Converts(std::string name, std::string question, std::string console,
   c.files = {{"quiz.txt", std::move(question)}};
   c.arguments = {"quiz.txt"};
   c.console = std::move(console);
+  c.exitStatus = kConverted;
   c.databasePath = "quiz.pdb";
   c.database = Database::kWritten;
   c.contents = std::move(contents);
   return c;
 }
 
-// A run on quiz.txt holding |question| that stops, leaving quiz.pdb |database|.
-Case Stops(std::string name, std::string question, std::string console,
-           Database database) {
+// A run on quiz.txt holding |question| that stops and changes nothing.
+Case Stops(std::string name, std::string question, std::string console) {
   Case c = Converts(std::move(name), std::move(question), std::move(console), {});
-  c.database = database;
+  c.exitStatus = kStopped;
+  c.database = Database::kUnchanged;
   return c;
 }
 
@@ -78,6 +86,15 @@ Case OnQuestionFile(Case c, const std::string& questionPath,
   c.files = {{questionPath, c.files.front().second}};
   c.arguments = {questionPath};
   c.databasePath = databasePath;
+  return c;
+}
+
+// |c| with the test-only library that scripts the opens of quiz.txt
+// (file_events.c) preloaded into the converter.
+Case WithFileEvents(Case c, const std::string& events) {
+  c.options.environment = "LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
+                          " ASAN_OPTIONS=verify_asan_link_order=0 " + events;
+  c.platform = Platform::kLinux;
   return c;
 }
 
@@ -92,29 +109,28 @@ std::vector<Case> Cases() {
   const std::string n30(30, 'n'), n31(31, 'n'), n32(32, 'n');
 
   // The command line.
-  Case none = Stops("NoArgument", kCapitals, kUsageText, Database::kAbsent);
+  Case none = Stops("NoArgument", kCapitals, kUsageText);
   none.arguments = {};
+  none.exitStatus = kWrongArguments;
   cases.push_back(none);
-  Case two = Stops("TwoArguments", kCapitals, kUsageText, Database::kAbsent);
+  Case two = Stops("TwoArguments", kCapitals, kUsageText);
   two.arguments = {"quiz.txt", "quiz.txt"};
+  two.exitStatus = kWrongArguments;
   cases.push_back(two);
-  Case empty = Stops("EmptyArgument", kCapitals, "Could not open input file\n",
-                     Database::kAbsent);
+  Case empty = Stops("EmptyArgument", kCapitals, "Could not open input file\n");
   empty.arguments = {""};
   empty.databasePath = ".pdb";
   cases.push_back(empty);
-  Case hyphen = Converts("ArgumentWithHyphen", kCapitals,
-                         "-quiz.txt -quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
-                         kCapitalsContents);
-  hyphen = OnQuestionFile(hyphen, "-quiz.txt", "-quiz.pdb");
-  cases.push_back(hyphen);
-  Case blanks = Converts("PathWithBlanks", kCapitals,
-                         "my quiz.txt my quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
-                         kCapitalsContents);
-  blanks = OnQuestionFile(blanks, "my quiz.txt", "my quiz.pdb");
-  cases.push_back(blanks);
+  cases.push_back(OnQuestionFile(
+      Converts("ArgumentWithHyphen", kCapitals, "-quiz.txt -quiz.pdb" + kConvertedCapitals,
+               kCapitalsContents),
+      "-quiz.txt", "-quiz.pdb"));
+  cases.push_back(OnQuestionFile(
+      Converts("PathWithBlanks", kCapitals, "my quiz.txt my quiz.pdb" + kConvertedCapitals,
+               kCapitalsContents),
+      "my quiz.txt", "my quiz.pdb"));
   Case noInput = Converts("NoStandardInput", kCapitals, kCapitalsConsole, kCapitalsContents);
-  noInput.input = "<&-";
+  noInput.options.input = "<&-";
   cases.push_back(noInput);
 
   // Whole conversions.
@@ -132,18 +148,15 @@ std::vector<Case> Cases() {
     c.fixture = "capitals.pdb.hex";
     cases.push_back(c);
   }
-  Case replaced = Converts("ReplacesAnExistingDatabase", kCapitals, kCapitalsConsole,
-                           kCapitalsContents);
-  replaced.files.push_back({"quiz.pdb", std::string(500, 'o')});
-  cases.push_back(replaced);
+  Case keepsMode = Converts("ReplacedDatabaseKeepsItsPermissions", kCapitals,
+                            kCapitalsConsole, kCapitalsContents);
+  keepsMode.setup = "printf old > quiz.pdb && chmod 640 quiz.pdb";
+  keepsMode.check = "test \"$(stat -c %a quiz.pdb)\" = 640";
+  keepsMode.platform = Platform::kLinux;
+  cases.push_back(keepsMode);
 
   // The name line.
-  cases.push_back(Stops("EmptyQuestionFile", "",
-                        "quiz.txt quiz.pdb Database name invalid\n", Database::kEmpty));
-  Case emptied = Stops("StopEmptiesAnExistingDatabase", "",
-                       "quiz.txt quiz.pdb Database name invalid\n", Database::kEmpty);
-  emptied.files.push_back({"quiz.pdb", std::string(500, 'o')});
-  cases.push_back(emptied);
+  cases.push_back(Stops("EmptyQuestionFile", "", "quiz.txt quiz.pdb Database name invalid\n"));
   cases.push_back(Converts("NameLineOnly", "Quiz\n",
                            "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz\n", {}}));
   cases.push_back(Converts("NameLineOnlyWithoutLineFeed", "Quiz",
@@ -154,13 +167,11 @@ std::vector<Case> Cases() {
   name30.palmReadable = false;  // Palm::PDB wants a byte other than LF before the NUL
   cases.push_back(name30);
   cases.push_back(Stops("Name31AndLineFeed", n31 + "\nQ?",
-                        "quiz.txt quiz.pdb " + n31 + "\nDatabase name invalid\n",
-                        Database::kEmpty));
+                        "quiz.txt quiz.pdb " + n31 + "\nDatabase name invalid\n"));
   cases.push_back(Converts("Name31Alone", n31,
                            "quiz.txt quiz.pdb " + n31 + "Questions converted: 0\n", {n31, {}}));
   cases.push_back(Stops("Name32Alone", n32,
-                        "quiz.txt quiz.pdb " + n32 + "Database name invalid\n",
-                        Database::kEmpty));
+                        "quiz.txt quiz.pdb " + n32 + "Database name invalid\n"));
   cases.push_back(Converts("NameLoneLineFeed", "\nQ?\nA",
                            "quiz.txt quiz.pdb \n0\n1\nQuestions converted: 1\n",
                            {"\n", {"Q?", "A"}}));
@@ -169,12 +180,10 @@ std::vector<Case> Cases() {
                            {"Qu", {"Q?", "A"}}));
   cases.push_back(Stops("NameOfSeveralHundredBytes", std::string(300, 'n') + "\nQ?\nA",
                         "quiz.txt quiz.pdb " + std::string(300, 'n') +
-                            "\nDatabase name invalid\n",
-                        Database::kEmpty));
+                            "\nDatabase name invalid\n"));
   cases.push_back(Stops("NameLongerThanALineKeeps", std::string(5000, 'n') + "\nQ?\nA",
                         "quiz.txt quiz.pdb " + std::string(3999, 'n') +
-                            "Database name invalid\n",
-                        Database::kEmpty));
+                            "Database name invalid\n"));
 
   // Record lines.
   const std::string x200(200, 'x'), x201(201, 'x');
@@ -182,11 +191,9 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz\n", {x200, "A"}}));
   cases.push_back(Stops("Record201AndLineFeedFirst", "Quiz\n" + x201 + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n",
-                        Database::kEmpty));
+                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n"));
   cases.push_back(Stops("Record201AndLineFeedThird", "Quiz\nQ1?\nA1\n" + x201 + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\n1\n2\nLine data too long at record : 3 \n",
-                        Database::kEmpty));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\n2\nLine data too long at record : 3 \n"));
   cases.push_back(Converts("LastLine250WithoutLineFeed", "Quiz\nQ?\n" + std::string(250, 'y'),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz\n", {"Q?", std::string(250, 'y')}}));
@@ -208,14 +215,12 @@ std::vector<Case> Cases() {
 
   // Long lines are never split into records.
   cases.push_back(Stops("Record4100AndLineFeed", "Quiz\nQ?\n" + std::string(4100, 'x') + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n",
-                        Database::kEmpty));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n"));
   cases.push_back(Converts("LastLine3999WithoutLineFeed", "Quiz\nQ?\n" + std::string(3999, 'y'),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz\n", {"Q?", std::string(3999, 'y')}}));
   cases.push_back(Stops("LastLine4000WithoutLineFeed", "Quiz\nQ?\n" + std::string(4000, 'y'),
-                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n",
-                        Database::kEmpty));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n"));
   cases.push_back(Converts("NulBeforeALongRest",
                            "Quiz\nab" + std::string(1, '\0') + std::string(5000, 'z') + "\nA",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
@@ -234,144 +239,214 @@ std::vector<Case> Cases() {
                            contents3000));
   cases.push_back(Stops("ThreeThousandAndOneRecords", lines3000 + "A",
                         "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(3001) +
-                            "Too many records: at most 3000\n",
-                        Database::kEmpty));
+                            "Too many records: at most 3000\n"));
 
-  // Paths.
+  // Where the database goes: beside its question file.
   // Longer than 200 bytes, within what Windows takes without long path support.
   const std::string folder(110, 'd'), stem(110, 'q');
-  Case longPath = Converts("PathLongerThan200Bytes", kCapitals,
-                           folder + "/" + stem + ".txt " + folder + "/" + stem +
-                               ".pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
-                           kCapitalsContents);
-  longPath = OnQuestionFile(longPath, folder + "/" + stem + ".txt",
-                            folder + "/" + stem + ".pdb");
-  cases.push_back(longPath);
-  Case sameName = Stops("InputIsTheDatabasePath", kCapitals,
-                        "Input and output file are the same\n", Database::kNotChecked);
-  sameName = OnQuestionFile(sameName, "quiz.pdb", "quiz.pdb");
-  cases.push_back(sameName);
-  Case sameLink = Stops("DatabasePathLinksToInput", kCapitals,
-                        "Input and output file are the same\n", Database::kNotChecked);
-  sameLink.setup = "ln -s quiz.txt quiz.pdb";
-  sameLink.platform = Platform::kLinux;
-  cases.push_back(sameLink);
-  Case sameCase = Stops("DatabasePathDiffersInCaseOnly", kCapitals,
-                        "Input and output file are the same\n", Database::kNotChecked);
-  sameCase = OnQuestionFile(sameCase, "Quiz.PDB", "quiz.pdb");
-  sameCase.platform = Platform::kWindows;
-  cases.push_back(sameCase);
-  Case trailingDot = Converts("PathEndingInADot", kCapitals,
-                              "quiz. quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n",
-                              kCapitalsContents);
-  trailingDot = OnQuestionFile(trailingDot, "quiz.", "quiz.pdb");
+  cases.push_back(OnQuestionFile(
+      Converts("PathLongerThan200Bytes", kCapitals,
+               folder + "/" + stem + ".txt " + folder + "/" + stem + ".pdb" + kConvertedCapitals,
+               kCapitalsContents),
+      folder + "/" + stem + ".txt", folder + "/" + stem + ".pdb"));
+  const struct {
+    const char* name;
+    const char* questionPath;
+    const char* databasePath;  // as the console shows it
+    const char* subfolder;     // where the converter runs
+    const char* folderPath;    // the database's path in the folder
+  } paths[] = {
+      {"NoExtension", "quiz", "quiz.pdb", "", "quiz.pdb"},
+      {"TwoExtensions", "quiz.old.txt", "quiz.pdb", "", "quiz.pdb"},
+      {"DottedFolder", "dir.old/quiz.txt", "dir.old/quiz.pdb", "", "dir.old/quiz.pdb"},
+      {"DotSlash", "./quiz.txt", "./quiz.pdb", "", "quiz.pdb"},
+      {"ParentFolder", "../quiz.txt", "../quiz.pdb", "sub", "quiz.pdb"},
+      {"NameStartingWithADot", ".quiz.txt", ".quiz.pdb", "", ".quiz.pdb"},
+  };
+  for (const auto& p : paths) {
+    Case c = Converts(p.name, kCapitals,
+                      std::string(p.questionPath) + " " + p.databasePath + kConvertedCapitals,
+                      kCapitalsContents);
+    c.arguments = {p.questionPath};
+    const std::string questionInFolder =
+        p.subfolder[0] ? fs::path(std::string(p.subfolder) + "/" + p.questionPath)
+                             .lexically_normal()
+                             .string()
+                       : p.questionPath;
+    c.files = {{questionInFolder, kCapitals}};
+    c.databasePath = p.folderPath;
+    c.options.subfolder = p.subfolder;
+    if (p.subfolder[0]) c.setup = std::string("mkdir ") + p.subfolder;
+    cases.push_back(c);
+  }
+  Case trailingDot = OnQuestionFile(
+      Converts("PathEndingInADot", kCapitals, "quiz. quiz.pdb" + kConvertedCapitals,
+               kCapitalsContents),
+      "quiz.", "quiz.pdb");
   trailingDot.platform = Platform::kLinux;  // Windows names no file with a final dot
   cases.push_back(trailingDot);
 
+  // The database would be the question file itself.
+  cases.push_back(OnQuestionFile(
+      Stops("InputIsTheDatabasePath", kCapitals, "Input and output file are the same\n"),
+      "quiz.pdb", "quiz.pdb"));
+  cases.push_back(OnQuestionFile(
+      Stops("DotSlashInputIsTheDatabasePath", kCapitals, "Input and output file are the same\n"),
+      "./good.pdb", "good.pdb"));
+  Case sameLink = Stops("DatabasePathLinksToInput", kCapitals,
+                        "Input and output file are the same\n");
+  sameLink.setup = "ln -s quiz.txt quiz.pdb";
+  sameLink.platform = Platform::kLinux;
+  cases.push_back(sameLink);
+  Case sameCase = OnQuestionFile(
+      Stops("DatabasePathDiffersInCaseOnly", kCapitals, "Input and output file are the same\n"),
+      "Quiz.PDB", "Quiz.PDB");
+  sameCase.platform = Platform::kWindows;
+  cases.push_back(sameCase);
+
+  // The database path as something else than a plain file or nothing.
+  Case link = Converts("DatabasePathIsALink", kCapitals, kCapitalsConsole, kCapitalsContents);
+  link.setup = "mkdir real && printf old > real/quiz.pdb && ln -s real/quiz.pdb quiz.pdb";
+  link.check = "test -L quiz.pdb";
+  link.platform = Platform::kLinux;
+  cases.push_back(link);
+  Case dangling = Stops("DatabasePathLinksIntoAMissingFolder", kCapitals,
+                        "Could not open output file\n");
+  dangling.setup = "ln -s missing/quiz.pdb quiz.pdb";
+  dangling.platform = Platform::kLinux;
+  cases.push_back(dangling);
+  Case outputDirectory = Stops("DatabasePathIsADirectory", kCapitals,
+                               "Could not open output file\n");
+  outputDirectory.setup = "mkdir quiz.pdb";
+  cases.push_back(outputDirectory);
+  // Root may write anything: these run as an unprivileged user.
+  Case readOnly = Stops("DatabaseIsReadOnly", kCapitals, "Could not open output file\n");
+  readOnly.setup = "printf old > quiz.pdb && chmod 444 quiz.pdb";
+  readOnly.options.unprivileged = true;
+  readOnly.platform = Platform::kLinux;
+  cases.push_back(readOnly);
+  Case readOnlyFolder = OnQuestionFile(
+      Stops("FolderIsReadOnly", kCapitals, "Could not open output file\n"), "ro/quiz.txt",
+      "ro/quiz.pdb");
+  readOnlyFolder.setup = "chmod 555 ro";
+  readOnlyFolder.options.unprivileged = true;
+  readOnlyFolder.platform = Platform::kLinux;
+  cases.push_back(readOnlyFolder);
+  Case device = Stops("DatabasePathIsAFullDevice", kCapitals,
+                      kCapitalsConsole + "Could not write output file\n");
+  device.setup = "ln -s /dev/full quiz.pdb";
+  device.platform = Platform::kLinux;
+  cases.push_back(device);
+
   // Failures.
-  Case missing = Stops("QuestionFileMissing", kCapitals, "Could not open input file\n",
-                       Database::kAbsent);
+  Case missing = Stops("QuestionFileMissing", kCapitals, "Could not open input file\n");
   missing.files = {};
   cases.push_back(missing);
-  Case directory = Stops("QuestionFileIsADirectory", kCapitals,
-                         "Could not open input file\n", Database::kAbsent);
+  Case directory = Stops("QuestionFileIsADirectory", kCapitals, "Could not open input file\n");
   directory.files = {};
   directory.setup = "mkdir quiz.txt";
   cases.push_back(directory);
-  Case outputDirectory = Stops("DatabasePathIsADirectory", kCapitals,
-                               "Could not open output file\n", Database::kNotChecked);
-  outputDirectory.setup = "mkdir quiz.pdb";
-  cases.push_back(outputDirectory);
-  Case full = Stops("DiskFull", kCapitals,
-                    kCapitalsConsole + "Could not write output file\n",
-                    Database::kNotChecked);
-  full.setup = "ln -s /dev/full quiz.pdb";
-  full.platform = Platform::kLinux;
-  cases.push_back(full);
-  // quiz.txt names a pipe that holds the question file once; opened again it
-  // is empty, as if the file had been emptied between the passes.
-  Case changed = Stops("QuestionFileChangedBetweenPasses", kCapitals,
-                       kCapitalsConsole + "Input file changed during conversion\n",
-                       Database::kEmpty);
-  changed.files = {};
-  changed.setup = "ln -s /dev/fd/3 quiz.txt";
-  changed.feed = "printf " + ShellQuote("Capitals\\nFrance?\\nParis\\nSpain?\\nMadrid");
-  changed.input = "3<&0 < /dev/null";
-  changed.platform = Platform::kLinux;
+  // The disk fills up: a file size limit of 100 blocks of 512 bytes, far
+  // below the database, with the signal it raises ignored.
+  std::string large = "Quiz";
+  for (int i = 0; i < 3000; ++i) large += "\n" + std::string(200, 'a' + i % 26);
+  Case limit = Stops("FileSizeLimit", large,
+                     "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(3000) +
+                         "Questions converted: 1500\nCould not write output file\n");
+  limit.options.before = "ulimit -f 100 && trap '' XFSZ &&";
+  limit.platform = Platform::kLinux;
+  cases.push_back(limit);
+  Case changed = WithFileEvents(
+      Stops("QuestionFileChangedBetweenPasses", kCapitals,
+            kCapitalsConsole + "Input file changed during conversion\n"),
+      "QDCONV_QUESTION_OPENS=open,changed.txt");
+  changed.files.push_back({"changed.txt", "Capitals\nFrance?\nParis\nSpain?\nMadrid!"});
   cases.push_back(changed);
-  Case vanished = Stops("QuestionFileGoneBeforeSecondPass", kCapitals,
-                        kCapitalsConsole + "Could not open input file\n",
-                        Database::kFrontOnly);
-  vanished.contents = kCapitalsContents;
-  vanished.fixture = "capitals.pdb.hex";
-  vanished.environment = "LD_PRELOAD=" + ShellQuote(QDCONV_FAIL_SECOND_OPEN) +
-                         " ASAN_OPTIONS=verify_asan_link_order=0";
-  vanished.platform = Platform::kLinux;
-  cases.push_back(vanished);
+  cases.push_back(WithFileEvents(Stops("QuestionFileGoneBeforeSecondPass", kCapitals,
+                                       kCapitalsConsole + "Could not open input file\n"),
+                                 "QDCONV_QUESTION_OPENS=open,fail"));
   return cases;
 }
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
+// Everything in |folder|, by path relative to it: a file's bytes, a link's
+// target, or a mark for a folder.
+std::map<std::string, std::string> FolderContents(const std::string& folder) {
+  std::map<std::string, std::string> contents;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string path = fs::relative(entry.path(), folder).generic_string();
+    if (entry.is_symlink()) {
+      contents[path] = "link to " + fs::read_symlink(entry.path()).string();
+    } else if (entry.is_directory()) {
+      contents[path] = "folder";
+    } else {
+      contents[path] = ReadFileBytes(entry.path().string());
+    }
+  }
+  return contents;
+}
+
+// Runs |c| in a new folder, over |oldDatabase| when not null. Sets
+// |databasePathFree| to whether the case left the database path free.
+void RunCase(const Case& c, const std::string* oldDatabase, bool& databasePathFree) {
+  const std::string folder = MakeScratchFolder();
+  for (const auto& file : c.files) {
+    fs::create_directories(fs::path(folder + "/" + file.first).parent_path());
+    WriteFileBytes(folder + "/" + file.first, file.second);
+  }
+  const std::string databasePath = folder + "/" + c.databasePath;
+  if (oldDatabase) WriteFileBytes(databasePath, *oldDatabase);
+  if (!c.setup.empty()) {
+    ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && " + c.setup), 0);
+  }
+  databasePathFree = !FileExists(databasePath);
+  std::map<std::string, std::string> expected = FolderContents(folder);
+
+  const ConverterRun run = RunConverter(folder, c.arguments, c.options);
+  EXPECT_EQ(run.exitStatus, c.exitStatus);
+  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(run.console, ConsoleText(kFixedBlock + c.console));
+
+  if (c.database == Database::kWritten) {
+    const std::string bytes = ReadFileBytes(databasePath);
+    DatabaseContents contents;
+    EXPECT_EQ(ReadDatabaseContents(bytes, contents), "");
+    EXPECT_EQ(contents.name, c.contents.name);
+    EXPECT_EQ(contents.texts, c.contents.texts);
+    if (!c.fixture.empty()) {
+      EXPECT_EQ(bytes, ReadHexFixture(c.fixture));
+    }
+    if (c.palmReadable) {
+      EXPECT_EQ(PalmReport(databasePath), ExpectedPalmReport(c.contents));
+    }
+    const fs::path written = fs::relative(fs::canonical(databasePath), fs::canonical(folder));
+    expected[written.generic_string()] = bytes;
+  }
+  EXPECT_EQ(FolderContents(folder), expected) << "the folder holds what it should";
+  if (!c.check.empty()) {
+    EXPECT_EQ(RunShell("cd " + ShellQuote(folder) + " && " + c.check), 0) << c.check;
+  }
+  RemoveScratchFolder(folder);
+}
+
 class EndToEndTest : public testing::TestWithParam<Case> {};
 
-TEST_P(EndToEndTest, ConsoleAndDatabase) {
+TEST_P(EndToEndTest, ConsoleAndFolder) {
   const Case& c = GetParam();
   if (c.platform == (IsWindowsRun() ? Platform::kLinux : Platform::kWindows)) {
     GTEST_SKIP() << "not a case for this platform";
   }
-  const std::string folder = MakeScratchFolder();
-  for (const auto& file : c.files) {
-    std::filesystem::create_directories(
-        std::filesystem::path(folder + "/" + file.first).parent_path());
-    WriteFileBytes(folder + "/" + file.first, file.second);
+  bool databasePathFree = false;
+  {
+    SCOPED_TRACE("with no database before the run");
+    RunCase(c, nullptr, databasePathFree);
   }
-  if (!c.setup.empty()) {
-    ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && " + c.setup), 0);
+  if (databasePathFree) {
+    SCOPED_TRACE("over an old database");
+    const std::string oldDatabase = "an old database, to be kept or replaced whole";
+    RunCase(c, &oldDatabase, databasePathFree);
   }
-
-  const ConverterRun run =
-      RunConverter(folder, c.arguments, c.input, c.feed, c.environment);
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(run.errors, "");
-  EXPECT_EQ(run.console, ConsoleText(kFixedBlock + c.console));
-
-  const std::string databasePath = folder + "/" + c.databasePath;
-  switch (c.database) {
-    case Database::kAbsent:
-      EXPECT_FALSE(FileExists(databasePath));
-      break;
-    case Database::kEmpty:
-      ASSERT_TRUE(FileExists(databasePath));
-      EXPECT_EQ(ReadFileBytes(databasePath), "");
-      break;
-    case Database::kWritten: {
-      const std::string bytes = ReadFileBytes(databasePath);
-      DatabaseContents contents;
-      EXPECT_EQ(ReadDatabaseContents(bytes, contents), "");
-      EXPECT_EQ(contents.name, c.contents.name);
-      EXPECT_EQ(contents.texts, c.contents.texts);
-      if (!c.fixture.empty()) {
-        EXPECT_EQ(bytes, ReadHexFixture(c.fixture));
-      }
-      if (c.palmReadable) {
-        EXPECT_EQ(PalmReport(databasePath), ExpectedPalmReport(c.contents));
-      }
-      break;
-    }
-    case Database::kFrontOnly:
-      EXPECT_EQ(ReadFileBytes(databasePath),
-                ReadHexFixture(c.fixture).substr(0, 80 + 8 * c.contents.texts.size()));
-      break;
-    case Database::kNotChecked:
-      break;
-  }
-  for (const auto& file : c.files) {
-    if (file.first == c.databasePath && c.database != Database::kNotChecked) continue;
-    EXPECT_EQ(ReadFileBytes(folder + "/" + file.first), file.second)
-        << file.first << " changed";
-  }
-  RemoveScratchFolder(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, EndToEndTest, testing::ValuesIn(Cases()),

@@ -1,14 +1,16 @@
-// libFuzzer target: any bytes as a question file, through the real conversion.
-// After each run it fails loudly when
+// libFuzzer target: any bytes as a question file, through the real conversion,
+// over an old database. After each run it fails loudly when
 //   - the question file is no longer what it was,
-//   - a database file was written that breaks a rule of the layout,
-//   - the console and the database disagree: a run that printed its summary
-//     leaves a complete database with twice (or twice plus one) as many records
-//     as questions, and any other run leaves an empty one or none.
+//   - a run that reports success leaves a database that breaks a rule of the
+//     layout, or whose records disagree with the console's summary (twice, or
+//     twice plus one, as many records as questions),
+//   - a run that reports a stop leaves the old database changed,
+//   - any other file is left in the folder.
 #include <stdlib.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -18,9 +20,17 @@
 
 namespace {
 
+std::string folderPath;
 std::string questionPath;
 std::string databasePath;
 std::string consolePath;
+
+const char kOldDatabase[] = "an old database";
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 std::string ReadBytes(const std::string& path, bool* exists) {
   std::ifstream in(path, std::ios::binary);
@@ -53,8 +63,9 @@ long SummaryCount(const std::string& console) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char folder[] = "/tmp/qdconvfuzzXXXXXX";  // no '.': the database path cuts there
+  char folder[] = "/tmp/qdconvfuzzXXXXXX";
   if (!mkdtemp(folder)) Fail("no scratch folder");
+  folderPath = folder;
   questionPath = std::string(folder) + "/q.txt";
   databasePath = std::string(folder) + "/q.pdb";
   consolePath = std::string(folder) + "/console";
@@ -63,25 +74,29 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string question(reinterpret_cast<const char*>(data), size);
-  {
-    std::ofstream out(questionPath, std::ios::binary | std::ios::trunc);
-    out.write(question.data(), static_cast<std::streamsize>(size));
-  }
-  std::remove(databasePath.c_str());
+  WriteBytes(questionPath, question);
+  WriteBytes(databasePath, kOldDatabase);
   if (!std::freopen(consolePath.c_str(), "w", stdout)) Fail("no console file");
 
-  ConvertQuestionFile(questionPath.c_str());
+  const bool converted = ConvertQuestionFile(questionPath.c_str());
   std::fflush(stdout);
 
   bool exists = false;
   if (ReadBytes(questionPath, &exists) != question) Fail("the question file changed");
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folderPath)) {
+    (void)entry;
+    ++files;
+  }
+  if (files != 3) Fail("a file other than the question file, database and console is left");
   const std::string console = ReadBytes(consolePath, &exists);
   const std::string database = ReadBytes(databasePath, &exists);
-  const long questions = SummaryCount(console);
-  if (questions < 0) {
-    if (!database.empty()) Fail("a stopped run left a non-empty database");
+  if (!converted) {
+    if (database != kOldDatabase) Fail("a stopped run changed the old database");
     return 0;
   }
+  const long questions = SummaryCount(console);
+  if (questions < 0) Fail("a successful run did not end with its summary");
   DatabaseContents contents;
   const std::string fault = ReadDatabaseContents(database, contents);
   if (!fault.empty()) Fail("malformed database: " + fault);

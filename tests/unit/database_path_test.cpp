@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(DeriveDatabasePathTest, CutsAtTheFirstDotAndAppendsPdb) {
+#include "files/sibling_path.h"
+
+TEST(DeriveDatabasePathTest, KeepsTheFolderAndCutsTheNameAtItsFirstDot) {
   const struct {
     const char* questionPath;
     const char* databasePath;
@@ -12,9 +14,19 @@ TEST(DeriveDatabasePathTest, CutsAtTheFirstDotAndAppendsPdb) {
       {"quiz.", "quiz.pdb"},
       {"quiz.old.txt", "quiz.pdb"},
       {"quiz.pdb", "quiz.pdb"},
-      {"dir.old/quiz.txt", "dir.pdb"},
-      {"./quiz.txt", ".pdb"},
-      {"C:\\My Quizzes\\birds.txt", "C:\\My Quizzes\\birds.pdb"},
+      {"dir.old/quiz.txt", "dir.old/quiz.pdb"},
+      {"./quiz.txt", "./quiz.pdb"},
+      {"../quiz.txt", "../quiz.pdb"},
+      {".quiz.txt", ".quiz.pdb"},
+      {"dir/.quiz", "dir/.quiz.pdb"},
+      {"./good.pdb", "./good.pdb"},
+      {"C:\\Users\\first.last\\quiz.txt", "C:\\Users\\first.last\\quiz.pdb"},
+      {"C:\\Users\\first.last\\Documents\\Year 7.b\\birds.txt",
+       "C:\\Users\\first.last\\Documents\\Year 7.b\\birds.pdb"},
+      {"C:quiz.txt", "C:quiz.pdb"},
+      {"C:.quiz.txt", "C:.quiz.pdb"},
+      {"a.b\\c.d/e.f.g", "a.b\\c.d/e.pdb"},
+      {"dir.old/", "dir.old/.pdb"},
       {"", ".pdb"},
   };
   for (const auto& c : cases) {
@@ -25,4 +37,9 @@ TEST(DeriveDatabasePathTest, CutsAtTheFirstDotAndAppendsPdb) {
 TEST(DeriveDatabasePathTest, KeepsPathsOfAnyLength) {
   const std::string longStem(5000, 'q');
   EXPECT_EQ(DeriveDatabasePath((longStem + ".txt").c_str()), longStem + ".pdb");
+}
+
+TEST(SiblingPathTest, AppendsTheGivenExtension) {
+  EXPECT_EQ(SiblingPath("dir.old/quiz.pdb", ".txt"), "dir.old/quiz.txt");
+  EXPECT_EQ(SiblingPath("quiz", ".txt"), "quiz.txt");
 }

@@ -1,4 +1,4 @@
-#include "conversion/same_file.h"
+#include "files/same_file.h"
 
 #include <filesystem>
 #include <system_error>

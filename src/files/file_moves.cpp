@@ -1,0 +1,77 @@
+#include "files/file_moves.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#ifdef _WIN32
+
+std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
+  const int descriptor = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                               _S_IREAD | _S_IWRITE);
+  if (descriptor < 0) return nullptr;
+  std::FILE* file = _fdopen(descriptor, "wb");
+  if (!file) _close(descriptor);
+  return file;
+}
+
+bool MoveFileReplacing(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+MoveOutcome MoveFileIfAbsent(const char* from, const char* to) {
+  if (MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH)) return kMoved;
+  const DWORD error = GetLastError();
+  return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? kMoveTargetExists
+                                                                     : kMoveFailed;
+}
+
+bool RemoveFile(const char* path) { return std::remove(path) == 0; }
+
+long CurrentProcessId() { return _getpid(); }
+
+#else
+
+std::FILE* CreateNewFile(const char* path, const char* permissionsOf) {
+  const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
+  struct stat old;
+  if (permissionsOf && stat(permissionsOf, &old) == 0) {
+    fchmod(descriptor, old.st_mode & 07777);
+  }
+  std::FILE* file = fdopen(descriptor, "wb");
+  if (!file) close(descriptor);
+  return file;
+}
+
+bool MoveFileReplacing(const char* from, const char* to) { return rename(from, to) == 0; }
+
+MoveOutcome MoveFileIfAbsent(const char* from, const char* to) {
+  // A second name for the file, made only where none exists, then the first
+  // name dropped: no moment at which |to| is replaced.
+  if (link(from, to) == 0) {
+    unlink(from);
+    return kMoved;
+  }
+  if (errno == EEXIST) return kMoveTargetExists;
+  // File systems without hard links (FAT, some network and in-memory ones):
+  // the best left is to look first.
+  struct stat existing;
+  if (lstat(to, &existing) == 0) return kMoveTargetExists;
+  return rename(from, to) == 0 ? kMoved : kMoveFailed;
+}
+
+bool RemoveFile(const char* path) { return unlink(path) == 0; }
+
+long CurrentProcessId() { return static_cast<long>(getpid()); }
+
+#endif

@@ -1,0 +1,32 @@
+// The platform's own calls behind writing a file whole or not at all:
+// creating a new file that nothing else can have created at the same path,
+// and moving a finished file to its final path in one step. Each call has a
+// POSIX branch and a Windows branch; callers see the same behaviour on both.
+#ifndef QDCONV_FILES_FILE_MOVES_H_
+#define QDCONV_FILES_FILE_MOVES_H_
+
+#include <cstdio>
+
+// Create |path| as a new, empty file open for writing raw bytes. Fails (null)
+// when anything already exists at |path| or the folder cannot be written.
+// When |permissionsOf| names an existing file, the new file takes its
+// permission bits (POSIX; Windows files carry none worth copying); otherwise
+// it gets the usual ones of a new file.
+std::FILE* CreateNewFile(const char* path, const char* permissionsOf);
+
+// Move the file |from| to |to| in one step: a reader of |to| sees either what
+// was there before or the whole moved file. A file at |to| is replaced.
+bool MoveFileReplacing(const char* from, const char* to);
+
+enum MoveOutcome { kMoved, kMoveTargetExists, kMoveFailed };
+
+// As MoveFileReplacing, but never replaces: when anything exists at |to|,
+// nothing moves and the outcome is kMoveTargetExists.
+MoveOutcome MoveFileIfAbsent(const char* from, const char* to);
+
+bool RemoveFile(const char* path);
+
+// The number of this process, to tell its temporary files from another's.
+long CurrentProcessId();
+
+#endif  // QDCONV_FILES_FILE_MOVES_H_

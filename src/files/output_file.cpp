@@ -1,0 +1,112 @@
+#include "files/output_file.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "files/file_moves.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// As many links as a path may pass through before it counts as a loop.
+const int kMaxLinkHops = 40;
+
+// The path that |path| leads to once every symbolic link is followed, the
+// last one included even when what it names does not exist yet.
+bool FollowLinks(const fs::path& path, fs::path& target) {
+  target = path;
+  for (int hops = 0;; ++hops) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(target, error))) return true;
+    if (hops == kMaxLinkHops) return false;
+    const fs::path link = fs::read_symlink(target, error);
+    if (error) return false;
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+}
+
+bool IsWritable(const std::string& path) {
+  // Opening for update neither creates nor changes the file.
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
+
+std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf,
+                               std::string& temporaryPath) {
+  const std::string stem = "~qd" + std::to_string(CurrentProcessId()) + "-";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporaryPath =
+        (target.parent_path() / (stem + std::to_string(attempt) + ".tmp")).string();
+    if (std::FILE* file = CreateNewFile(temporaryPath.c_str(), permissionsOf)) return file;
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(temporaryPath, error))) break;
+  }
+  temporaryPath.clear();
+  return nullptr;
+}
+
+}  // namespace
+
+bool BeginOutputFile(const char* path, OutputFile& file) {
+  file.stream = nullptr;
+  file.temporaryPath.clear();
+  fs::path target;
+  if (!FollowLinks(path, target)) return false;
+  file.targetPath = target.string();
+
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  switch (status.type()) {
+    case fs::file_type::not_found:
+      file.stream = CreateTemporaryFile(target, nullptr, file.temporaryPath);
+      break;
+    case fs::file_type::regular:
+      if (IsWritable(file.targetPath)) {
+        file.stream =
+            CreateTemporaryFile(target, file.targetPath.c_str(), file.temporaryPath);
+      }
+      break;
+    case fs::file_type::directory:
+    case fs::file_type::none:
+    case fs::file_type::unknown:
+      break;
+    default:  // a device, a pipe or a socket: no file to replace
+      file.stream = std::fopen(file.targetPath.c_str(), "wb");
+      break;
+  }
+  return file.stream != nullptr;
+}
+
+CommitOutcome CommitOutputFile(OutputFile& file, ExistingTarget existing) {
+  bool written = std::fflush(file.stream) == 0 && !std::ferror(file.stream);
+  written = std::fclose(file.stream) == 0 && written;
+  file.stream = nullptr;
+  if (file.temporaryPath.empty()) return written ? kCommitted : kCommitFailed;
+
+  CommitOutcome outcome = kCommitFailed;
+  if (written && existing == kReplaceExistingTarget) {
+    if (MoveFileReplacing(file.temporaryPath.c_str(), file.targetPath.c_str())) {
+      outcome = kCommitted;
+    }
+  } else if (written) {
+    switch (MoveFileIfAbsent(file.temporaryPath.c_str(), file.targetPath.c_str())) {
+      case kMoved: outcome = kCommitted; break;
+      case kMoveTargetExists: outcome = kCommitTargetExists; break;
+      case kMoveFailed: break;
+    }
+  }
+  if (outcome != kCommitted) RemoveFile(file.temporaryPath.c_str());
+  file.temporaryPath.clear();
+  return outcome;
+}
+
+void AbandonOutputFile(OutputFile& file) {
+  std::fclose(file.stream);
+  file.stream = nullptr;
+  if (!file.temporaryPath.empty()) RemoveFile(file.temporaryPath.c_str());
+  file.temporaryPath.clear();
+}
