@@ -36,7 +36,7 @@ bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
   CloseQuestionFile(reader);
 
   const DatabaseHeader header =
-      BuildDatabaseHeader(nameLine.bytes, static_cast<std::size_t>(nameLine.length),
+      BuildDatabaseHeader(nameLine.bytes, static_cast<std::size_t>(DatabaseNameLength(nameLine)),
                           static_cast<std::uint16_t>(measured.count));
   WriteHeaderAndRecordList(database.stream, header, entries);
   if (std::ferror(database.stream)) {

@@ -1,8 +1,10 @@
 // What the converter accepts of the lines it reads.
 //
-// The first line of a question file names the database: its seen bytes (see
-// question_reader.h), its LF included, are the name, and 1 to 31 of them are
-// accepted.
+// The first line of a question file names the database. The name is its seen
+// bytes (see question_reader.h) without its LF; it is accepted when it has 1
+// to 31 bytes and none of them is a control byte (below 0x20, or 0x7F), so
+// that the handheld's data manager installs the database and finds it by that
+// name. Bytes 0x80 and above are the handheld's own characters and pass.
 //
 // Every later line is one record. Its record text is its seen bytes without
 // the LF. A line whose seen bytes end with an LF may hold at most 200 bytes
@@ -16,6 +18,9 @@
 #include "conversion/question_reader.h"
 
 const std::uint64_t kMaxRecordLineLength = 200;
+
+// The database name is nameLine.bytes[0 .. DatabaseNameLength(nameLine)).
+std::uint64_t DatabaseNameLength(const QuestionLine& nameLine);
 
 bool IsDatabaseNameValid(const QuestionLine& nameLine);
 

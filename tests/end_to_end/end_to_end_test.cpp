@@ -41,7 +41,6 @@ struct Case {
   std::string fixture;        // a hex fixture the database must match too
   std::string setup;          // shell command run in the folder first
   std::string check;          // shell command run in the folder after; must succeed
-  bool palmReadable = true;   // Palm::PDB takes the name
   RunOptions options;
   Platform platform = Platform::kBoth;
 };
@@ -51,7 +50,7 @@ const int kStopped = 1;
 const int kWrongArguments = 2;
 
 const std::string kCapitals = "Capitals\nFrance?\nParis\nSpain?\nMadrid";
-const DatabaseContents kCapitalsContents = {"Capitals\n",
+const DatabaseContents kCapitalsContents = {"Capitals",
                                             {"France?", "Paris", "Spain?", "Madrid"}};
 const std::string kConvertedCapitals = " Capitals\n0\n1\n2\n3\nQuestions converted: 2\n";
 const std::string kCapitalsConsole = "quiz.txt quiz.pdb" + kConvertedCapitals;
@@ -136,7 +135,7 @@ std::vector<Case> Cases() {
   // Whole conversions.
   Case birds = Converts("BirdsExample", "Birds\nRed breast?\nRobin",
                         "birds.txt birds.pdb Birds\n0\n1\nQuestions converted: 1\n",
-                        {"Birds\n", {"Red breast?", "Robin"}});
+                        {"Birds", {"Red breast?", "Robin"}});
   birds = OnQuestionFile(birds, "birds.txt", "birds.pdb");
   birds.fixture = "birds.pdb.hex";
   cases.push_back(birds);
@@ -158,23 +157,31 @@ std::vector<Case> Cases() {
   // The name line.
   cases.push_back(Stops("EmptyQuestionFile", "", "quiz.txt quiz.pdb Database name invalid\n"));
   cases.push_back(Converts("NameLineOnly", "Quiz\n",
-                           "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz\n", {}}));
+                           "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz", {}}));
   cases.push_back(Converts("NameLineOnlyWithoutLineFeed", "Quiz",
                            "quiz.txt quiz.pdb QuizQuestions converted: 0\n", {"Quiz", {}}));
-  Case name30 = Converts("Name30AndLineFeed", n30 + "\nQ?",
-                         "quiz.txt quiz.pdb " + n30 + "\n0\nQuestions converted: 0\n",
-                         {n30 + "\n", {"Q?"}});
-  name30.palmReadable = false;  // Palm::PDB wants a byte other than LF before the NUL
-  cases.push_back(name30);
-  cases.push_back(Stops("Name31AndLineFeed", n31 + "\nQ?",
-                        "quiz.txt quiz.pdb " + n31 + "\nDatabase name invalid\n"));
+  cases.push_back(Converts("Name30AndLineFeed", n30 + "\nQ?",
+                           "quiz.txt quiz.pdb " + n30 + "\n0\nQuestions converted: 0\n",
+                           {n30, {"Q?"}}));
+  cases.push_back(Converts("Name31AndLineFeed", n31 + "\nQ?",
+                           "quiz.txt quiz.pdb " + n31 + "\n0\nQuestions converted: 0\n",
+                           {n31, {"Q?"}}));
   cases.push_back(Converts("Name31Alone", n31,
                            "quiz.txt quiz.pdb " + n31 + "Questions converted: 0\n", {n31, {}}));
+  cases.push_back(Stops("Name32AndLineFeed", n32 + "\nQ?",
+                        "quiz.txt quiz.pdb " + n32 + "\nDatabase name invalid\n"));
   cases.push_back(Stops("Name32Alone", n32,
                         "quiz.txt quiz.pdb " + n32 + "Database name invalid\n"));
-  cases.push_back(Converts("NameLoneLineFeed", "\nQ?\nA",
-                           "quiz.txt quiz.pdb \n0\n1\nQuestions converted: 1\n",
-                           {"\n", {"Q?", "A"}}));
+  cases.push_back(Stops("NameLoneLineFeed", "\nQ?\nA",
+                        "quiz.txt quiz.pdb \nDatabase name invalid\n"));
+  cases.push_back(Stops("NameWithATab", "Capitals\tEurope\nQ?\nA",
+                        "quiz.txt quiz.pdb Capitals\tEurope\nDatabase name invalid\n"));
+  cases.push_back(Stops("NameWithACarriageReturnBeforeItsLineFeed", "Capitals\r\r\nQ?\nA",
+                        "quiz.txt quiz.pdb Capitals\r\nDatabase name invalid\n"));
+  cases.push_back(Converts("NameWithBytesOfTheHandheldsCharacterSet",
+                           "Capitales \xE9t\xE9\nQ?\nA",
+                           "quiz.txt quiz.pdb Capitales \xE9t\xE9\n0\n1\nQuestions converted: 1\n",
+                           {"Capitales \xE9t\xE9", {"Q?", "A"}}));
   cases.push_back(Converts("NameCutByNul", std::string("Qu\0iz\nQ?\nA", 10),
                            "quiz.txt quiz.pdb Qu0\n1\nQuestions converted: 1\n",
                            {"Qu", {"Q?", "A"}}));
@@ -189,46 +196,46 @@ std::vector<Case> Cases() {
   const std::string x200(200, 'x'), x201(201, 'x');
   cases.push_back(Converts("Record200AndLineFeed", "Quiz\n" + x200 + "\nA",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {x200, "A"}}));
+                           {"Quiz", {x200, "A"}}));
   cases.push_back(Stops("Record201AndLineFeedFirst", "Quiz\n" + x201 + "\nA",
                         "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n"));
   cases.push_back(Stops("Record201AndLineFeedThird", "Quiz\nQ1?\nA1\n" + x201 + "\nA",
                         "quiz.txt quiz.pdb Quiz\n0\n1\n2\nLine data too long at record : 3 \n"));
   cases.push_back(Converts("LastLine250WithoutLineFeed", "Quiz\nQ?\n" + std::string(250, 'y'),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {"Q?", std::string(250, 'y')}}));
+                           {"Quiz", {"Q?", std::string(250, 'y')}}));
   cases.push_back(Converts("EmptyRecordLine", "Quiz\nQ1?\n\nQ2?\nA2",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\nQuestions converted: 2\n",
-                           {"Quiz\n", {"Q1?", "", "Q2?", "A2"}}));
+                           {"Quiz", {"Q1?", "", "Q2?", "A2"}}));
   cases.push_back(Converts("ThreeRecordLines", "Quiz\nQ1?\nA1\nQ2?",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\nQuestions converted: 1\n",
-                           {"Quiz\n", {"Q1?", "A1", "Q2?"}}));
+                           {"Quiz", {"Q1?", "A1", "Q2?"}}));
   cases.push_back(Converts("EndOfFileByte", "Quiz\nQ1?\nA1\x1AQ2?\nA2\n",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {"Q1?", "A1"}}));
+                           {"Quiz", {"Q1?", "A1"}}));
   cases.push_back(Converts("CarriageReturnsStay", "Quiz\nQ\r1?\nA1\r",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {"Q\r1?", "A1\r"}}));
+                           {"Quiz", {"Q\r1?", "A1\r"}}));
   cases.push_back(Converts("NulCutsARecord", std::string("Quiz\nab\0cd\nA", 12),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {"ab", "A"}}));
+                           {"Quiz", {"ab", "A"}}));
 
   // Long lines are never split into records.
   cases.push_back(Stops("Record4100AndLineFeed", "Quiz\nQ?\n" + std::string(4100, 'x') + "\nA",
                         "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n"));
   cases.push_back(Converts("LastLine3999WithoutLineFeed", "Quiz\nQ?\n" + std::string(3999, 'y'),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {"Q?", std::string(3999, 'y')}}));
+                           {"Quiz", {"Q?", std::string(3999, 'y')}}));
   cases.push_back(Stops("LastLine4000WithoutLineFeed", "Quiz\nQ?\n" + std::string(4000, 'y'),
                         "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n"));
   cases.push_back(Converts("NulBeforeALongRest",
                            "Quiz\nab" + std::string(1, '\0') + std::string(5000, 'z') + "\nA",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz\n", {"ab", "A"}}));
+                           {"Quiz", {"ab", "A"}}));
 
   // The record tables hold 3000 records.
   std::string lines3000 = "Quiz\n";
-  DatabaseContents contents3000 = {"Quiz\n", {}};
+  DatabaseContents contents3000 = {"Quiz", {}};
   for (int i = 0; i < 3000; ++i) {
     lines3000 += "Q" + std::to_string(i) + "\n";
     contents3000.texts.push_back("Q" + std::to_string(i));
@@ -417,9 +424,7 @@ void RunCase(const Case& c, const std::string* oldDatabase, bool& databasePathFr
     if (!c.fixture.empty()) {
       EXPECT_EQ(bytes, ReadHexFixture(c.fixture));
     }
-    if (c.palmReadable) {
-      EXPECT_EQ(PalmReport(databasePath), ExpectedPalmReport(c.contents));
-    }
+    EXPECT_EQ(PalmReport(databasePath), ExpectedPalmReport(c.contents));
     const fs::path written = fs::relative(fs::canonical(databasePath), fs::canonical(folder));
     expected[written.generic_string()] = bytes;
   }

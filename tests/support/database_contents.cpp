@@ -24,6 +24,9 @@ std::string ReadDatabaseContents(const std::string& bytes, DatabaseContents& con
     return "name field holds bytes after the name's NUL";
   }
   contents.name = nameField.substr(0, nameEnd);
+  for (unsigned char c : contents.name) {
+    if (c < 0x20 || c == 0x7F) return "name holds a control byte";
+  }
 
   const std::string fixed = std::string(4, '\0') + "\x33\x33\x26\x75\x33\x33\x26\x75" +
                             std::string(16, '\0') + "QdDbQndl" + std::string(8, '\0');

@@ -1,8 +1,9 @@
 // An independent reading of a database file for the tests: it decodes the
 // bytes from the file format alone and checks every rule of the layout: the
-// header's fixed fields, a name of 1 to 31 bytes, one list entry per record
-// pointing where its body starts, the filler bytes, bodies of 16 zero bytes,
-// a text without NUL and one NUL, and nothing after the last body.
+// header's fixed fields, a name of 1 to 31 bytes and no control byte, one
+// list entry per record pointing where its body starts, the filler bytes,
+// bodies of 16 zero bytes, a text without NUL and one NUL, and nothing after
+// the last body.
 #ifndef QDCONV_TESTS_END_TO_END_DATABASE_CONTENTS_H_
 #define QDCONV_TESTS_END_TO_END_DATABASE_CONTENTS_H_
 

@@ -33,18 +33,18 @@ std::string WriteDatabase(const std::string& name,
 }  // namespace
 
 TEST(DatabaseWriterTest, WritesTheBirdsExampleByteForByte) {
-  EXPECT_EQ(WriteDatabase("Birds\n", {"Red breast?", "Robin"}),
+  EXPECT_EQ(WriteDatabase("Birds", {"Red breast?", "Robin"}),
             ReadHexFixture("birds.pdb.hex"));
 }
 
 TEST(DatabaseWriterTest, NoRecordsGiveHeaderAndFillerOnly) {
-  const std::string bytes = WriteDatabase("Q\n", {});
+  const std::string bytes = WriteDatabase("Q", {});
   ASSERT_EQ(bytes.size(), 80u);
   EXPECT_EQ(bytes.substr(76), std::string("\x00\x00\x8C\x00", 4));
 }
 
 TEST(DatabaseWriterTest, AnEmptyTextGivesSeventeenZeroBytes) {
-  const std::string bytes = WriteDatabase("Q\n", {""});
+  const std::string bytes = WriteDatabase("Q", {""});
   ASSERT_EQ(bytes.size(), 105u);
   EXPECT_EQ(bytes.substr(76, 12),
             std::string("\x00\x01\x00\x00\x00\x58\x00\x00\x00\x00\x8C\x00", 12));

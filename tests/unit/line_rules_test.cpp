@@ -15,22 +15,48 @@ std::unique_ptr<QuestionLine> LineOf(std::uint64_t length, bool endsWithLineFeed
   return line;
 }
 
+// The line as the reader yields it for |seenBytes|.
+std::unique_ptr<QuestionLine> LineHolding(const std::string& seenBytes) {
+  auto line = LineOf(seenBytes.size(), !seenBytes.empty() && seenBytes.back() == '\n');
+  seenBytes.copy(line->bytes, seenBytes.size());
+  line->bytes[seenBytes.size()] = '\0';
+  return line;
+}
+
 }  // namespace
 
-TEST(LineRulesTest, NameLineHoldsOneToThirtyOneBytesWithItsLineFeed) {
+TEST(LineRulesTest, NameHoldsOneToThirtyOneBytesWithoutLineEndAndNoControlByte) {
+  const std::string n30(30, 'n'), n31(31, 'n'), n32(32, 'n');
   const struct {
-    std::uint64_t length;
-    bool endsWithLineFeed;
+    std::string nameLine;
     bool valid;
   } cases[] = {
-      {0, false, false},  {1, true, true},    {1, false, true},
-      {31, true, true},   {32, true, false},  {31, false, true},
-      {32, false, false}, {5000, true, false},
+      {"", false},
+      {"Q", true},
+      {"Q\n", true},
+      {n30, true},
+      {n30 + "\n", true},
+      {n31, true},
+      {n31 + "\n", true},
+      {n32, false},
+      {n32 + "\n", false},
+      {"\n", false},
+      {"Capitals\tof Europe\n", false},
+      {"Capitals\r\n", false},
+      {"Capi\rtals", false},
+      {"Quiz\x7F\n", false},
+      {"Quiz\x1F\n", false},
+      {"Capitales d'Europe \xE9t\xE9 \x80\xFF\n", true},
+      {" \n", true},
+      {"~\n", true},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(IsDatabaseNameValid(*LineOf(c.length, c.endsWithLineFeed)), c.valid)
-        << c.length << (c.endsWithLineFeed ? " with LF" : " without LF");
+    const auto line = LineHolding(c.nameLine);
+    EXPECT_EQ(IsDatabaseNameValid(*line), c.valid) << testing::PrintToString(c.nameLine);
   }
+  EXPECT_EQ(DatabaseNameLength(*LineHolding(n31 + "\n")), 31u);
+  EXPECT_EQ(DatabaseNameLength(*LineHolding(n31)), 31u);
+  EXPECT_FALSE(IsDatabaseNameValid(*LineOf(5000, true))) << "longer than a line keeps";
 }
 
 TEST(LineRulesTest, RecordLineLengthTest) {
