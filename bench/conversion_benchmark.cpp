@@ -1,10 +1,12 @@
 // How close a conversion comes to the cost of the I/O it cannot avoid.
 //
-// Both benchmarks work on a generated question file of 3000 record lines of
-// 200 bytes. BM_Conversion runs ConvertQuestionFile with its console sent to
-// /dev/null; BM_UnavoidableIo only reads the question file twice and writes
-// as many bytes as its database has, in 64 KiB blocks. The results, and the
-// ratio of their medians, go to standard error.
+// Both benchmarks work on generated question files of 3000 record lines of
+// 200 characters: one in ASCII, one in UTF-8 with an accented letter in every
+// sixteen (213 bytes a line). BM_Conversion runs ConvertQuestionFile with its
+// console sent to /dev/null; BM_UnavoidableIo only reads the question file
+// twice and writes as many bytes as its database has, in 64 KiB blocks. The
+// results, and the ratio of their medians for each file, go to standard
+// error.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -20,45 +22,63 @@
 namespace {
 
 const int kRecordLines = 3000;
-const int kRecordLength = 200;
+const int kRecordLength = 200;  // characters; what the database stores
 
-std::string questionPath;
-std::string databasePath;
-std::size_t databaseSize;
+struct QuestionFile {
+  std::string questionPath;
+  std::string databasePath;
+  std::size_t databaseSize;
+};
 
-void WriteQuestionFile() {
-  char folder[] = "/tmp/qdconvbenchXXXXXX";  // no '.': the database path cuts there
-  if (!mkdtemp(folder)) std::abort();
-  questionPath = std::string(folder) + "/bench.txt";
-  databasePath = std::string(folder) + "/bench.pdb";
-  std::FILE* question = std::fopen(questionPath.c_str(), "wb");
+QuestionFile files[2];  // ASCII, UTF-8
+
+void WriteQuestionFile(const char* folder, const char* name, bool accented, QuestionFile& file) {
+  file.questionPath = std::string(folder) + "/" + name + ".txt";
+  file.databasePath = std::string(folder) + "/" + name + ".pdb";
+  std::FILE* question = std::fopen(file.questionPath.c_str(), "wb");
   std::fputs("Benchmark\n", question);
   for (int line = 0; line < kRecordLines; ++line) {
-    std::string text(kRecordLength, ' ');
-    for (int i = 0; i < kRecordLength; ++i) text[i] = static_cast<char>('!' + (line + i) % 90);
+    std::string text;
+    for (int i = 0; i < kRecordLength; ++i) {
+      if (accented && i % 16 == 0) {
+        text += "\xC3\xA9";  // U+00E9, one byte on the handheld
+      } else {
+        text += static_cast<char>('!' + (line + i) % 90);
+      }
+    }
     if (line + 1 < kRecordLines) text += '\n';
     std::fputs(text.c_str(), question);
   }
   std::fclose(question);
-  databaseSize = 80 + 25 * kRecordLines + kRecordLines * kRecordLength;
+  file.databaseSize = 80 + 25 * kRecordLines + kRecordLines * kRecordLength;
+}
+
+void WriteQuestionFiles() {
+  char folder[] = "/tmp/qdconvbenchXXXXXX";
+  if (!mkdtemp(folder)) std::abort();
+  WriteQuestionFile(folder, "ascii", false, files[0]);
+  WriteQuestionFile(folder, "utf8", true, files[1]);
 }
 
 void BM_Conversion(benchmark::State& state) {
-  for (auto _ : state) ConvertQuestionFile(questionPath.c_str());
+  const QuestionFile& file = files[state.range(0)];
+  for (auto _ : state) ConvertQuestionFile(file.questionPath.c_str());
 }
-BENCHMARK(BM_Conversion)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_Conversion)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+    ->ReportAggregatesOnly();
 
 void BM_UnavoidableIo(benchmark::State& state) {
+  const QuestionFile& file = files[state.range(0)];
   static unsigned char block[1 << 16];
   for (auto _ : state) {
     for (int pass = 0; pass < 2; ++pass) {
-      std::FILE* question = std::fopen(questionPath.c_str(), "rb");
+      std::FILE* question = std::fopen(file.questionPath.c_str(), "rb");
       while (std::fread(block, 1, sizeof block, question) > 0) {
       }
       std::fclose(question);
     }
-    std::FILE* database = std::fopen(databasePath.c_str(), "wb");
-    for (std::size_t left = databaseSize; left > 0;) {
+    std::FILE* database = std::fopen(file.databasePath.c_str(), "wb");
+    for (std::size_t left = file.databaseSize; left > 0;) {
       const std::size_t size = std::min(left, sizeof block);
       std::fwrite(block, 1, size, database);
       left -= size;
@@ -66,7 +86,8 @@ void BM_UnavoidableIo(benchmark::State& state) {
     std::fclose(database);
   }
 }
-BENCHMARK(BM_UnavoidableIo)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_UnavoidableIo)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+    ->ReportAggregatesOnly();
 
 // Keeps each benchmark's median time per iteration for the ratio.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -74,7 +95,8 @@ class MedianReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        medians[run.run_name.function_name + "/" + run.run_name.args] =
+            run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -92,16 +114,23 @@ int main(int argc, char** argv) {
   arguments.insert(arguments.begin() + 1, interleave);
   int count = static_cast<int>(arguments.size());
   benchmark::Initialize(&count, arguments.data());
-  WriteQuestionFile();
+  WriteQuestionFiles();
   if (!std::freopen("/dev/null", "w", stdout)) return 1;
   MedianReporter reporter;
   reporter.SetOutputStream(&std::cerr);
   reporter.SetErrorStream(&std::cerr);
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double conversion = reporter.medians["BM_Conversion"];
-  const double io = reporter.medians["BM_UnavoidableIo"];
-  if (io > 0) std::cerr << "conversion / unavoidable I/O (medians): " << conversion / io << "\n";
-  std::remove(databasePath.c_str());
-  std::remove(questionPath.c_str());
+  const char* names[2] = {"ASCII", "UTF-8"};
+  for (int k = 0; k < 2; ++k) {
+    const std::string arg = std::to_string(k);
+    const double conversion = reporter.medians["BM_Conversion/" + arg];
+    const double io = reporter.medians["BM_UnavoidableIo/" + arg];
+    if (io > 0) {
+      std::cerr << names[k] << ": conversion / unavoidable I/O (medians): " << conversion / io
+                << "\n";
+    }
+    std::remove(files[k].databasePath.c_str());
+    std::remove(files[k].questionPath.c_str());
+  }
   return 0;
 }

@@ -1,42 +1,75 @@
 #!/usr/bin/env bash
-# The whole converter process, start-up included, against a plain cp of the
-# same question file (3000 record lines of 200 bytes), and its peak resident
-# memory at 10 and at 3000 records (medians of 21 runs).
-#   bench/process_vs_copy.sh [QDCONV] [RUNS]
+# The whole converter process, start-up included, against the I/O that no
+# conversion avoids (io_floor: the question file read twice in 64 KiB blocks,
+# as many bytes written as the database has) and against a plain cp of the
+# same question file, on 3000 record lines of 200 characters in ASCII and in
+# UTF-8 (an accented letter in every sixteen); then its peak resident memory
+# at 10 and at 3000 records (medians of 21 runs). Runs of the commands
+# alternate, so that drift in the machine's speed falls on all alike. Each
+# command writes a new file; the converter is timed once more replacing its
+# last database, which costs more on file systems that start writing a file
+# back when it is renamed over another (ext4).
+#   bench/process_vs_copy.sh [QDCONV] [IO_FLOOR] [RUNS]
 set -euo pipefail
 qdconv=$(realpath "${1:-build/qdconv}")
-runs=${2:-500}
-folder=$(mktemp -d /tmp/qdconvbenchXXXXXX)  # no '.': the database path cuts there
+io_floor=$(realpath "${2:-build/bench/io_floor}")
+runs=${3:-500}
+folder=$(mktemp -d /tmp/qdconvbenchXXXXXX)
 trap 'rm -rf "$folder"' EXIT
 
-write_question_file() {  # LINES PATH
-  { echo Benchmark; for ((i = 0; i < $1; i++)); do printf '%0200d\n' "$i"; done; } |
-    head -c -1 > "$2"
+write_question_file() {  # LINES ACCENTED PATH
+  python3 - "$@" <<'PYTHON'
+import sys
+lines, accented, path = int(sys.argv[1]), sys.argv[2] == "yes", sys.argv[3]
+text = ["Benchmark"]
+for line in range(lines):
+    text.append("".join("\u00e9" if accented and i % 16 == 0 else chr(33 + (line + i) % 90)
+                        for i in range(200)))
+open(path, "wb").write("\n".join(text).encode("utf-8"))
+PYTHON
 }
-write_question_file 3000 "$folder/large.txt"
-write_question_file 10 "$folder/small.txt"
 
-microseconds_per_run() {  # COMMAND...
-  local start end
-  start=$(date +%s%N)
-  for ((i = 0; i < runs; i++)); do "$@" < /dev/null > /dev/null; done
-  end=$(date +%s%N)
-  echo $(((end - start) / runs / 1000))
-}
-microseconds_per_run "$qdconv" "$folder/large.txt" > /dev/null  # warm the caches
-convert=$(microseconds_per_run "$qdconv" "$folder/large.txt")
-copy=$(microseconds_per_run cp "$folder/large.txt" "$folder/copy.txt")
-echo "qdconv: $convert us per run, cp: $copy us per run," \
-  "ratio $(awk "BEGIN { printf \"%.2f\", $convert / $copy }")"
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# A single reading varies by a few hundred KiB from run to run: take the
-# median of 21.
-peak_kib() {
-  for ((i = 0; i < 21; i++)); do
-    /usr/bin/time -f %M "$qdconv" "$1" < /dev/null 2>&1 > /dev/null | tail -n 1
-  done | sort -n | sed -n 11p
+microseconds() {  # COMMAND...: the time of one run
+  local start=${EPOCHREALTIME/[.,]/}
+  "$@" < /dev/null > /dev/null
+  local end=${EPOCHREALTIME/[.,]/}
+  echo $((end - start))
 }
-small=$(peak_kib "$folder/small.txt")
-large=$(peak_kib "$folder/large.txt")
-echo "peak resident memory: $small KiB at 10 records, $large KiB at 3000 records," \
-  "difference $((large - small)) KiB"
+
+for encoding in ASCII UTF-8; do
+  accented=$([ "$encoding" = UTF-8 ] && echo yes || echo no)
+  write_question_file 3000 "$accented" "$folder/large.txt"
+  write_question_file 10 "$accented" "$folder/small.txt"
+  database_size=$((80 + 25 * 3000 + 200 * 3000))
+  "$qdconv" "$folder/large.txt" < /dev/null > /dev/null  # warm the caches
+  [ "$(stat -c %s "$folder/large.pdb")" = "$database_size" ] || { echo "unexpected database"; exit 1; }
+  for name in qdconv replacing floor cp; do : > "$folder/$name.times"; done
+  for ((i = 0; i < runs; i++)); do
+    rm -f "$folder/large.pdb" "$folder/floor.pdb" "$folder/copy.txt"
+    microseconds "$qdconv" "$folder/large.txt" >> "$folder/qdconv.times"
+    microseconds "$qdconv" "$folder/large.txt" >> "$folder/replacing.times"
+    microseconds "$io_floor" "$folder/large.txt" "$folder/floor.pdb" "$database_size" \
+      >> "$folder/floor.times"
+    microseconds cp "$folder/large.txt" "$folder/copy.txt" >> "$folder/cp.times"
+  done
+  convert=$(median < "$folder/qdconv.times")
+  replacing=$(median < "$folder/replacing.times")
+  floor=$(median < "$folder/floor.times")
+  copy=$(median < "$folder/cp.times")
+  echo "$encoding: qdconv $convert us ($replacing us replacing its database)," \
+    "I/O floor $floor us, cp $copy us (medians of $runs);" \
+    "qdconv / floor $(awk "BEGIN { printf \"%.2f\", $convert / $floor }")," \
+    "qdconv / cp $(awk "BEGIN { printf \"%.2f\", $convert / $copy }")"
+
+  peak_kib() {
+    for ((i = 0; i < 21; i++)); do
+      /usr/bin/time -f %M "$qdconv" "$1" < /dev/null 2>&1 > /dev/null | tail -n 1
+    done | median
+  }
+  small=$(peak_kib "$folder/small.txt")
+  large=$(peak_kib "$folder/large.txt")
+  echo "$encoding: peak resident memory $small KiB at 10 records, $large KiB at 3000" \
+    "records, difference $((large - small)) KiB"
+done

@@ -21,6 +21,19 @@ void PrintRecordIndex(int index) {
 
 }  // namespace
 
+void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber) {
+  if (fault == kUnmappableCharacter && recordNumber == 0) {
+    std::printf("Character the handheld cannot show in the database name\n");
+  } else if (fault == kUnmappableCharacter) {
+    std::printf("Character the handheld cannot show at record : %i \n", recordNumber);
+  } else if (recordNumber == 0) {
+    std::printf("Text is not valid %s in the database name\n", TextEncodingName(encoding));
+  } else {
+    std::printf("Text is not valid %s at record : %i \n", TextEncodingName(encoding),
+                recordNumber);
+  }
+}
+
 bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured) {
   QuestionLine line;
   int recordIndex = -1;
@@ -30,6 +43,10 @@ bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured) {
     ++recordIndex;
     if (recordIndex >= kMaxRecordCount) {
       std::printf("Too many records: at most %i\n", kMaxRecordCount);
+      return false;
+    }
+    if (line.fault != kNoTextFault) {
+      PrintTextFault(line.fault, reader.decoder.encoding, recordIndex + 1);
       return false;
     }
     if (IsRecordLineTooLong(line)) {
@@ -50,7 +67,8 @@ RecordBodiesOutcome WriteRecordBodies(QuestionReader& reader,
   int recordIndex = 0;
   for (; ReadQuestionLine(reader, line); ++recordIndex) {
     const std::uint64_t textLength = RecordTextLength(line);
-    if (recordIndex == measured.count || textLength > kMaxStoredLineBytes ||
+    if (recordIndex == measured.count || line.fault != kNoTextFault ||
+        textLength > kMaxStoredLineBytes ||
         textLength + 1 != measured.sizes[recordIndex]) {
       return kQuestionFileChanged;
     }

@@ -16,10 +16,15 @@ struct RecordSizes {
 };
 
 // First pass: for each record line print its index from 0 ("%i\n"), test it
-// and note its record text size. Stops at the first line that is too long or
-// that would be record kMaxRecordCount + 1, after printing why. Returns true
-// when every line was measured.
+// and note its record text size. Stops at the first line that is too long,
+// that holds text that could not be decoded, or that would be record
+// kMaxRecordCount + 1, after printing why. Returns true when every line was
+// measured.
 bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured);
+
+// Print why the text of a line could not be decoded: the line is record
+// |recordNumber| (counted from 1), or the name line when it is 0.
+void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber);
 
 enum RecordBodiesOutcome {
   kRecordBodiesWritten,

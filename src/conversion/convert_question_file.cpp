@@ -1,8 +1,11 @@
 #include "conversion/convert_question_file.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "charset/text_encoding.h"
+#include "charset/utf8.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
 #include "conversion/line_rules.h"
@@ -18,6 +21,20 @@ namespace {
 bool Stop(const char* message) {
   std::fputs(message, stdout);
   return false;
+}
+
+// The echo line: both paths and the name line as the file holds it, its line
+// end included (in UTF-8 when the file is decoded, without byte order mark).
+void PrintEchoLine(const char* questionPath, const std::string& databasePath,
+                   const QuestionLine& nameLine, TextEncoding encoding) {
+  std::printf("%s %s ", questionPath, databasePath.c_str());
+  if (encoding == kBytesAsTheyAre) {
+    std::fputs(nameLine.bytes, stdout);
+    return;
+  }
+  char text[kMaxUtf8BytesPerHandheldByte * kQuestionLineCapacity];
+  std::fwrite(text, 1, HandheldTextToUtf8(nameLine.bytes, std::strlen(nameLine.bytes), text),
+              stdout);
 }
 
 // Everything after the name line was accepted: both passes and the file's
@@ -44,7 +61,7 @@ bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
     return Stop("Could not write output file\n");
   }
 
-  if (!OpenQuestionFile(questionPath, reader)) {
+  if (!OpenQuestionFile(questionPath, reader.decoder.encoding, reader)) {
     AbandonOutputFile(database);
     return Stop("Could not open input file\n");
   }
@@ -76,7 +93,9 @@ bool ConvertQuestionFile(const char* questionPath) {
   const std::string databasePath = DeriveDatabasePath(questionPath);
 
   QuestionReader reader;
-  if (!OpenQuestionFile(questionPath, reader)) return Stop("Could not open input file\n");
+  if (!OpenQuestionFile(questionPath, kBytesAsTheyAre, reader)) {
+    return Stop("Could not open input file\n");
+  }
   if (IsSameFile(questionPath, databasePath.c_str())) {
     CloseQuestionFile(reader);
     return Stop("Input and output file are the same\n");
@@ -90,12 +109,25 @@ bool ConvertQuestionFile(const char* questionPath) {
   char databaseBuffer[1 << 16];
   std::setvbuf(database.stream, databaseBuffer, _IOFBF, sizeof databaseBuffer);
 
+  const TextEncoding encoding = DetectTextEncoding(reader.file, reader.block, kReadBlockSize);
+  CloseQuestionFile(reader);
+  if (!OpenQuestionFile(questionPath, encoding, reader)) {
+    AbandonOutputFile(database);
+    return Stop("Could not open input file\n");
+  }
   QuestionLine nameLine;
   nameLine.bytes[0] = '\0';
   nameLine.length = 0;
   nameLine.endsWithLineFeed = false;
+  nameLine.fault = kNoTextFault;
   ReadQuestionLine(reader, nameLine);
-  std::printf("%s %s %s", questionPath, databasePath.c_str(), nameLine.bytes);
+  PrintEchoLine(questionPath, databasePath, nameLine, encoding);
+  if (nameLine.fault != kNoTextFault) {
+    CloseQuestionFile(reader);
+    AbandonOutputFile(database);
+    PrintTextFault(nameLine.fault, encoding, 0);
+    return false;
+  }
   if (!IsDatabaseNameValid(nameLine)) {
     CloseQuestionFile(reader);
     AbandonOutputFile(database);

@@ -13,7 +13,8 @@ const unsigned char kSpecialBytes[kSpecialByteCount] = {'\n', '\r', '\0', kEndOf
 bool FillBlock(QuestionReader& reader) {
   if (reader.ended) return false;
   reader.blockPosition = 0;
-  reader.blockLength = std::fread(reader.block, 1, kReadBlockSize, reader.file);
+  reader.blockLength =
+      ReadHandheldBytes(reader.decoder, reader.file, reader.block, kReadBlockSize);
   for (std::size_t& next : reader.nextSpecial) next = kUnknownPosition;
   if (reader.blockLength == 0) reader.ended = true;
   return reader.blockLength != 0;
@@ -63,17 +64,19 @@ void EndData(QuestionReader& reader) {
 
 }  // namespace
 
-bool OpenQuestionFile(const char* path, QuestionReader& reader) {
+bool OpenQuestionFile(const char* path, TextEncoding encoding, QuestionReader& reader) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return false;
   std::FILE* file = std::fopen(path, "rb");
   if (!file) return false;
-  StartQuestionReader(file, reader);
+  StartQuestionReader(file, encoding, reader);
   return true;
 }
 
-void StartQuestionReader(std::FILE* file, QuestionReader& reader) {
+void StartQuestionReader(std::FILE* file, TextEncoding encoding, QuestionReader& reader) {
   reader.file = file;
+  StartHandheldDecoder(reader.decoder, encoding);
+  reader.faultGiven = false;
   reader.blockLength = 0;
   reader.blockPosition = 0;
   for (std::size_t& next : reader.nextSpecial) next = kUnknownPosition;
@@ -85,8 +88,24 @@ void CloseQuestionFile(QuestionReader& reader) {
   reader.file = nullptr;
 }
 
+// The decoder's fault, when it stopped at one that no line has carried yet:
+// the line being read carries it.
+TextFault TakeFault(QuestionReader& reader) {
+  if (reader.faultGiven || reader.decoder.fault == kNoTextFault) return kNoTextFault;
+  reader.faultGiven = true;
+  return reader.decoder.fault;
+}
+
 bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
-  if (reader.blockPosition == reader.blockLength && !FillBlock(reader)) return false;
+  if (reader.blockPosition == reader.blockLength && !FillBlock(reader)) {
+    const TextFault fault = TakeFault(reader);
+    if (fault == kNoTextFault) return false;
+    line.fault = fault;
+    line.bytes[0] = '\0';
+    line.length = 0;
+    line.endsWithLineFeed = false;
+    return true;
+  }
   if (reader.block[reader.blockPosition] == kEndOfFileByte) {
     EndData(reader);
     return false;
@@ -121,6 +140,7 @@ bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
   }
 
   line.endsWithLineFeed = lineFeed && !seenNul;
+  line.fault = !lineFeed && reader.ended ? TakeFault(reader) : kNoTextFault;
   if (line.endsWithLineFeed) {
     const unsigned char kLineFeed = '\n';
     TakeSeenBytes(line, stored, &kLineFeed, 1);

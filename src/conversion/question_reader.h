@@ -1,5 +1,7 @@
 // Reading a question file line by line, with the converter's own reading rules
-// applied to the raw bytes (no platform text mode is involved):
+// applied to its text as bytes of the handheld's character set (decoded from
+// UTF-8 or UTF-16 when the file is encoded so: charset/handheld_decoder.h; no
+// platform text mode is involved):
 //   - CR LF is read as one LF; any other CR, a final CR included, stays.
 //   - A byte 0x1A ends the file: neither it nor anything after it is read.
 //   - A read error ends the data as the end of the file does.
@@ -16,6 +18,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "charset/handheld_decoder.h"
+#include "charset/text_encoding.h"
+
 const std::size_t kQuestionLineCapacity = 4000;
 const std::size_t kMaxStoredLineBytes = kQuestionLineCapacity - 1;
 const std::size_t kReadBlockSize = 1 << 16;
@@ -26,6 +31,7 @@ const int kSpecialByteCount = 4;
 
 struct QuestionReader {
   std::FILE* file;
+  HandheldDecoder decoder;
   unsigned char block[kReadBlockSize];
   std::size_t blockLength;
   std::size_t blockPosition;
@@ -35,6 +41,7 @@ struct QuestionReader {
   // been passed and is searched again when needed.
   std::size_t nextSpecial[kSpecialByteCount];
   bool ended;  // the end of the file, a 0x1A byte or a read error was met
+  bool faultGiven;  // the line that holds the decoder's fault has been read
 };
 
 struct QuestionLine {
@@ -46,19 +53,23 @@ struct QuestionLine {
   // The seen bytes end with the line's LF (false for a last line without LF
   // and for a line with a NUL before its LF).
   bool endsWithLineFeed;
+  // The line holds a character that could not be decoded (the decoder's
+  // fault); the text ends there, and the line holds what came before it.
+  TextFault fault;
 };
 
-// Open the file at |path| for reading bytes. A directory is not opened.
-// Returns false when the file cannot be opened.
-bool OpenQuestionFile(const char* path, QuestionReader& reader);
+// Open the file at |path| for reading its text in |encoding|. A directory is
+// not opened. Returns false when the file cannot be opened.
+bool OpenQuestionFile(const char* path, TextEncoding encoding, QuestionReader& reader);
 
 // Read from an already open stream (positioned at its start) instead.
-void StartQuestionReader(std::FILE* file, QuestionReader& reader);
+void StartQuestionReader(std::FILE* file, TextEncoding encoding, QuestionReader& reader);
 
 void CloseQuestionFile(QuestionReader& reader);
 
 // Read the next line into |line|. Returns false, leaving |line| as it was,
-// when no byte is left to read.
+// when no byte is left to read. A fault of the decoder belongs to the line it
+// stops in, which may be an empty line of its own at the start of a line.
 bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line);
 
 #endif  // QDCONV_CONVERSION_QUESTION_READER_H_

@@ -2,6 +2,8 @@
 // its console output, its exit status and what it leaves in its folder, byte
 // for byte. A run either leaves a complete database at the database path and
 // changes nothing else, or leaves the folder exactly as it was.
+#include <iconv.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -89,12 +91,29 @@ Case OnQuestionFile(Case c, const std::string& questionPath,
 }
 
 // |c| with the test-only library that scripts the opens of quiz.txt
-// (file_events.c) preloaded into the converter.
+// (file_events.c) preloaded into the converter. A run opens the question file
+// three times: to tell its encoding, for the first pass and for the second.
 Case WithFileEvents(Case c, const std::string& events) {
   c.options.environment = "LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
                           " ASAN_OPTIONS=verify_asan_link_order=0 " + events;
   c.platform = Platform::kLinux;
   return c;
+}
+
+// |utf8| as UTF-16 in the byte order |encoding| names ("UTF-16LE" or
+// "UTF-16BE"), with its byte order mark, by the C library's iconv.
+std::string Utf16WithByteOrderMark(const std::string& utf8, const char* encoding) {
+  iconv_t converter = iconv_open(encoding, "UTF-8");
+  std::string input = utf8;
+  std::string output(4 * utf8.size() + 2, '\0');
+  char* in = &input[0];
+  char* out = &output[0];
+  std::size_t inLeft = input.size(), outLeft = output.size();
+  iconv(converter, &in, &inLeft, &out, &outLeft);
+  iconv_close(converter);
+  output.resize(output.size() - outLeft);
+  const bool bigEndian = std::string(encoding) == "UTF-16BE";
+  return (bigEndian ? std::string("\xFE\xFF") : std::string("\xFF\xFE")) + output;
 }
 
 std::string ProgressNumbers(int count) {
@@ -219,6 +238,71 @@ std::vector<Case> Cases() {
   cases.push_back(Converts("NulCutsARecord", std::string("Quiz\nab\0cd\nA", 12),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {"ab", "A"}}));
+
+  // Character sets: text typed in any of today's editors arrives as typed,
+  // in the handheld's own character set (code page 1252).
+  const std::string ansiQuiz =
+      "Capitales d'\xE9t\xE9\nO\xF9 est Paris ?\n\xC0 Paris, bien s\xFBr\n"
+      "\x93Madrid\x94 \x96 capitale de l\x92" "Espagne ?\nOui\x85 5 \x80";
+  const std::string utf8Quiz =
+      "Capitales d'\xC3\xA9t\xC3\xA9\nO\xC3\xB9 est Paris ?\n\xC3\x80 Paris, bien s\xC3\xBBr\n"
+      "\xE2\x80\x9CMadrid\xE2\x80\x9D \xE2\x80\x93 capitale de l\xE2\x80\x99" "Espagne ?\n"
+      "Oui\xE2\x80\xA6 5 \xE2\x82\xAC";
+  const DatabaseContents quizContents = {
+      "Capitales d'\xE9t\xE9",
+      {"O\xF9 est Paris ?", "\xC0 Paris, bien s\xFBr",
+       "\x93Madrid\x94 \x96 capitale de l\x92" "Espagne ?", "Oui\x85 5 \x80"}};
+  const std::string quizProgress = "\n0\n1\n2\n3\nQuestions converted: 2\n";
+  const struct {
+    const char* name;
+    std::string question;
+    std::string echoedName;
+  } savedAs[] = {
+      {"AccentsSavedAsAnsi", ansiQuiz, "Capitales d'\xE9t\xE9"},
+      {"AccentsSavedAsUtf8", utf8Quiz, "Capitales d'\xC3\xA9t\xC3\xA9"},
+      {"AccentsSavedAsUtf8WithByteOrderMark", "\xEF\xBB\xBF" + utf8Quiz,
+       "Capitales d'\xC3\xA9t\xC3\xA9"},
+      {"AccentsSavedAsUtf16LittleEndian", Utf16WithByteOrderMark(utf8Quiz, "UTF-16LE"),
+       "Capitales d'\xC3\xA9t\xC3\xA9"},
+      {"AccentsSavedAsUtf16BigEndianWithCrLf",
+       Utf16WithByteOrderMark(
+           "Capitales d'\xC3\xA9t\xC3\xA9\r\nO\xC3\xB9 est Paris ?\r\n\xC3\x80 Paris, bien "
+           "s\xC3\xBBr\r\n\xE2\x80\x9CMadrid\xE2\x80\x9D \xE2\x80\x93 capitale de "
+           "l\xE2\x80\x99" "Espagne ?\r\nOui\xE2\x80\xA6 5 \xE2\x82\xAC",
+           "UTF-16BE"),
+       "Capitales d'\xC3\xA9t\xC3\xA9"},
+  };
+  for (const auto& saved : savedAs) {
+    cases.push_back(Converts(saved.name, saved.question,
+                             "quiz.txt quiz.pdb " + saved.echoedName + quizProgress,
+                             quizContents));
+  }
+  const std::string name29 = std::string(26, 'n') + "\xC3\xA9t\xC3\xA9";
+  cases.push_back(Converts("Name29WithByteOrderMark", "\xEF\xBB\xBF" + name29 + "\nQ?\nA",
+                           "quiz.txt quiz.pdb " + name29 + "\n0\n1\nQuestions converted: 1\n",
+                           {std::string(26, 'n') + "\xE9t\xE9", {"Q?", "A"}}));
+  std::string accented150, accented201;
+  for (int i = 0; i < 150; ++i) accented150 += "\xC3\xA9";
+  for (int i = 0; i < 201; ++i) accented201 += "\xC3\xA9";
+  cases.push_back(Converts("Utf8RecordOf150AccentedLetters", "Quiz\n" + accented150 + "\nA",
+                           "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
+                           {"Quiz", {std::string(150, '\xE9'), "A"}}));
+  cases.push_back(Stops("Utf8RecordOf201AccentedLetters", "Quiz\n" + accented201 + "\nA",
+                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n"));
+  cases.push_back(Stops("EmojiInRecordLine7",
+                        "Quiz\nQ1\nA1\nQ2\nA2\nQ3\nA3\nQ4 \xF0\x9F\x98\x80 ?\nA4",
+                        "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\n4\n5\n6\n"
+                        "Character the handheld cannot show at record : 7 \n"));
+  cases.push_back(Stops("LetterOfAnotherAlphabetInTheName", "\xC5\x81\xC3\xB3" "d\xC5\xBA\nQ?\nA",
+                        "quiz.txt quiz.pdb Character the handheld cannot show in the database name\n"));
+  cases.push_back(Stops("InvalidUtf8AfterAByteOrderMark", "\xEF\xBB\xBFQuiz\nQ1\nCaf\xE9\nA",
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-8 at record : 2 \n"));
+  cases.push_back(Stops("LoneSurrogateInUtf16", Utf16WithByteOrderMark("Quiz\nQ1\n", "UTF-16LE") +
+                                                    std::string("\x00\xDC", 2),
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-16 at record : 2 \n"));
+  cases.push_back(Converts("AnsiThatLooksLikeUtf8InOnePlace", "Caf\xC3\xA9\nD\xE9j\xE0 vu ?\nOui",
+                           "quiz.txt quiz.pdb Caf\xC3\xA9\n0\n1\nQuestions converted: 1\n",
+                           {"Caf\xC3\xA9", {"D\xE9j\xE0 vu ?", "Oui"}}));
 
   // Long lines are never split into records.
   cases.push_back(Stops("Record4100AndLineFeed", "Quiz\nQ?\n" + std::string(4100, 'x') + "\nA",
@@ -366,12 +450,12 @@ std::vector<Case> Cases() {
   Case changed = WithFileEvents(
       Stops("QuestionFileChangedBetweenPasses", kCapitals,
             kCapitalsConsole + "Input file changed during conversion\n"),
-      "QDCONV_QUESTION_OPENS=open,changed.txt");
+      "QDCONV_QUESTION_OPENS=open,open,changed.txt");
   changed.files.push_back({"changed.txt", "Capitals\nFrance?\nParis\nSpain?\nMadrid!"});
   cases.push_back(changed);
   cases.push_back(WithFileEvents(Stops("QuestionFileGoneBeforeSecondPass", kCapitals,
                                        kCapitalsConsole + "Could not open input file\n"),
-                                 "QDCONV_QUESTION_OPENS=open,fail"));
+                                 "QDCONV_QUESTION_OPENS=open,open,fail"));
   return cases;
 }
 

@@ -43,7 +43,7 @@ TEST(InterruptedRunTest, AKilledRunLeavesTheOldDatabase) {
     const char* event;  // makes the converter stop itself there (file_events.c)
     bool temporaryComplete;
   } cases[] = {
-      {"while it writes the record bodies", "QDCONV_QUESTION_OPENS=open,stop", false},
+      {"while it writes the record bodies", "QDCONV_QUESTION_OPENS=open,open,stop", false},
       {"just before the database moves into place", "QDCONV_STOP_BEFORE_RENAME=1", true},
   };
   const std::string oldDatabase = "last week's database";

@@ -19,7 +19,7 @@ struct Measurement {
 Measurement Measure(const std::string& recordLines) {
   auto reader = std::make_unique<QuestionReader>();
   auto measured = std::make_unique<RecordSizes>();
-  StartQuestionReader(FileWithBytes(recordLines), *reader);
+  StartQuestionReader(FileWithBytes(recordLines), kBytesAsTheyAre, *reader);
   testing::internal::CaptureStdout();
   const bool complete = MeasureRecordLines(*reader, *measured);
   std::fflush(stdout);
@@ -77,7 +77,7 @@ TEST(WriteRecordBodiesTest, WritesBodiesOnlyForLinesThatStillMatch) {
   measured->count = 2;
   for (const auto& c : cases) {
     auto reader = std::make_unique<QuestionReader>();
-    StartQuestionReader(FileWithBytes(c.secondPass), *reader);
+    StartQuestionReader(FileWithBytes(c.secondPass), kBytesAsTheyAre, *reader);
     std::FILE* database = FileWithBytes("");
     EXPECT_EQ(WriteRecordBodies(*reader, database, *measured), c.outcome) << c.what;
     const std::string bodies = std::string(16, '\0') + "Red breast?" + '\0' +
@@ -99,7 +99,7 @@ TEST(WriteRecordBodiesTest, ReportsAFailedWrite) {
   measured->sizes[0] = 2;
   measured->count = 1;
   auto reader = std::make_unique<QuestionReader>();
-  StartQuestionReader(FileWithBytes("q"), *reader);
+  StartQuestionReader(FileWithBytes("q"), kBytesAsTheyAre, *reader);
   EXPECT_EQ(WriteRecordBodies(*reader, full, *measured), kDatabaseWriteFailed);
   CloseQuestionFile(*reader);
   std::fclose(full);

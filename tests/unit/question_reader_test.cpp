@@ -15,25 +15,28 @@ struct ReadLine {
   std::string stored;
   std::uint64_t length;
   bool endsWithLineFeed;
+  TextFault fault = kNoTextFault;
 
   bool operator==(const ReadLine& other) const {
     return stored == other.stored && length == other.length &&
-           endsWithLineFeed == other.endsWithLineFeed;
+           endsWithLineFeed == other.endsWithLineFeed && fault == other.fault;
   }
 };
 
 std::ostream& operator<<(std::ostream& out, const ReadLine& line) {
   return out << "{\"" << line.stored.substr(0, 40) << "\" (" << line.stored.size()
-             << " stored), " << line.length << ", " << line.endsWithLineFeed << "}";
+             << " stored), " << line.length << ", " << line.endsWithLineFeed << ", fault "
+             << line.fault << "}";
 }
 
-std::vector<ReadLine> ReadAllLines(const std::string& bytes) {
+std::vector<ReadLine> ReadAllLines(const std::string& bytes,
+                                   TextEncoding encoding = kBytesAsTheyAre) {
   auto reader = std::make_unique<QuestionReader>();
-  StartQuestionReader(FileWithBytes(bytes), *reader);
+  StartQuestionReader(FileWithBytes(bytes), encoding, *reader);
   std::vector<ReadLine> lines;
   auto line = std::make_unique<QuestionLine>();
   while (ReadQuestionLine(*reader, *line)) {
-    lines.push_back({line->bytes, line->length, line->endsWithLineFeed});
+    lines.push_back({line->bytes, line->length, line->endsWithLineFeed, line->fault});
   }
   CloseQuestionFile(*reader);
   return lines;
@@ -69,6 +72,25 @@ TEST(ReadQuestionLineTest, AppliesTheReadingRules) {
   }
 }
 
+TEST(ReadQuestionLineTest, ReadsDecodedTextAndGivesAFaultToTheLineItStopsIn) {
+  const std::string emoji = "\xF0\x9F\x98\x80";
+  const struct {
+    const char* what;
+    std::string input;
+    std::vector<ReadLine> lines;
+  } cases[] = {
+      {"lengths count the handheld's bytes", "O\xC3\xB9?\r\n\xC3\xA9t\xC3\xA9",
+       {{"O\xF9?\n", 4, true}, {"\xE9t\xE9", 3, false}}},
+      {"inside a line", "Q1\nQ2 " + emoji + "\nQ3", {{"Q1\n", 3, true}, {"Q2 ", 3, false, kUnmappableCharacter}}},
+      {"at the start of a line", "Q1\n" + emoji, {{"Q1\n", 3, true}, {"", 0, false, kUnmappableCharacter}}},
+      {"after a CR that stays", "Q1\r" + emoji, {{"Q1\r", 3, false, kUnmappableCharacter}}},
+      {"after 0x1A nothing counts", "Q1\x1A" + emoji, {{"Q1", 2, false}}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadAllLines(c.input, kUtf8), c.lines) << c.what;
+  }
+}
+
 TEST(ReadQuestionLineTest, ReadsALongLineWholeAndKeepsItsStart) {
   const std::string start(kMaxStoredLineBytes, 'x');
   const struct {
@@ -101,7 +123,7 @@ TEST(ReadQuestionLineTest, JoinsCrLfAcrossReadBlocks) {
 
 TEST(ReadQuestionLineTest, LeavesTheLineAsItWasWhenNothingIsLeft) {
   auto reader = std::make_unique<QuestionReader>();
-  StartQuestionReader(FileWithBytes("\x1A" "ab\n"), *reader);
+  StartQuestionReader(FileWithBytes("\x1A" "ab\n"), kBytesAsTheyAre, *reader);
   auto line = std::make_unique<QuestionLine>();
   std::strcpy(line->bytes, "kept");
   line->length = 4;
@@ -114,7 +136,7 @@ TEST(ReadQuestionLineTest, LeavesTheLineAsItWasWhenNothingIsLeft) {
 
 TEST(OpenQuestionFileTest, RefusesADirectoryAndAMissingFile) {
   auto reader = std::make_unique<QuestionReader>();
-  EXPECT_FALSE(OpenQuestionFile(".", *reader));
-  EXPECT_FALSE(OpenQuestionFile("no-such-question-file.txt", *reader));
-  EXPECT_FALSE(OpenQuestionFile("", *reader));
+  EXPECT_FALSE(OpenQuestionFile(".", kBytesAsTheyAre, *reader));
+  EXPECT_FALSE(OpenQuestionFile("no-such-question-file.txt", kBytesAsTheyAre, *reader));
+  EXPECT_FALSE(OpenQuestionFile("", kBytesAsTheyAre, *reader));
 }

@@ -1,0 +1,19 @@
+// The handheld's character set: Windows code page 1252, one byte per
+// character. Bytes 0x00 to 0x7F are ASCII, 0xA0 to 0xFF are U+00A0 to
+// U+00FF, and 0x80 to 0x9F hold the euro sign, curly quotes, dashes and the
+// like. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) stand for the control characters of the same number (U+0081
+// ...), as in Windows' own conversion, so that every byte has a character
+// and every such character its byte: text converts both ways without loss.
+#ifndef QDCONV_CHARSET_CODE_PAGE_1252_H_
+#define QDCONV_CHARSET_CODE_PAGE_1252_H_
+
+#include <cstdint>
+
+// The Unicode character of a byte.
+std::uint32_t CharacterOfHandheldByte(unsigned char byte);
+
+// The byte of a Unicode character; false when the handheld has none for it.
+bool HandheldByteOfCharacter(std::uint32_t character, unsigned char& byte);
+
+#endif  // QDCONV_CHARSET_CODE_PAGE_1252_H_

@@ -1,0 +1,132 @@
+#include "charset/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "charset/handheld_decoder.h"
+#include "test_files.h"
+
+namespace {
+
+// |capacity| small enough cuts characters across blocks.
+TextEncoding Detect(const std::string& bytes, std::size_t capacity = 1 << 16) {
+  std::FILE* file = FileWithBytes(bytes);
+  std::string buffer(capacity, '\0');
+  const TextEncoding encoding =
+      DetectTextEncoding(file, reinterpret_cast<unsigned char*>(&buffer[0]), capacity);
+  std::fclose(file);
+  return encoding;
+}
+
+struct Decoded {
+  std::string bytes;
+  TextFault fault;
+  bool operator==(const Decoded& other) const {
+    return bytes == other.bytes && fault == other.fault;
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Decoded& decoded) {
+  return out << testing::PrintToString(decoded.bytes) << ", fault " << decoded.fault;
+}
+
+Decoded Decode(TextEncoding encoding, const std::string& bytes, std::size_t capacity) {
+  std::FILE* file = FileWithBytes(bytes);
+  HandheldDecoder decoder;
+  StartHandheldDecoder(decoder, encoding);
+  std::string block(capacity, '\0');
+  Decoded decoded;
+  while (std::size_t got = ReadHandheldBytes(
+             decoder, file, reinterpret_cast<unsigned char*>(&block[0]), capacity)) {
+    decoded.bytes.append(block, 0, got);
+  }
+  decoded.fault = decoder.fault;
+  std::fclose(file);
+  return decoded;
+}
+
+std::string S(const char* bytes, std::size_t size) { return std::string(bytes, size); }
+
+}  // namespace
+
+TEST(DetectTextEncodingTest, ByteOrderMarksAndValidUtf8DecideAndNothingElse) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    TextEncoding encoding;
+  } cases[] = {
+      {"empty", "", kBytesAsTheyAre},
+      {"ASCII", "Capitals\nParis", kBytesAsTheyAre},
+      {"ANSI accented", "Capitales\nO\xF9 est Paris ?", kBytesAsTheyAre},
+      {"UTF-8 accented", "Capitales\nO\xC3\xB9 est Paris ?", kUtf8},
+      {"UTF-8 euro sign and emoji", "\xE2\x82\xAC \xF0\x9F\x98\x80", kUtf8},
+      {"ANSI in which one pair looks like UTF-8", "Caf\xC3\xA9 \nd\xE9j\xE0", kBytesAsTheyAre},
+      {"UTF-8 byte order mark", "\xEF\xBB\xBF" "Capitals", kUtf8WithByteOrderMark},
+      {"UTF-8 byte order mark, then invalid", "\xEF\xBB\xBF" "Caf\xE9", kUtf8WithByteOrderMark},
+      {"UTF-16 little-endian", S("\xFF\xFEQ\0", 4), kUtf16LittleEndian},
+      {"UTF-16 big-endian", S("\xFE\xFF\0Q", 4), kUtf16BigEndian},
+      {"overlong form", "\xC0\xAF", kBytesAsTheyAre},
+      {"surrogate", "\xED\xA0\x80", kBytesAsTheyAre},
+      {"past U+10FFFF", "\xF4\x90\x80\x80", kBytesAsTheyAre},
+      {"cut at the end of the file", "caf\xC3", kBytesAsTheyAre},
+      {"cut by 0x1A", "caf\xC3\x1A\xA9", kBytesAsTheyAre},
+      {"valid before 0x1A, anything after", "caf\xC3\xA9\x1A\xE9", kUtf8},
+      {"high bytes only after 0x1A", "cafe\x1A\xC3\xA9", kBytesAsTheyAre},
+      {"NUL, CR and LF are plain ASCII", S("a\0b\r\nc\xC3\xA9", 8), kUtf8},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Detect(c.bytes), c.encoding) << c.what;
+  }
+}
+
+TEST(DetectTextEncodingTest, ReadsCharactersCutAcrossBlocks) {
+  const std::string text = "0123456\xE2\x82\xAC" + std::string(100, 'x') + "\xF0\x9F\x98\x80";
+  for (std::size_t capacity = 4; capacity < 12; ++capacity) {
+    EXPECT_EQ(Detect(text, capacity), kUtf8) << capacity;
+    EXPECT_EQ(Detect(text + "\xE9", capacity), kBytesAsTheyAre) << capacity;
+  }
+}
+
+TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
+  const struct {
+    const char* what;
+    TextEncoding encoding;
+    std::string bytes;
+    Decoded decoded;
+  } cases[] = {
+      {"bytes pass as they are", kBytesAsTheyAre, "O\xF9\x81\x1A\xFF", {"O\xF9\x81\x1A\xFF", kNoTextFault}},
+      {"UTF-8 accents, quotes, dashes, euro", kUtf8,
+       "O\xC3\xB9 \xE2\x80\x9C\xE2\x80\x94\xE2\x82\xAC\xE2\x80\xA6\xE2\x80\x9D \xC3\xBF",
+       {"O\xF9 \x93\x97\x80\x85\x94 \xFF", kNoTextFault}},
+      {"the five undefined bytes' characters", kUtf8, "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D",
+       {"\x81\x8D\x8F\x90\x9D", kNoTextFault}},
+      {"CR LF, NUL stay", kUtf8, S("a\r\nb\0c\xC3\xA9", 8), {S("a\r\nb\0c\xE9", 7), kNoTextFault}},
+      {"the byte order mark goes", kUtf8WithByteOrderMark, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9",
+       {"\xE9t\xE9", kNoTextFault}},
+      {"an emoji stops it", kUtf8, "Q7 \xF0\x9F\x98\x80 ?\nA", {"Q7 ", kUnmappableCharacter}},
+      {"a letter of another script stops it", kUtf8, "\xC5\x81\xC3\xB3" "d\xC5\xBA",
+       {"", kUnmappableCharacter}},
+      {"an invalid byte stops it", kUtf8WithByteOrderMark, "\xEF\xBB\xBF" "ab\xE9" "cd",
+       {"ab", kInvalidText}},
+      {"a cut character at the end stops it", kUtf8, "ab\xE2\x82", {"ab", kInvalidText}},
+      {"0x1A ends the text, faults after it count not", kUtf8, "ab\x1A\xF0\x9F\x98\x80\xE9",
+       {"ab\x1A", kNoTextFault}},
+      {"UTF-16 little-endian", kUtf16LittleEndian, S("\xFF\xFEO\0\xF9\0\r\0\n\0\xAC\x20", 12),
+       {"O\xF9\r\n\x80", kNoTextFault}},
+      {"UTF-16 big-endian", kUtf16BigEndian, S("\xFE\xFF\0O\0\xF9\x20\x1C", 8),
+       {"O\xF9\x93", kNoTextFault}},
+      {"UTF-16 surrogate pair is one character", kUtf16LittleEndian,
+       S("\xFF\xFEQ\0\x3D\xD8\x00\xDE", 8), {"Q", kUnmappableCharacter}},
+      {"UTF-16 lone surrogate", kUtf16LittleEndian, S("\xFF\xFEQ\0\x00\xDEQ\0", 8),
+       {"Q", kInvalidText}},
+      {"UTF-16 odd number of bytes", kUtf16BigEndian, S("\xFE\xFF\0Q\0", 5), {"Q", kInvalidText}},
+  };
+  for (const auto& c : cases) {
+    for (std::size_t capacity : {std::size_t{4}, std::size_t{5}, std::size_t{7}, std::size_t{1} << 16}) {
+      EXPECT_EQ(Decode(c.encoding, c.bytes, capacity), c.decoded)
+          << c.what << ", blocks of " << capacity;
+    }
+  }
+}
