@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "conversion/convert_question_file.h"
+#include "recovery/recover_question_file.h"
 
 namespace {
 
@@ -89,6 +90,40 @@ void BM_UnavoidableIo(benchmark::State& state) {
 BENCHMARK(BM_UnavoidableIo)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(15)
     ->ReportAggregatesOnly();
 
+// The way back, on a copy of the ASCII file's database: qdtext's run against
+// reading the database and writing as many bytes as its question file has.
+std::string wayBackPath;    // the database
+std::string recoveredPath;  // the question file written beside it
+
+void BM_Recovery(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::remove(recoveredPath.c_str());
+    state.ResumeTiming();
+    RecoverQuestionFile(wayBackPath.c_str());
+  }
+}
+BENCHMARK(BM_Recovery)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
+
+void BM_RecoveryIo(benchmark::State& state) {
+  static unsigned char block[1 << 16];
+  const std::size_t questionSize = 10 + 201 * kRecordLines - 1;
+  for (auto _ : state) {
+    std::FILE* database = std::fopen(wayBackPath.c_str(), "rb");
+    while (std::fread(block, 1, sizeof block, database) > 0) {
+    }
+    std::fclose(database);
+    std::FILE* question = std::fopen(recoveredPath.c_str(), "wb");
+    for (std::size_t left = questionSize; left > 0;) {
+      const std::size_t size = std::min(left, sizeof block);
+      std::fwrite(block, 1, size, question);
+      left -= size;
+    }
+    std::fclose(question);
+  }
+}
+BENCHMARK(BM_RecoveryIo)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
+
 // Keeps each benchmark's median time per iteration for the ratio.
 class MedianReporter : public benchmark::ConsoleReporter {
  public:
@@ -116,6 +151,11 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&count, arguments.data());
   WriteQuestionFiles();
   if (!std::freopen("/dev/null", "w", stdout)) return 1;
+  ConvertQuestionFile(files[0].questionPath.c_str());
+  const std::string folder = files[0].questionPath.substr(0, files[0].questionPath.rfind('/'));
+  wayBackPath = folder + "/way_back.pdb";
+  recoveredPath = folder + "/way_back.txt";
+  std::rename(files[0].databasePath.c_str(), wayBackPath.c_str());
   MedianReporter reporter;
   reporter.SetOutputStream(&std::cerr);
   reporter.SetErrorStream(&std::cerr);
@@ -132,5 +172,13 @@ int main(int argc, char** argv) {
     std::remove(files[k].databasePath.c_str());
     std::remove(files[k].questionPath.c_str());
   }
+  const double recovery = reporter.medians["BM_Recovery/"];
+  const double recoveryIo = reporter.medians["BM_RecoveryIo/"];
+  if (recoveryIo > 0) {
+    std::cerr << "way back: recovery / unavoidable I/O (medians): " << recovery / recoveryIo
+              << "\n";
+  }
+  std::remove(recoveredPath.c_str());
+  std::remove(wayBackPath.c_str());
   return 0;
 }

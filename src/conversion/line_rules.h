@@ -1,10 +1,8 @@
 // What the converter accepts of the lines it reads.
 //
 // The first line of a question file names the database. The name is its seen
-// bytes (see question_reader.h) without its LF; it is accepted when it has 1
-// to 31 bytes and none of them is a control byte (below 0x20, or 0x7F), so
-// that the handheld's data manager installs the database and finds it by that
-// name. Bytes 0x80 and above are the handheld's own characters and pass.
+// bytes (see question_reader.h) without its LF, accepted by the rule of
+// IsValidDatabaseName (database_header.h): 1 to 31 bytes, no control byte.
 //
 // Every later line is one record. Its record text is its seen bytes without
 // the LF. A line whose seen bytes end with an LF may hold at most 200 bytes

@@ -31,3 +31,12 @@ void StoreBigEndian16(unsigned char* destination, std::uint16_t value) {
   const std::uint16_t stored = IsHostLittleEndian() ? SwapBytes16(value) : value;
   std::memcpy(destination, &stored, sizeof stored);
 }
+
+std::uint32_t LoadBigEndian32(const unsigned char* source) {
+  return static_cast<std::uint32_t>(source[0]) << 24 | static_cast<std::uint32_t>(source[1]) << 16 |
+         static_cast<std::uint32_t>(source[2]) << 8 | source[3];
+}
+
+std::uint16_t LoadBigEndian16(const unsigned char* source) {
+  return static_cast<std::uint16_t>(source[0] << 8 | source[1]);
+}

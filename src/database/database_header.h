@@ -38,6 +38,12 @@ struct DatabaseHeader {
   std::uint16_t recordCount;
 };
 
+// Whether |name| (|length| bytes) can name a database: 1 to
+// kMaxDatabaseNameLength bytes, none of them a control byte (below 0x20, or
+// 0x7F), so that the handheld's data manager installs it and finds it by that
+// name. Bytes 0x80 and above are the handheld's own characters and pass.
+bool IsValidDatabaseName(const char* name, std::size_t length);
+
 // Build the header of a database named by |name| (|nameLength| bytes, 1 to
 // kMaxDatabaseNameLength, none of them NUL; the caller checks these bounds)
 // that holds |recordCount| records.

@@ -63,6 +63,13 @@ std::string CommandToStart(const std::string& executable) {
 
 std::string ConverterCommand() { return CommandToStart(ConverterExecutable()); }
 
+std::string RecoveryExecutable() {
+  if (!IsWindowsRun()) return QDTEXT_EXECUTABLE;
+  return (std::filesystem::path(ConverterExecutable()).parent_path() / "qdtext.exe").string();
+}
+
+std::string RecoveryCommand() { return CommandToStart(RecoveryExecutable()); }
+
 std::string ConsoleText(const std::string& text) {
   if (!IsWindowsRun()) return text;
   std::string windows;
@@ -70,9 +77,10 @@ std::string ConsoleText(const std::string& text) {
   return windows;
 }
 
-ConverterRun RunConverter(const std::string& folder,
-                          const std::vector<std::string>& arguments,
-                          const RunOptions& options) {
+namespace {
+
+ConverterRun RunProgram(const std::string& programCommand, const std::string& folder,
+                        const std::vector<std::string>& arguments, const RunOptions& options) {
   const std::string console = folder + "/../" +
                               std::filesystem::path(folder).filename().string() +
                               ".console";
@@ -86,7 +94,7 @@ ConverterRun RunConverter(const std::string& folder,
                                  std::filesystem::perm_options::add);
     command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
   }
-  command += ConverterCommand();
+  command += programCommand;
   for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
   command += " " + options.input + " > " + ShellQuote(console) + " 2> " + ShellQuote(errors);
 
@@ -97,4 +105,16 @@ ConverterRun RunConverter(const std::string& folder,
   std::filesystem::remove(console);
   std::filesystem::remove(errors);
   return run;
+}
+
+}  // namespace
+
+ConverterRun RunConverter(const std::string& folder, const std::vector<std::string>& arguments,
+                          const RunOptions& options) {
+  return RunProgram(ConverterCommand(), folder, arguments, options);
+}
+
+ConverterRun RunRecovery(const std::string& folder, const std::vector<std::string>& arguments,
+                         const RunOptions& options) {
+  return RunProgram(RecoveryCommand(), folder, arguments, options);
 }

@@ -1,9 +1,9 @@
-// Running the built converter as a process, as a user would, in a scratch
-// folder of its own.
+// Running the built programs (the converter qdconv and the way back, qdtext)
+// as processes, as a user would, in a scratch folder of their own.
 //
 // By default the native build runs. With QDCONV_WINDOWS_EXE naming a
-// qdconv.exe, that runs instead, under Wine; its console lines then end in
-// CR LF, as Windows' text streams write them.
+// qdconv.exe, that runs instead, with the qdtext.exe beside it, under Wine;
+// their console lines then end in CR LF, as Windows' text streams write them.
 #ifndef QDCONV_TESTS_END_TO_END_CONVERTER_PROCESS_H_
 #define QDCONV_TESTS_END_TO_END_CONVERTER_PROCESS_H_
 
@@ -39,6 +39,11 @@ ConverterRun RunConverter(const std::string& folder,
                           const std::vector<std::string>& arguments,
                           const RunOptions& options = RunOptions());
 
+// Run qdtext in |folder| with |arguments|.
+ConverterRun RunRecovery(const std::string& folder,
+                         const std::vector<std::string>& arguments,
+                         const RunOptions& options = RunOptions());
+
 // Whether the Windows build is under test.
 bool IsWindowsRun();
 
@@ -50,6 +55,10 @@ std::string CommandToStart(const std::string& executable);
 
 // CommandToStart(ConverterExecutable()).
 std::string ConverterCommand();
+
+// The qdtext executable under test, and the command that starts it.
+std::string RecoveryExecutable();
+std::string RecoveryCommand();
 
 // |text| as the converter's console shows it: each LF as CR LF on Windows.
 std::string ConsoleText(const std::string& text);

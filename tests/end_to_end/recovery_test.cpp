@@ -1,0 +1,248 @@
+// Runs qdtext as a process on a table of databases, sound, foreign and
+// broken, and compares its console, its exit status and the question file it
+// writes beside the database, byte for byte. A refused database leaves the
+// folder exactly as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "converter_process.h"
+#include "database_bytes.h"
+#include "test_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kRecoveryIntroduction =
+    "Quendle -> Text file recovery Utility\n"
+    "Version 1.0\n"
+    "\n"
+    "\n"
+    "Writes the question file of a database beside it: the database name\n"
+    "on the first line, then one line per record, each question line\n"
+    "followed by its answer line\n"
+    "\n";
+const std::string kRecoveryUsage = "Command Line Argument Usage:\n qdtext.exe <database_file>\n";
+
+struct RecoveryCase {
+  std::string name;
+  std::string database;  // the bytes of quiz.pdb
+  std::string console;   // what follows the fixed block
+  int exitStatus;
+  // The question file quiz.txt written, its LFs as the platform's line ends;
+  // none when the database is refused.
+  bool writes;
+  std::string question;
+  std::string setup;  // shell command run in the folder first
+  std::vector<std::string> arguments = {"quiz.pdb"};
+};
+
+RecoveryCase Writes(std::string name, std::string database, std::string echoedName,
+                    int questions, std::string question) {
+  return {std::move(name),
+          std::move(database),
+          "quiz.pdb quiz.txt " + echoedName + "\nQuestions written: " +
+              std::to_string(questions) + "\n",
+          0,
+          true,
+          std::move(question),
+          ""};
+}
+
+RecoveryCase Refuses(std::string name, std::string database, std::string console) {
+  return {std::move(name), std::move(database), std::move(console), 1, false, "", ""};
+}
+
+// Refused at a record of the database named Quiz: after its echo line.
+RecoveryCase RefusesAtARecord(std::string name, std::string database, std::string message) {
+  return Refuses(std::move(name), std::move(database), "quiz.pdb quiz.txt Quiz\n" + message);
+}
+
+// A sound database named |name| holding |texts|.
+std::string Database(const std::string& name, const std::vector<std::string>& texts) {
+  DatabaseLayout layout;
+  layout.nameField = name;
+  for (const std::string& text : texts) layout.bodies.push_back(RecordBody(text));
+  return DatabaseBytes(layout);
+}
+
+std::vector<RecoveryCase> Cases() {
+  std::vector<RecoveryCase> cases;
+  const std::string capitals = "Capitals\nFrance?\nParis\nSpain?\nMadrid";
+
+  // Databases it reads.
+  cases.push_back(Writes("CapitalsFixture", ReadHexFixture("capitals.pdb.hex"), "Capitals", 2,
+                         capitals));
+  cases.push_back(Writes("HandheldCharactersComeBackInUtf8",
+                         Database("Capitales d'\xE9t\xE9",
+                                  {"O\xF9 est Paris ?", "\x93Madrid\x94 \x96 5 \x80\x85"}),
+                         "Capitales d'\xC3\xA9t\xC3\xA9", 1,
+                         "Capitales d'\xC3\xA9t\xC3\xA9\nO\xC3\xB9 est Paris ?\n"
+                         "\xE2\x80\x9CMadrid\xE2\x80\x9D \xE2\x80\x93 5 \xE2\x82\xAC\xE2\x80\xA6"));
+  cases.push_back(Writes("UndefinedBytesAsTheirControlCharacters",
+                         Database("Quiz", {"\x81\x8D\x8F\x90\x9D"}), "Quiz", 0,
+                         "Quiz\n\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"));
+  cases.push_back(Writes("NameWithTheLineFeedOfEarlierVersions",
+                         Database("Capitals\n", {"France?", "Paris"}), "Capitals", 1,
+                         "Capitals\nFrance?\nParis"));
+  cases.push_back(Writes("RecordsEndingInCarriageReturns", Database("Quiz", {"Q\r", "A\r"}),
+                         "Quiz", 1, "Quiz\nQ\r\r\nA\r"));
+  cases.push_back(Writes("EmptyLastRecordGetsItsLineEnd", Database("Quiz", {"Q", ""}), "Quiz",
+                         1, "Quiz\nQ\n\n"));
+  cases.push_back(Writes("NoRecords", Database("Quiz", {}), "Quiz", 0, "Quiz"));
+  cases.push_back(Writes("LongestLines",
+                         Database("Quiz", {std::string(200, 'q'), std::string(3999, 'a')}),
+                         "Quiz", 1, "Quiz\n" + std::string(200, 'q') + "\n" + std::string(3999, 'a')));
+  DatabaseLayout varied;
+  varied.nameField = "Quiz";
+  varied.filler = false;
+  varied.markedByTheHandheld = true;
+  varied.bodies = {std::string(16, '\x07') + "Q1?" + '\0' + "after its end",
+                   RecordBody("A1") + "gap"};
+  varied.trailing = "data after the last record";
+  cases.push_back(Writes("WhatTheHandheldVaries", DatabaseBytes(varied), "Quiz", 1,
+                         "Quiz\nQ1?\nA1"));
+  RecoveryCase palm = Writes("WrittenByPalmPdb", "", "Palm Quiz", 1, "Palm Quiz\nQ1?\nA1");
+  palm.setup = "perl " + ShellQuote(QDCONV_WRITE_PDB_SCRIPT) + " quiz.pdb 'Palm Quiz' QdDb Qndl 'Q1?' A1";
+  cases.push_back(palm);
+
+  // Not a database of the tutor's.
+  cases.push_back(Refuses("TooShortForAHeader", "Quiz\nQ?\nA",
+                          "Not a database: too short for a database header\n"));
+  cases.push_back(Refuses("TextFileRenamed", capitals + "\n" + capitals + "\n" + capitals,
+                          "Not a database: its name field has no end\n"));
+  DatabaseLayout foreign;
+  foreign.nameField = "MemoDB";
+  foreign.type = "DATA";
+  foreign.creator = "memo";
+  cases.push_back(Refuses("OtherApplication", DatabaseBytes(foreign),
+                          "Database of another application: type DATA, creator memo\n"));
+  foreign.type = std::string("\x01\x02xy", 4);
+  cases.push_back(Refuses("OtherApplicationWithUnprintableType", DatabaseBytes(foreign),
+                          "Database of another application: type ??xy, creator memo\n"));
+  RecoveryCase palmForeign =
+      Refuses("OtherApplicationWrittenByPalmPdb", "",
+              "Database of another application: type DATA, creator memo\n");
+  palmForeign.setup =
+      "perl " + ShellQuote(QDCONV_WRITE_PDB_SCRIPT) + " quiz.pdb MemoDB DATA memo 'Q1?' A1";
+  cases.push_back(palmForeign);
+
+  // Broken databases.
+  const std::string sound = Database("Quiz", {"Q1?", "A1", "Q2?"});
+  std::string listPastEnd = sound;
+  SetNumber(listPastEnd, 76, 2, 200);
+  cases.push_back(Refuses("RecordListPastTheEnd", listPastEnd,
+                          "Record list runs past the end of the file\n"));
+  std::string intoHeader = sound;
+  SetNumber(intoHeader, RecordListEntryAt(0), 4, 40);
+  cases.push_back(RefusesAtARecord("OffsetIntoTheHeader", intoHeader,
+                          "Record offset points into the header or record list at record : 1 \n"));
+  std::string intoList = sound;
+  SetNumber(intoList, RecordListEntryAt(1), 4, 90);
+  cases.push_back(RefusesAtARecord("OffsetIntoTheList", intoList,
+                          "Record offset points into the header or record list at record : 2 \n"));
+  std::string pastEnd = sound;
+  SetNumber(pastEnd, RecordListEntryAt(2), 4, 5000);
+  cases.push_back(RefusesAtARecord("OffsetPastTheEnd", pastEnd,
+                          "Record offset points past the end of the file at record : 3 \n"));
+  std::string backwards = sound;
+  SetNumber(backwards, RecordListEntryAt(2), 4, 104);
+  cases.push_back(RefusesAtARecord("OffsetBeforeThePrevious", backwards,
+                          "Record offset points before the previous record at record : 3 \n"));
+  std::string shortBody = sound;
+  SetNumber(shortBody, RecordListEntryAt(1), 4, 104 + 20);
+  SetNumber(shortBody, RecordListEntryAt(2), 4, 104 + 20 + 10);
+  cases.push_back(RefusesAtARecord("BodyShorterThanItsPrefix", shortBody,
+                          "Record shorter than its 16-byte prefix at record : 2 \n"));
+  std::string noEnd = sound;
+  noEnd.pop_back();  // the last text's NUL
+  cases.push_back(RefusesAtARecord("TextWithoutEnd", noEnd, "Record text without end at record : 3 \n"));
+  cases.push_back(RefusesAtARecord("RecordWithALineFeed", Database("Quiz", {"Q1?", "A\n1"}),
+                          "Record holds a line feed at record : 2 \n"));
+  cases.push_back(RefusesAtARecord("RecordWithTheEndOfFileByte", Database("Quiz", {"Q\x1A" "1?", "A1"}),
+                          "Record holds the end-of-file byte 0x1A at record : 1 \n"));
+  cases.push_back(RefusesAtARecord("RecordLongerThanALine", Database("Quiz", {std::string(201, 'q'), "A"}),
+                          "Line data too long at record : 1 \n"));
+  cases.push_back(RefusesAtARecord("LastRecordLongerThanALastLine",
+                          Database("Quiz", {"Q", std::string(4000, 'a')}),
+                          "Line data too long at record : 2 \n"));
+  cases.push_back(Refuses("MoreThan3000Records",
+                          Database("Quiz", std::vector<std::string>(3001, "q")),
+                          "Too many records: at most 3000\n"));
+  cases.push_back(Refuses("NameEmpty", Database("\n", {"Q", "A"}), "Database name invalid\n"));
+  cases.push_back(Refuses("NameWithATab", Database("Capitals\tEurope", {"Q", "A"}),
+                          "Database name invalid\n"));
+
+  // The files around it.
+  RecoveryCase exists = Refuses("QuestionFileExists", ReadHexFixture("capitals.pdb.hex"),
+                                "quiz.pdb quiz.txt Capitals\nQuestion file already exists\n");
+  exists.setup = "printf 'the teacher\\047s original' > quiz.txt";
+  cases.push_back(exists);
+  RecoveryCase missing = Refuses("DatabaseMissing", "", "Could not open input file\n");
+  missing.arguments = {"missing.pdb"};
+  cases.push_back(missing);
+  RecoveryCase folder = Refuses("DatabaseIsAFolder", "", "Could not open input file\n");
+  folder.arguments = {"folder.pdb"};
+  folder.setup = "mkdir folder.pdb";
+  cases.push_back(folder);
+  RecoveryCase none = Refuses("NoArgument", "", kRecoveryUsage);
+  none.arguments = {};
+  none.exitStatus = 2;
+  cases.push_back(none);
+  return cases;
+}
+
+void PrintTo(const RecoveryCase& c, std::ostream* out) { *out << c.name; }
+
+// |question| with the platform's line ends: on Windows each LF that a CR
+// does not already precede becomes CR LF.
+std::string WithPlatformLineEnds(const std::string& question) {
+  if (!IsWindowsRun()) return question;
+  std::string windows;
+  for (std::size_t i = 0; i < question.size(); ++i) {
+    if (question[i] == '\n' && (i == 0 || question[i - 1] != '\r')) windows += '\r';
+    windows += question[i];
+  }
+  return windows;
+}
+
+std::map<std::string, std::string> FolderContents(const std::string& folder) {
+  std::map<std::string, std::string> contents;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    contents[fs::relative(entry.path(), folder).generic_string()] =
+        entry.is_directory() ? "folder" : ReadFileBytes(entry.path().string());
+  }
+  return contents;
+}
+
+class RecoveryTest : public testing::TestWithParam<RecoveryCase> {};
+
+TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
+  const RecoveryCase& c = GetParam();
+  const std::string folder = MakeScratchFolder();
+  if (!c.database.empty()) WriteFileBytes(folder + "/quiz.pdb", c.database);
+  if (!c.setup.empty()) {
+    ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && " + c.setup), 0);
+  }
+  std::map<std::string, std::string> expected = FolderContents(folder);
+
+  const ConverterRun run = RunRecovery(folder, c.arguments);
+  EXPECT_EQ(run.exitStatus, c.exitStatus);
+  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(run.console, ConsoleText(kRecoveryIntroduction + kRecoveryUsage + c.console));
+  if (c.writes) expected["quiz.txt"] = WithPlatformLineEnds(c.question);
+  EXPECT_EQ(FolderContents(folder), expected);
+  RemoveScratchFolder(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, RecoveryTest, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<RecoveryCase>& info) {
+                           return info.param.name;
+                         });
+
+}  // namespace
