@@ -18,6 +18,12 @@ command -v g++ > /dev/null || missing+=(g++)
 [ -e /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
 [ -e /usr/include/benchmark/benchmark.h ] || missing+=(libbenchmark-dev)
 perl -MPalm::PDB -e 1 2> /dev/null || missing+=(libpalm-perl)
+# The package tests.
+command -v dpkg-shlibdeps > /dev/null || missing+=(dpkg-dev)
+command -v lintian > /dev/null || missing+=(lintian)
+command -v man > /dev/null || missing+=(man-db)
+command -v groff > /dev/null || missing+=(groff-base)
+command -v unzip > /dev/null || missing+=(unzip)
 if [ "$windows" = yes ]; then
   command -v x86_64-w64-mingw32-g++ > /dev/null || missing+=(g++-mingw-w64-x86-64)
   command -v wine > /dev/null || missing+=(wine)
@@ -37,7 +43,7 @@ cmake --build "$build_dir" -j "$(nproc)"
 if [ "$windows" = yes ]; then
   # One persistent Wine session for the whole run, its processes cut off from
   # every pipe the tests are read through.
-  export WINEPREFIX="$PWD/$build_dir/wine-prefix" WINEDEBUG=-all
+  export WINEPREFIX="$PWD/$build_dir/wine-prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
   mkdir -p "$WINEPREFIX"
   wineserver -p < /dev/null > /dev/null 2>&1 || true  # 2: one runs already
   trap 'wineserver -k < /dev/null > /dev/null 2>&1 || true' EXIT

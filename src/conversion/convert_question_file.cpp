@@ -13,6 +13,7 @@
 #include "database/database_header.h"
 #include "database/database_writer.h"
 #include "database/record_list.h"
+#include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/same_file.h"
 
@@ -27,7 +28,8 @@ bool Stop(const char* message) {
 // end included (in UTF-8 when the file is decoded, without byte order mark).
 void PrintEchoLine(const char* questionPath, const std::string& databasePath,
                    const QuestionLine& nameLine, TextEncoding encoding) {
-  std::printf("%s %s ", questionPath, databasePath.c_str());
+  std::printf("%s %s ", PathForConsole(questionPath).c_str(),
+              PathForConsole(databasePath.c_str()).c_str());
   if (encoding == kBytesAsTheyAre) {
     std::fputs(nameLine.bytes, stdout);
     return;

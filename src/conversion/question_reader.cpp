@@ -1,5 +1,7 @@
 #include "conversion/question_reader.h"
 
+#include "files/native_path.h"
+
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -66,8 +68,8 @@ void EndData(QuestionReader& reader) {
 
 bool OpenQuestionFile(const char* path, TextEncoding encoding, QuestionReader& reader) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
-  std::FILE* file = std::fopen(path, "rb");
+  if (std::filesystem::is_directory(NativePath(path), error)) return false;
+  std::FILE* file = OpenFile(path, "rb");
   if (!file) return false;
   StartQuestionReader(file, encoding, reader);
   return true;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "database/byte_order.h"
+#include "files/native_path.h"
 
 namespace {
 
@@ -57,11 +58,12 @@ bool ReachBodyByte(DatabaseReader& reader, std::uint64_t position) {
 
 bool OpenDatabaseFile(const char* path, DatabaseReader& reader) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  reader.fileSize = std::filesystem::file_size(path, error);
+  const std::filesystem::path nativePath = NativePath(path);
+  if (!std::filesystem::is_regular_file(nativePath, error)) return false;
+  reader.fileSize = std::filesystem::file_size(nativePath, error);
   if (error) return false;
-  reader.listFile = std::fopen(path, "rb");
-  reader.bodyFile = reader.listFile ? std::fopen(path, "rb") : nullptr;
+  reader.listFile = OpenFile(path, "rb");
+  reader.bodyFile = reader.listFile ? OpenFile(path, "rb") : nullptr;
   if (!reader.bodyFile) {
     if (reader.listFile) std::fclose(reader.listFile);
     return false;

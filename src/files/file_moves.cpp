@@ -1,5 +1,7 @@
 #include "files/file_moves.h"
 
+#include "files/native_path.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -16,8 +18,8 @@
 #ifdef _WIN32
 
 std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
-  const int descriptor = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                               _S_IREAD | _S_IWRITE);
+  const int descriptor = _wopen(NativePath(path).c_str(),
+                                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
   if (descriptor < 0) return nullptr;
   std::FILE* file = _fdopen(descriptor, "wb");
   if (!file) _close(descriptor);
@@ -25,17 +27,20 @@ std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
 }
 
 bool MoveFileReplacing(const char* from, const char* to) {
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 MoveOutcome MoveFileIfAbsent(const char* from, const char* to) {
-  if (MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH)) return kMoved;
+  if (MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
+    return kMoved;
+  }
   const DWORD error = GetLastError();
   return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? kMoveTargetExists
                                                                      : kMoveFailed;
 }
 
-bool RemoveFile(const char* path) { return std::remove(path) == 0; }
+bool RemoveFile(const char* path) { return _wremove(NativePath(path).c_str()) == 0; }
 
 long CurrentProcessId() { return _getpid(); }
 

@@ -2,6 +2,7 @@
 // creating a new file that nothing else can have created at the same path,
 // and moving a finished file to its final path in one step. Each call has a
 // POSIX branch and a Windows branch; callers see the same behaviour on both.
+// Paths are UTF-8 (native_path.h).
 #ifndef QDCONV_FILES_FILE_MOVES_H_
 #define QDCONV_FILES_FILE_MOVES_H_
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/file_moves.h"
+#include "files/native_path.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +30,7 @@ bool FollowLinks(const fs::path& path, fs::path& target) {
 
 bool IsWritable(const std::string& path) {
   // Opening for update neither creates nor changes the file.
-  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  std::FILE* file = OpenFile(path.c_str(), "r+b");
   if (!file) return false;
   std::fclose(file);
   return true;
@@ -40,10 +41,10 @@ std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf
   const std::string stem = "~qd" + std::to_string(CurrentProcessId()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporaryPath =
-        (target.parent_path() / (stem + std::to_string(attempt) + ".tmp")).string();
+        Utf8Path(target.parent_path() / (stem + std::to_string(attempt) + ".tmp"));
     if (std::FILE* file = CreateNewFile(temporaryPath.c_str(), permissionsOf)) return file;
     std::error_code error;
-    if (!fs::exists(fs::symlink_status(temporaryPath, error))) break;
+    if (!fs::exists(fs::symlink_status(NativePath(temporaryPath.c_str()), error))) break;
   }
   temporaryPath.clear();
   return nullptr;
@@ -55,8 +56,8 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
   file.stream = nullptr;
   file.temporaryPath.clear();
   fs::path target;
-  if (!FollowLinks(path, target)) return false;
-  file.targetPath = target.string();
+  if (!FollowLinks(NativePath(path), target)) return false;
+  file.targetPath = Utf8Path(target);
 
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
@@ -75,7 +76,7 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
     case fs::file_type::unknown:
       break;
     default:  // a device, a pipe or a socket: no file to replace
-      file.stream = std::fopen(file.targetPath.c_str(), "wb");
+      file.stream = OpenFile(file.targetPath.c_str(), "wb");
       break;
   }
   return file.stream != nullptr;

@@ -1,6 +1,7 @@
 // qdconv: converts a question file into the tutor application's database.
 #include "conversion/convert_question_file.h"
 #include "frontend/console_dialogue.h"
+#include "frontend/program_entry.h"
 
 namespace {
 
@@ -14,6 +15,6 @@ const char kUsage[] = "Command Line Argument Usage:\n qdconv.exe <input_file>\n"
 
 }  // namespace
 
-int main(int argumentCount, char* arguments[]) {
+int RunProgram(int argumentCount, char* arguments[]) {
   return RunConsoleDialogue(argumentCount, arguments, kIntroduction, kUsage, ConvertQuestionFile);
 }

@@ -1,6 +1,7 @@
 // qdtext: writes the question file that makes a database of the tutor
 // application, the way back from qdconv's database to its question file.
 #include "frontend/console_dialogue.h"
+#include "frontend/program_entry.h"
 #include "recovery/recover_question_file.h"
 
 namespace {
@@ -15,6 +16,6 @@ const char kUsage[] = "Command Line Argument Usage:\n qdtext.exe <database_file>
 
 }  // namespace
 
-int main(int argumentCount, char* arguments[]) {
+int RunProgram(int argumentCount, char* arguments[]) {
   return RunConsoleDialogue(argumentCount, arguments, kIntroduction, kUsage, RecoverQuestionFile);
 }

@@ -8,6 +8,7 @@
 
 #include "charset/utf8.h"
 #include "database/database_reader.h"
+#include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/sibling_path.h"
 
@@ -138,11 +139,13 @@ bool RecoverQuestionFile(const char* databasePath) {
     if (nameLength > 0 && reader.name[nameLength - 1] == '\n') --nameLength;
     if (!IsValidDatabaseName(reader.name, nameLength)) return Stop("Database name invalid\n");
 
-    std::printf("%s %s ", databasePath, questionPath.c_str());
+    std::printf("%s %s ", PathForConsole(databasePath).c_str(),
+                PathForConsole(questionPath.c_str()).c_str());
     WriteText(stdout, reader.name, nameLength);
     std::fputs("\n", stdout);
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(questionPath, error))) {
+    if (std::filesystem::exists(
+            std::filesystem::symlink_status(NativePath(questionPath.c_str()), error))) {
       return Stop("Question file already exists\n");
     }
     OutputFile question;

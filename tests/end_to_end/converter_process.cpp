@@ -57,7 +57,8 @@ std::string ConverterExecutable() {
 }
 
 std::string CommandToStart(const std::string& executable) {
-  return IsWindowsRun() ? "env WINEDEBUG=-all wine " + ShellQuote(executable)
+  // Wine maps the command line's bytes to UTF-16 by the locale: UTF-8 here.
+  return IsWindowsRun() ? "env WINEDEBUG=-all LC_ALL=C.UTF-8 wine " + ShellQuote(executable)
                         : ShellQuote(executable);
 }
 

@@ -40,22 +40,31 @@ struct RecoveryCase {
   std::string question;
   std::string setup;  // shell command run in the folder first
   std::vector<std::string> arguments = {"quiz.pdb"};
+  std::string stem = "quiz";   // the database is stem.pdb, the question file stem.txt
+  std::string windowsConsole;  // instead of |console| on Windows, when not empty
 };
 
 RecoveryCase Writes(std::string name, std::string database, std::string echoedName,
                     int questions, std::string question) {
-  return {std::move(name),
-          std::move(database),
-          "quiz.pdb quiz.txt " + echoedName + "\nQuestions written: " +
-              std::to_string(questions) + "\n",
-          0,
-          true,
-          std::move(question),
-          ""};
+  RecoveryCase c;
+  c.name = std::move(name);
+  c.database = std::move(database);
+  c.console = "quiz.pdb quiz.txt " + echoedName + "\nQuestions written: " +
+              std::to_string(questions) + "\n";
+  c.exitStatus = 0;
+  c.writes = true;
+  c.question = std::move(question);
+  return c;
 }
 
 RecoveryCase Refuses(std::string name, std::string database, std::string console) {
-  return {std::move(name), std::move(database), std::move(console), 1, false, "", ""};
+  RecoveryCase c;
+  c.name = std::move(name);
+  c.database = std::move(database);
+  c.console = std::move(console);
+  c.exitStatus = 1;
+  c.writes = false;
+  return c;
 }
 
 // Refused at a record of the database named Quiz: after its echo line.
@@ -107,6 +116,13 @@ std::vector<RecoveryCase> Cases() {
   varied.trailing = "data after the last record";
   cases.push_back(Writes("WhatTheHandheldVaries", DatabaseBytes(varied), "Quiz", 1,
                          "Quiz\nQ1?\nA1"));
+  RecoveryCase named = Writes("NameOutsideTheAnsiCodePage", ReadHexFixture("capitals.pdb.hex"),
+                              "Capitals", 2, capitals);
+  named.stem = "\xC5\x81\xC3\xB3" "d\xC5\xBA";
+  named.arguments = {named.stem + ".pdb"};
+  named.console = named.stem + ".pdb " + named.stem + ".txt Capitals\nQuestions written: 2\n";
+  named.windowsConsole = "L\xF3" "dz.pdb L\xF3" "dz.txt Capitals\nQuestions written: 2\n";
+  cases.push_back(named);
   RecoveryCase palm = Writes("WrittenByPalmPdb", "", "Palm Quiz", 1, "Palm Quiz\nQ1?\nA1");
   palm.setup = "perl " + ShellQuote(QDCONV_WRITE_PDB_SCRIPT) + " quiz.pdb 'Palm Quiz' QdDb Qndl 'Q1?' A1";
   cases.push_back(palm);
@@ -225,7 +241,7 @@ class RecoveryTest : public testing::TestWithParam<RecoveryCase> {};
 TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
   const RecoveryCase& c = GetParam();
   const std::string folder = MakeScratchFolder();
-  if (!c.database.empty()) WriteFileBytes(folder + "/quiz.pdb", c.database);
+  if (!c.database.empty()) WriteFileBytes(folder + "/" + c.stem + ".pdb", c.database);
   if (!c.setup.empty()) {
     ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && " + c.setup), 0);
   }
@@ -234,8 +250,10 @@ TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
   const ConverterRun run = RunRecovery(folder, c.arguments);
   EXPECT_EQ(run.exitStatus, c.exitStatus);
   EXPECT_EQ(run.errors, "");
-  EXPECT_EQ(run.console, ConsoleText(kRecoveryIntroduction + kRecoveryUsage + c.console));
-  if (c.writes) expected["quiz.txt"] = WithPlatformLineEnds(c.question);
+  const std::string& console =
+      IsWindowsRun() && !c.windowsConsole.empty() ? c.windowsConsole : c.console;
+  EXPECT_EQ(run.console, ConsoleText(kRecoveryIntroduction + kRecoveryUsage + console));
+  if (c.writes) expected[c.stem + ".txt"] = WithPlatformLineEnds(c.question);
   EXPECT_EQ(FolderContents(folder), expected);
   RemoveScratchFolder(folder);
 }

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the Windows zip from the Windows BUILD_DIR and checks it: it holds
+# exactly the listed files, its text files have CR LF line ends, and the
+# qdconv.exe in it converts the bundled example under Wine to the expected
+# database.
+#   check_windows_zip.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build_dir=$1
+source_dir=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+"${CPACK:-cpack}" --config "$build_dir/CPackConfig.cmake" -G ZIP -B "$scratch/package" > /dev/null
+zip=$(ls "$scratch"/package/qdconv-*-win64.zip)
+folder=$(basename "$zip" .zip)
+expected="$folder/README.txt
+$folder/capitals.txt
+$folder/qdconv.exe
+$folder/qdtext.exe"
+contents=$(unzip -Z1 "$zip" | sort)
+[ "$contents" = "$expected" ] || { echo "unexpected contents:"; echo "$contents"; exit 1; }
+
+unzip -q "$zip" -d "$scratch/unpacked"
+for text in README.txt capitals.txt; do
+  lone=$(perl -ne 'print "$.\n" if /(?<!\r)\n/' "$scratch/unpacked/$folder/$text")
+  [ -z "$lone" ] || { echo "$text: lines without CR LF: $lone"; exit 1; }
+done
+
+(cd "$scratch/unpacked/$folder" && env WINEDEBUG=-all wine qdconv.exe capitals.txt \
+  < /dev/null > /dev/null)
+perl -ne 's/#.*//; print map { chr hex } split' "$source_dir/tests/fixtures/example.pdb.hex" \
+  > "$scratch/expected.pdb"
+cmp "$scratch/unpacked/$folder/capitals.pdb" "$scratch/expected.pdb"
+echo "Windows zip $(basename "$zip") checked"
