@@ -2,7 +2,10 @@
 # from the Windows build a zip (the programs, the README as a Windows text
 # file, the example question file), from the Linux build a Debian package
 # (the programs in /usr/bin, their manual pages, the README, the copyright
-# and changelog files Debian asks for). scripts/package.sh makes both.
+# and changelog files Debian asks for). scripts/package.sh makes both. Both
+# hold the web page too when QDCONV_WEB_PAGE names it (scripts/build_web.sh).
+
+set(QDCONV_WEB_PAGE "" CACHE FILEPATH "The web page, qdconv.html, to install and package too")
 
 set(CPACK_PACKAGE_NAME qdconv)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -23,6 +26,9 @@ if(WIN32)
   install(TARGETS qdconv qdtext RUNTIME DESTINATION .)
   install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/capitals.txt
           DESTINATION .)
+  if(QDCONV_WEB_PAGE)
+    install(FILES ${QDCONV_WEB_PAGE} DESTINATION .)
+  endif()
 
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
@@ -46,6 +52,9 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/README.md.gz ${PROJECT_BINARY_DIR}/changelog.gz
                 ${PROJECT_SOURCE_DIR}/packaging/copyright
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/qdconv)
+  if(QDCONV_WEB_PAGE)
+    install(FILES ${QDCONV_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/qdconv)
+  endif()
 
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

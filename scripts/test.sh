@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the converter and every test in a build folder, then runs the tests:
-# against the native build, and against the Windows build (BUILD_DIR/windows,
-# cross-compiled with MinGW-w64) under Wine.
+# Builds the programs and every test in a build folder, then runs the tests:
+# against the native build, against the Windows build (BUILD_DIR/windows,
+# cross-compiled with MinGW-w64) under Wine, and the web page
+# (BUILD_DIR/web/qdconv.html, scripts/build_web.sh) in headless Chromium.
 #   scripts/test.sh [BUILD_DIR] [CMAKE_OPTION...]
-# QDCONV_NO_WINDOWS=1 leaves the Windows build and its run out.
+# QDCONV_NO_WINDOWS=1 leaves the Windows build and its run out,
+# QDCONV_NO_WEB=1 the web page.
 # Installs what the build and the tests need when it is missing (as root, on
 # a Debian-like machine).
 set -euo pipefail
@@ -11,6 +13,7 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 windows=$([ "${QDCONV_NO_WINDOWS:-}" = 1 ] && echo no || echo yes)
+web=$([ "${QDCONV_NO_WEB:-}" = 1 ] && echo no || echo yes)
 
 missing=()
 command -v cmake > /dev/null || missing+=(cmake)
@@ -29,15 +32,25 @@ if [ "$windows" = yes ]; then
   command -v wine > /dev/null || missing+=(wine)
   [ -e /usr/lib/wine/wine64 ] || missing+=(wine64)
 fi
+if [ "$web" = yes ]; then
+  command -v chromium > /dev/null || missing+=(chromium)
+  command -v chromedriver > /dev/null || missing+=(chromium-driver)
+  /usr/bin/python3 -c 'import selenium' 2> /dev/null || missing+=(python3-selenium)
+fi
 bash scripts/install_packages.sh ${missing[@]+"${missing[@]}"}
 
-windows_option=()
-if [ "$windows" = yes ]; then
-  cmake -S . -B "$build_dir/windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake "$@"
-  cmake --build "$build_dir/windows" -j "$(nproc)"
-  windows_option=(-DQDCONV_WINDOWS_EXE="$PWD/$build_dir/windows/qdconv.exe")
+options=()
+if [ "$web" = yes ]; then
+  bash scripts/build_web.sh "$build_dir/web" "$@"
+  options+=(-DQDCONV_WEB_PAGE="$PWD/$build_dir/web/qdconv.html")
 fi
-cmake -S . -B "$build_dir" -DQDCONV_BUILD_TESTS=ON "${windows_option[@]}" "$@"
+if [ "$windows" = yes ]; then
+  cmake -S . -B "$build_dir/windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+    ${options[@]+"${options[@]}"} "$@"
+  cmake --build "$build_dir/windows" -j "$(nproc)"
+  options+=(-DQDCONV_WINDOWS_EXE="$PWD/$build_dir/windows/qdconv.exe")
+fi
+cmake -S . -B "$build_dir" -DQDCONV_BUILD_TESTS=ON ${options[@]+"${options[@]}"} "$@"
 cmake --build "$build_dir" -j "$(nproc)"
 
 if [ "$windows" = yes ]; then

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "console/run_message.h"
 #include "conversion/line_rules.h"
 #include "database/database_writer.h"
 
@@ -23,14 +24,14 @@ void PrintRecordIndex(int index) {
 
 void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber) {
   if (fault == kUnmappableCharacter && recordNumber == 0) {
-    std::printf("Character the handheld cannot show in the database name\n");
+    PrintRunMessage("Character the handheld cannot show in the database name\n");
   } else if (fault == kUnmappableCharacter) {
-    std::printf("Character the handheld cannot show at record : %i \n", recordNumber);
+    PrintRunMessage("Character the handheld cannot show at record : %i \n", recordNumber);
   } else if (recordNumber == 0) {
-    std::printf("Text is not valid %s in the database name\n", TextEncodingName(encoding));
+    PrintRunMessage("Text is not valid %s in the database name\n", TextEncodingName(encoding));
   } else {
-    std::printf("Text is not valid %s at record : %i \n", TextEncodingName(encoding),
-                recordNumber);
+    PrintRunMessage("Text is not valid %s at record : %i \n", TextEncodingName(encoding),
+                    recordNumber);
   }
 }
 
@@ -42,16 +43,14 @@ bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured) {
     PrintRecordIndex(recordIndex + 1);
     ++recordIndex;
     if (recordIndex >= kMaxRecordCount) {
-      std::printf("Too many records: at most %i\n", kMaxRecordCount);
-      return false;
+      return StopWithMessage("Too many records: at most %i\n", kMaxRecordCount);
     }
     if (line.fault != kNoTextFault) {
       PrintTextFault(line.fault, reader.decoder.encoding, recordIndex + 1);
       return false;
     }
     if (IsRecordLineTooLong(line)) {
-      std::printf("Line data too long at record : %i \n", recordIndex + 1);
-      return false;
+      return StopWithMessage("Line data too long at record : %i \n", recordIndex + 1);
     }
     measured.sizes[recordIndex] =
         static_cast<std::uint32_t>(RecordTextLength(line) + 1);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "charset/text_encoding.h"
+#include "console/run_message.h"
 #include "charset/utf8.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
@@ -18,11 +19,6 @@
 #include "files/same_file.h"
 
 namespace {
-
-bool Stop(const char* message) {
-  std::fputs(message, stdout);
-  return false;
-}
 
 // The echo line: both paths and the name line as the file holds it, its line
 // end included (in UTF-8 when the file is decoded, without byte order mark).
@@ -51,7 +47,7 @@ bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
   }
   RecordListEntry entries[kMaxRecordCount];
   BuildRecordList(measured.sizes, measured.count, entries);
-  std::printf("Questions converted: %i\n", measured.count / 2);
+  PrintRunMessage("Questions converted: %i\n", measured.count / 2);
   CloseQuestionFile(reader);
 
   const DatabaseHeader header =
@@ -60,12 +56,12 @@ bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
   WriteHeaderAndRecordList(database.stream, header, entries);
   if (std::ferror(database.stream)) {
     AbandonOutputFile(database);
-    return Stop("Could not write output file\n");
+    return StopWithMessage("Could not write output file\n");
   }
 
   if (!OpenQuestionFile(questionPath, reader.decoder.encoding, reader)) {
     AbandonOutputFile(database);
-    return Stop("Could not open input file\n");
+    return StopWithMessage("Could not open input file\n");
   }
   QuestionLine skippedNameLine;
   ReadQuestionLine(reader, skippedNameLine);
@@ -76,15 +72,15 @@ bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
   switch (outcome) {
     case kQuestionFileChanged:
       AbandonOutputFile(database);
-      return Stop("Input file changed during conversion\n");
+      return StopWithMessage("Input file changed during conversion\n");
     case kDatabaseWriteFailed:
       AbandonOutputFile(database);
-      return Stop("Could not write output file\n");
+      return StopWithMessage("Could not write output file\n");
     case kRecordBodiesWritten:
       break;
   }
   if (CommitOutputFile(database, kReplaceExistingTarget) != kCommitted) {
-    return Stop("Could not write output file\n");
+    return StopWithMessage("Could not write output file\n");
   }
   return true;
 }
@@ -96,16 +92,16 @@ bool ConvertQuestionFile(const char* questionPath) {
 
   QuestionReader reader;
   if (!OpenQuestionFile(questionPath, kBytesAsTheyAre, reader)) {
-    return Stop("Could not open input file\n");
+    return StopWithMessage("Could not open input file\n");
   }
   if (IsSameFile(questionPath, databasePath.c_str())) {
     CloseQuestionFile(reader);
-    return Stop("Input and output file are the same\n");
+    return StopWithMessage("Input and output file are the same\n");
   }
   OutputFile database;
   if (!BeginOutputFile(databasePath.c_str(), database)) {
     CloseQuestionFile(reader);
-    return Stop("Could not open output file\n");
+    return StopWithMessage("Could not open output file\n");
   }
   // Every path below closes the database before this buffer goes.
   char databaseBuffer[1 << 16];
@@ -115,7 +111,7 @@ bool ConvertQuestionFile(const char* questionPath) {
   CloseQuestionFile(reader);
   if (!OpenQuestionFile(questionPath, encoding, reader)) {
     AbandonOutputFile(database);
-    return Stop("Could not open input file\n");
+    return StopWithMessage("Could not open input file\n");
   }
   QuestionLine nameLine;
   nameLine.bytes[0] = '\0';
@@ -133,7 +129,7 @@ bool ConvertQuestionFile(const char* questionPath) {
   if (!IsDatabaseNameValid(nameLine)) {
     CloseQuestionFile(reader);
     AbandonOutputFile(database);
-    return Stop("Database name invalid\n");
+    return StopWithMessage("Database name invalid\n");
   }
   return ConvertRecordLines(questionPath, reader, nameLine, database);
 }

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "charset/utf8.h"
+#include "console/run_message.h"
 #include "database/database_reader.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
@@ -27,22 +28,16 @@ const std::uint64_t kMaxLineText = 200;
 const std::uint64_t kMaxLastLineText = 3999;
 const std::size_t kTextCapacity = kMaxLastLineText + 1;
 
-bool Stop(const char* message) {
-  std::fputs(message, stdout);
-  return false;
-}
-
 bool StopAtRecord(const char* message, int record) {
-  std::printf("%s at record : %i \n", message, record + 1);
-  return false;
+  return StopWithMessage("%s at record : %i \n", message, record + 1);
 }
 
 bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader) {
   switch (fault) {
     case kShorterThanAHeader:
-      return Stop("Not a database: too short for a database header\n");
+      return StopWithMessage("Not a database: too short for a database header\n");
     case kNameWithoutEnd:
-      return Stop("Not a database: its name field has no end\n");
+      return StopWithMessage("Not a database: its name field has no end\n");
     case kOtherApplication: {
       char type[5], creator[5];
       for (int i = 0; i < 4; ++i) {
@@ -51,11 +46,11 @@ bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader) 
         creator[i] = printable(reader.creator[i]);
       }
       type[4] = creator[4] = '\0';
-      std::printf("Database of another application: type %s, creator %s\n", type, creator);
-      return false;
+      return StopWithMessage("Database of another application: type %s, creator %s\n", type,
+                             creator);
     }
     case kRecordListPastTheEnd:
-      return Stop("Record list runs past the end of the file\n");
+      return StopWithMessage("Record list runs past the end of the file\n");
     case kRecordInHeaderOrList:
       return StopAtRecord("Record offset points into the header or record list", record);
     case kRecordPastTheEnd:
@@ -117,11 +112,11 @@ bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
     case kCommitted:
       return true;
     case kCommitTargetExists:
-      return Stop("Question file already exists\n");
+      return StopWithMessage("Question file already exists\n");
     case kCommitFailed:
       break;
   }
-  return Stop("Could not write output file\n");
+  return StopWithMessage("Could not write output file\n");
 }
 
 }  // namespace
@@ -129,15 +124,15 @@ bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
 bool RecoverQuestionFile(const char* databasePath) {
   const std::string questionPath = SiblingPath(databasePath, ".txt");
   DatabaseReader reader;
-  if (!OpenDatabaseFile(databasePath, reader)) return Stop("Could not open input file\n");
+  if (!OpenDatabaseFile(databasePath, reader)) return StopWithMessage("Could not open input file\n");
   const bool written = [&] {
     const DatabaseFault fault = ReadDatabaseHeader(reader);
     if (fault != kDatabaseSound) return StopAtFault(fault, 0, reader);
-    if (reader.recordCount > kMaxRecordCount) return Stop("Too many records: at most 3000\n");
+    if (reader.recordCount > kMaxRecordCount) return StopWithMessage("Too many records: at most 3000\n");
     // A final LF is the name line's end, as earlier converters stored it.
     std::size_t nameLength = reader.nameLength;
     if (nameLength > 0 && reader.name[nameLength - 1] == '\n') --nameLength;
-    if (!IsValidDatabaseName(reader.name, nameLength)) return Stop("Database name invalid\n");
+    if (!IsValidDatabaseName(reader.name, nameLength)) return StopWithMessage("Database name invalid\n");
 
     std::printf("%s %s ", PathForConsole(databasePath).c_str(),
                 PathForConsole(questionPath.c_str()).c_str());
@@ -146,16 +141,16 @@ bool RecoverQuestionFile(const char* databasePath) {
     std::error_code error;
     if (std::filesystem::exists(
             std::filesystem::symlink_status(NativePath(questionPath.c_str()), error))) {
-      return Stop("Question file already exists\n");
+      return StopWithMessage("Question file already exists\n");
     }
     OutputFile question;
     if (!BeginOutputFile(questionPath.c_str(), question)) {
-      return Stop("Could not open output file\n");
+      return StopWithMessage("Could not open output file\n");
     }
     WriteText(question.stream, reader.name, nameLength);
     if (reader.recordCount > 0) std::fputs(kLineEnd, question.stream);
     if (!WriteRecordLines(reader, question)) return false;
-    std::printf("Questions written: %i\n", reader.recordCount / 2);
+    PrintRunMessage("Questions written: %i\n", reader.recordCount / 2);
     return true;
   }();
   CloseDatabaseFile(reader);

@@ -3,10 +3,11 @@
 # error, it holds exactly the listed files, the unpacked programs need only the
 # C library and convert the bundled example to the expected database and
 # back, and the manual pages render without a warning.
-#   check_debian_package.sh BUILD_DIR SOURCE_DIR
+#   check_debian_package.sh BUILD_DIR SOURCE_DIR [WEB_PAGE]
 set -euo pipefail
 build_dir=$1
 source_dir=$2
+page=${3:-}  # the web page the package holds too, if any
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -28,6 +29,9 @@ expected="./usr/
 ./usr/share/man/man1/
 ./usr/share/man/man1/qdconv.1.gz
 ./usr/share/man/man1/qdtext.1.gz"
+if [ -n "$page" ]; then
+  expected=$(printf '%s\n./usr/share/qdconv/\n./usr/share/qdconv/qdconv.html' "$expected" | sort)
+fi
 contents=$(dpkg-deb --contents "$package" | awk '{ print $6 }' | sort)
 [ "$contents" = "$expected" ] || { echo "unexpected contents:"; echo "$contents"; exit 1; }
 [ "$(dpkg-deb -f "$package" Depends)" != "" ] || { echo "no Depends"; exit 1; }
@@ -47,6 +51,7 @@ cmp "$scratch/work/capitals.pdb" "$scratch/expected.pdb"
 mv "$scratch/work/capitals.txt" "$scratch/original.txt"
 (cd "$scratch/work" && "$scratch/root/usr/bin/qdtext" capitals.pdb < /dev/null > /dev/null)
 cmp "$scratch/work/capitals.txt" "$scratch/original.txt"
+[ -z "$page" ] || cmp "$scratch/root/usr/share/qdconv/qdconv.html" "$page"
 
 for page in qdconv qdtext; do
   manual="$scratch/root/usr/share/man/man1/$page.1.gz"

@@ -3,10 +3,11 @@
 # exactly the listed files, its text files have CR LF line ends, and the
 # qdconv.exe in it converts the bundled example under Wine to the expected
 # database.
-#   check_windows_zip.sh BUILD_DIR SOURCE_DIR
+#   check_windows_zip.sh BUILD_DIR SOURCE_DIR [WEB_PAGE]
 set -euo pipefail
 build_dir=$1
 source_dir=$2
+page=${3:-}  # the web page the package holds too, if any
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -17,6 +18,7 @@ expected="$folder/README.txt
 $folder/capitals.txt
 $folder/qdconv.exe
 $folder/qdtext.exe"
+[ -z "$page" ] || expected=$(printf '%s\n%s' "$expected" "$folder/qdconv.html" | sort)
 contents=$(unzip -Z1 "$zip" | sort)
 [ "$contents" = "$expected" ] || { echo "unexpected contents:"; echo "$contents"; exit 1; }
 
@@ -31,4 +33,5 @@ done
 perl -ne 's/#.*//; print map { chr hex } split' "$source_dir/tests/fixtures/example.pdb.hex" \
   > "$scratch/expected.pdb"
 cmp "$scratch/unpacked/$folder/capitals.pdb" "$scratch/expected.pdb"
+[ -z "$page" ] || cmp "$scratch/unpacked/$folder/qdconv.html" "$page"
 echo "Windows zip $(basename "$zip") checked"
