@@ -5,8 +5,8 @@
 #include <string>
 
 #include "charset/text_encoding.h"
-#include "console/run_message.h"
 #include "charset/utf8.h"
+#include "console/run_message.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
 #include "conversion/line_rules.h"

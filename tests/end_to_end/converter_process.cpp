@@ -27,6 +27,22 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+std::map<std::string, std::string> FolderContents(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> contents;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string path = fs::relative(entry.path(), folder).generic_string();
+    if (entry.is_symlink()) {
+      contents[path] = "link to " + fs::read_symlink(entry.path()).string();
+    } else if (entry.is_directory()) {
+      contents[path] = "folder";
+    } else {
+      contents[path] = ReadFileBytes(entry.path().string());
+    }
+  }
+  return contents;
+}
+
 bool FileExists(const std::string& path) {
   std::error_code ignored;
   return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));

@@ -7,6 +7,7 @@
 #ifndef QDCONV_TESTS_END_TO_END_CONVERTER_PROCESS_H_
 #define QDCONV_TESTS_END_TO_END_CONVERTER_PROCESS_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ std::string MakeScratchFolder();
 void RemoveScratchFolder(const std::string& folder);
 
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Everything in |folder|, by path relative to it: a file's bytes, a link's
+// target, or a mark for a folder. Two readings compare equal when nothing in
+// the folder changed.
+std::map<std::string, std::string> FolderContents(const std::string& folder);
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
 

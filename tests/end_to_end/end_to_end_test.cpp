@@ -499,23 +499,6 @@ std::vector<Case> Cases() {
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-// Everything in |folder|, by path relative to it: a file's bytes, a link's
-// target, or a mark for a folder.
-std::map<std::string, std::string> FolderContents(const std::string& folder) {
-  std::map<std::string, std::string> contents;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-    const std::string path = fs::relative(entry.path(), folder).generic_string();
-    if (entry.is_symlink()) {
-      contents[path] = "link to " + fs::read_symlink(entry.path()).string();
-    } else if (entry.is_directory()) {
-      contents[path] = "folder";
-    } else {
-      contents[path] = ReadFileBytes(entry.path().string());
-    }
-  }
-  return contents;
-}
-
 // Runs |c| in a new folder, over |oldDatabase| when not null. Sets
 // |databasePathFree| to whether the case left the database path free.
 void RunCase(const Case& c, const std::string* oldDatabase, bool& databasePathFree) {

@@ -227,15 +227,6 @@ std::string WithPlatformLineEnds(const std::string& question) {
   return windows;
 }
 
-std::map<std::string, std::string> FolderContents(const std::string& folder) {
-  std::map<std::string, std::string> contents;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-    contents[fs::relative(entry.path(), folder).generic_string()] =
-        entry.is_directory() ? "folder" : ReadFileBytes(entry.path().string());
-  }
-  return contents;
-}
-
 class RecoveryTest : public testing::TestWithParam<RecoveryCase> {};
 
 TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
