@@ -3,6 +3,8 @@
 #include "files/native_path.h"
 
 #ifdef _WIN32
+#include <string>
+
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
@@ -26,9 +28,28 @@ std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
   return file;
 }
 
+bool CanWriteFile(const char* path) {
+  const HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
 bool MoveFileReplacing(const char* from, const char* to) {
-  return MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  const std::wstring source = NativePath(from).native(), target = NativePath(to).native();
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+                      error == ERROR_LOCK_VIOLATION;
+    if (!held || attempt == 20) return false;
+    Sleep(50);
+  }
 }
 
 MoveOutcome MoveFileIfAbsent(const char* from, const char* to) {
@@ -56,6 +77,13 @@ std::FILE* CreateNewFile(const char* path, const char* permissionsOf) {
   std::FILE* file = fdopen(descriptor, "wb");
   if (!file) close(descriptor);
   return file;
+}
+
+bool CanWriteFile(const char* path) {
+  const int descriptor = open(path, O_WRONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  close(descriptor);
+  return true;
 }
 
 bool MoveFileReplacing(const char* from, const char* to) { return rename(from, to) == 0; }

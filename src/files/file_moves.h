@@ -15,8 +15,14 @@
 // it gets the usual ones of a new file.
 std::FILE* CreateNewFile(const char* path, const char* permissionsOf);
 
+// Whether the existing file |path| may be written. Looking neither changes
+// the file nor keeps another process from replacing it meanwhile.
+bool CanWriteFile(const char* path);
+
 // Move the file |from| to |to| in one step: a reader of |to| sees either what
-// was there before or the whole moved file. A file at |to| is replaced.
+// was there before or the whole moved file. A file at |to| is replaced. On
+// Windows, where a file that another process holds open cannot be replaced,
+// it tries again for about a second before it fails.
 bool MoveFileReplacing(const char* from, const char* to);
 
 enum MoveOutcome { kMoved, kMoveTargetExists, kMoveFailed };

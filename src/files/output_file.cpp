@@ -28,14 +28,6 @@ bool FollowLinks(const fs::path& path, fs::path& target) {
   }
 }
 
-bool IsWritable(const std::string& path) {
-  // Opening for update neither creates nor changes the file.
-  std::FILE* file = OpenFile(path.c_str(), "r+b");
-  if (!file) return false;
-  std::fclose(file);
-  return true;
-}
-
 std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf,
                                std::string& temporaryPath) {
   const std::string stem = "~qd" + std::to_string(CurrentProcessId()) + "-";
@@ -66,7 +58,7 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
       file.stream = CreateTemporaryFile(target, nullptr, file.temporaryPath);
       break;
     case fs::file_type::regular:
-      if (IsWritable(file.targetPath)) {
+      if (CanWriteFile(file.targetPath.c_str())) {
         file.stream =
             CreateTemporaryFile(target, file.targetPath.c_str(), file.temporaryPath);
       }
