@@ -60,6 +60,6 @@ if [ "$windows" = yes ]; then
   mkdir -p "$WINEPREFIX"
   wineserver -p < /dev/null > /dev/null 2>&1 || true  # 2: one runs already
   trap 'wineserver -k < /dev/null > /dev/null 2>&1 || true' EXIT
-  wineboot -i < /dev/null > /dev/null 2>&1
+  setarch -R wineboot -i < /dev/null > /dev/null 2>&1  # see kWineCommand in the tests
 fi
 ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure

@@ -73,8 +73,7 @@ std::string ConverterExecutable() {
 }
 
 std::string CommandToStart(const std::string& executable) {
-  // Wine maps the command line's bytes to UTF-16 by the locale: UTF-8 here.
-  return IsWindowsRun() ? "env WINEDEBUG=-all LC_ALL=C.UTF-8 wine " + ShellQuote(executable)
+  return IsWindowsRun() ? std::string(kWineCommand) + " " + ShellQuote(executable)
                         : ShellQuote(executable);
 }
 

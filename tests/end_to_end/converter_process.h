@@ -56,6 +56,13 @@ bool IsWindowsRun();
 // The executable under test.
 std::string ConverterExecutable();
 
+// The shell command that starts Wine. Wine maps the command line's bytes to
+// UTF-16 by the locale: UTF-8 here. Address space randomization is off for it:
+// with it, Wine now and then cannot map the page it keeps at a fixed address
+// ("failed to map the shared user data") and exits with status 1 before the
+// program runs.
+const char kWineCommand[] = "env WINEDEBUG=-all LC_ALL=C.UTF-8 setarch -R wine";
+
 // The shell command that starts |executable|, a copy of the one under test.
 std::string CommandToStart(const std::string& executable);
 

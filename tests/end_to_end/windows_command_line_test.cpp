@@ -41,7 +41,7 @@ TEST(WindowsCommandLineTest, SplitsTheLineAsWindowsDoes) {
                        ShellQuote(folder + "/qdconv.exe")),
               0);
     EXPECT_EQ(RunShell("cd " + ShellQuote(folder) +
-                       " && env WINEDEBUG=-all wine cmd /c run.bat < /dev/null > console"),
+                       " && " + kWineCommand + " cmd /c run.bat < /dev/null > console"),
               c.exitStatus)
         << c.what;
     EXPECT_EQ(ReadFileBytes(folder + "/console"), ConsoleText(kFixedBlock + c.console))
@@ -66,7 +66,7 @@ TEST(WindowsCommandLineTest, ADroppedFileGetsItsDatabaseBesideIt) {
                      ShellQuote(folder + "/qdconv.exe")),
             0);
   EXPECT_EQ(RunShell("cd " + ShellQuote(folder) +
-                     " && env WINEDEBUG=-all wine cmd /c run.bat < /dev/null > console"),
+                     " && " + kWineCommand + " cmd /c run.bat < /dev/null > console"),
             0);
   EXPECT_EQ(ReadFileBytes(folder + "/console"),
             ConsoleText(kFixedBlock + dropped + " " + windowsFolder +
