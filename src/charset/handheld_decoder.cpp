@@ -8,8 +8,6 @@
 
 namespace {
 
-const unsigned char kEndOfFileByte = 0x1A;
-
 // As DecodeUtf8Character, for UTF-16 in the decoder's byte order.
 int DecodeUtf16Character(const unsigned char* bytes, std::size_t available,
                          bool bigEndian, std::uint32_t& character) {

@@ -7,8 +7,6 @@
 
 namespace {
 
-const unsigned char kEndOfFileByte = 0x1A;
-
 bool StartsWith(const unsigned char* bytes, std::size_t length, const char* mark,
                 std::size_t markLength) {
   return length >= markLength && std::memcmp(bytes, mark, markLength) == 0;

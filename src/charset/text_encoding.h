@@ -16,6 +16,9 @@
 #include <cstddef>
 #include <cstdio>
 
+// The byte (and character) that ends a question file's text.
+const unsigned char kEndOfFileByte = 0x1A;
+
 enum TextEncoding {
   kBytesAsTheyAre,
   kUtf8,

@@ -1,14 +1,12 @@
 #include "conversion/question_reader.h"
 
-#include "files/native_path.h"
-
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-namespace {
+#include "files/native_path.h"
 
-const unsigned char kEndOfFileByte = 0x1A;
+namespace {
 
 const unsigned char kSpecialBytes[kSpecialByteCount] = {'\n', '\r', '\0', kEndOfFileByte};
 

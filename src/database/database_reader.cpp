@@ -92,6 +92,7 @@ DatabaseFault ReadDatabaseHeader(DatabaseReader& reader) {
   if (!nameEnd) return kNameWithoutEnd;
   reader.nameLength = static_cast<std::size_t>(static_cast<const unsigned char*>(nameEnd) - header);
   std::memcpy(reader.name, header, reader.nameLength);
+  if (reader.nameLength > 0 && reader.name[reader.nameLength - 1] == '\n') --reader.nameLength;
   std::memcpy(reader.type, header + kTypeOffset, sizeof reader.type);
   std::memcpy(reader.creator, header + kCreatorOffset, sizeof reader.creator);
   reader.recordCount = LoadBigEndian16(header + kRecordCountOffset);

@@ -46,7 +46,9 @@ struct DatabaseReader {
   std::uint64_t fileSize;
 
   // From the header, once ReadDatabaseHeader has read it.
-  char name[kDatabaseNameFieldSize];  // the name field up to its NUL
+  // The name field up to its NUL, without a final LF: earlier converters
+  // stored the name line's end with the name.
+  char name[kDatabaseNameFieldSize];
   std::size_t nameLength;
   char type[4];
   char creator[4];

@@ -50,10 +50,8 @@ const char* PageDatabaseSummary(const char* databasePath) {
   if (!OpenDatabaseFile(databasePath, reader)) return Answer("");
   std::string summary;
   if (ReadDatabaseHeader(reader) == kDatabaseSound) {
-    std::size_t length = reader.nameLength;
-    if (length > 0 && reader.name[length - 1] == '\n') --length;
     char name[kMaxUtf8BytesPerHandheldByte * kDatabaseNameFieldSize];
-    summary.assign(name, HandheldTextToUtf8(reader.name, length, name));
+    summary.assign(name, HandheldTextToUtf8(reader.name, reader.nameLength, name));
     summary += "\t" + std::to_string(reader.recordCount / 2);
   }
   CloseDatabaseFile(reader);

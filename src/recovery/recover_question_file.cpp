@@ -128,15 +128,16 @@ bool RecoverQuestionFile(const char* databasePath) {
   const bool written = [&] {
     const DatabaseFault fault = ReadDatabaseHeader(reader);
     if (fault != kDatabaseSound) return StopAtFault(fault, 0, reader);
-    if (reader.recordCount > kMaxRecordCount) return StopWithMessage("Too many records: at most 3000\n");
-    // A final LF is the name line's end, as earlier converters stored it.
-    std::size_t nameLength = reader.nameLength;
-    if (nameLength > 0 && reader.name[nameLength - 1] == '\n') --nameLength;
-    if (!IsValidDatabaseName(reader.name, nameLength)) return StopWithMessage("Database name invalid\n");
+    if (reader.recordCount > kMaxRecordCount) {
+      return StopWithMessage("Too many records: at most 3000\n");
+    }
+    if (!IsValidDatabaseName(reader.name, reader.nameLength)) {
+      return StopWithMessage("Database name invalid\n");
+    }
 
     std::printf("%s %s ", PathForConsole(databasePath).c_str(),
                 PathForConsole(questionPath.c_str()).c_str());
-    WriteText(stdout, reader.name, nameLength);
+    WriteText(stdout, reader.name, reader.nameLength);
     std::fputs("\n", stdout);
     std::error_code error;
     if (std::filesystem::exists(
@@ -147,7 +148,7 @@ bool RecoverQuestionFile(const char* databasePath) {
     if (!BeginOutputFile(questionPath.c_str(), question)) {
       return StopWithMessage("Could not open output file\n");
     }
-    WriteText(question.stream, reader.name, nameLength);
+    WriteText(question.stream, reader.name, reader.nameLength);
     if (reader.recordCount > 0) std::fputs(kLineEnd, question.stream);
     if (!WriteRecordLines(reader, question)) return false;
     PrintRunMessage("Questions written: %i\n", reader.recordCount / 2);
