@@ -14,7 +14,6 @@
 #define QDCONV_CHARSET_TEXT_ENCODING_H_
 
 #include <cstddef>
-#include <cstdio>
 
 // The byte (and character) that ends a question file's text.
 const unsigned char kEndOfFileByte = 0x1A;
@@ -27,13 +26,16 @@ enum TextEncoding {
   kUtf16BigEndian,     // with its byte order mark
 };
 
-// Read |file| from where it stands to its end, using |buffer| (|capacity|
-// bytes, at least 4) as room, and tell how its text is encoded.
-TextEncoding DetectTextEncoding(std::FILE* file, unsigned char* buffer, std::size_t capacity);
+// Tell how the file whose bytes are |bytes[0..length)| is encoded.
+TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length);
 
 // "UTF-8" or "UTF-16" for the encodings that are decoded; "" otherwise.
 const char* TextEncodingName(TextEncoding encoding);
 
 std::size_t ByteOrderMarkLength(TextEncoding encoding);
+
+// Where the first byte of 0x80 or above stands in |bytes[from..end)|; |end|
+// when there is none.
+std::size_t FindHighByte(const unsigned char* bytes, std::size_t from, std::size_t end);
 
 #endif  // QDCONV_CHARSET_TEXT_ENCODING_H_

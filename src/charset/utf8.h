@@ -4,30 +4,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 // The longest UTF-8 form of a character of the handheld's character set.
 const std::size_t kMaxUtf8BytesPerHandheldByte = 3;
 
 const int kUtf8Incomplete = 0;
 const int kUtf8Invalid = -1;
-
-// Given the bytes of an 8-byte word masked to their top bits (0x80 set where
-// a byte is special), the number of bytes before the first special one, in
-// memory order: 0 to 8.
-inline int CountPlainBytes(std::uint64_t special) {
-  if (special == 0) return 8;
-#if defined(__GNUC__)
-  return (__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? __builtin_ctzll(special)
-                                                     : __builtin_clzll(special)) / 8;
-#else
-  int plain = 0;
-  unsigned char bytes[8];
-  std::memcpy(bytes, &special, sizeof bytes);
-  while (bytes[plain] == 0) ++plain;
-  return plain;
-#endif
-}
 
 // Decode the character that starts |bytes| (|available| of them, at least
 // one). Returns how many bytes it takes, kUtf8Incomplete when |available|

@@ -35,45 +35,31 @@ void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber) {
   }
 }
 
-bool MeasureRecordLines(QuestionReader& reader, RecordSizes& measured) {
+bool MeasureRecordLines(QuestionReader& reader, TextEncoding encoding, RecordTexts& records) {
   QuestionLine line;
-  int recordIndex = -1;
-  measured.count = 0;
-  while (ReadQuestionLine(reader, line)) {
-    PrintRecordIndex(recordIndex + 1);
-    ++recordIndex;
-    if (recordIndex >= kMaxRecordCount) {
+  records.count = 0;
+  for (int index = 0; ReadQuestionLine(reader, line); ++index) {
+    PrintRecordIndex(index);
+    if (index >= kMaxRecordCount) {
       return StopWithMessage("Too many records: at most %i\n", kMaxRecordCount);
     }
     if (line.fault != kNoTextFault) {
-      PrintTextFault(line.fault, reader.decoder.encoding, recordIndex + 1);
+      PrintTextFault(line.fault, encoding, index + 1);
       return false;
     }
     if (IsRecordLineTooLong(line)) {
-      return StopWithMessage("Line data too long at record : %i \n", recordIndex + 1);
+      return StopWithMessage("Line data too long at record : %i \n", index + 1);
     }
-    measured.sizes[recordIndex] =
-        static_cast<std::uint32_t>(RecordTextLength(line) + 1);
-    measured.count = recordIndex + 1;
+    records.texts[index] = line.text;
+    records.sizes[index] = static_cast<std::uint32_t>(line.length + 1);
+    records.count = index + 1;
   }
   return true;
 }
 
-RecordBodiesOutcome WriteRecordBodies(QuestionReader& reader,
-                                      std::FILE* database,
-                                      const RecordSizes& measured) {
-  QuestionLine line;
-  int recordIndex = 0;
-  for (; ReadQuestionLine(reader, line); ++recordIndex) {
-    const std::uint64_t textLength = RecordTextLength(line);
-    if (recordIndex == measured.count || line.fault != kNoTextFault ||
-        textLength > kMaxStoredLineBytes ||
-        textLength + 1 != measured.sizes[recordIndex]) {
-      return kQuestionFileChanged;
-    }
-    WriteRecordBody(database, line.bytes, static_cast<std::size_t>(textLength));
-    if (std::ferror(database)) return kDatabaseWriteFailed;
+bool WriteRecordBodies(std::FILE* database, const RecordTexts& records) {
+  for (int k = 0; k < records.count; ++k) {
+    WriteRecordBody(database, records.texts[k], records.sizes[k] - 1);
   }
-  return recordIndex == measured.count ? kRecordBodiesWritten
-                                       : kQuestionFileChanged;
+  return !std::ferror(database);
 }

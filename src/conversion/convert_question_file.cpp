@@ -1,9 +1,10 @@
 #include "conversion/convert_question_file.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
+#include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
 #include "console/run_message.h"
@@ -17,67 +18,47 @@
 #include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/same_file.h"
+#include "files/whole_file.h"
 
 namespace {
 
 // The echo line: both paths and the name line as the file holds it, its line
-// end included (in UTF-8 when the file is decoded, without byte order mark).
+// end included, as much of it as a line keeps (in UTF-8 when the file is
+// decoded, without byte order mark).
 void PrintEchoLine(const char* questionPath, const std::string& databasePath,
                    const QuestionLine& nameLine, TextEncoding encoding) {
   std::printf("%s %s ", PathForConsole(questionPath).c_str(),
               PathForConsole(databasePath.c_str()).c_str());
+  std::string held(nameLine.text, nameLine.length);
+  if (nameLine.endsWithLineFeed) held += '\n';
+  if (held.size() > kMaxStoredLineBytes) held.resize(kMaxStoredLineBytes);
   if (encoding == kBytesAsTheyAre) {
-    std::fputs(nameLine.bytes, stdout);
+    std::fwrite(held.data(), 1, held.size(), stdout);
     return;
   }
-  char text[kMaxUtf8BytesPerHandheldByte * kQuestionLineCapacity];
-  std::fwrite(text, 1, HandheldTextToUtf8(nameLine.bytes, std::strlen(nameLine.bytes), text),
-              stdout);
+  std::string text(kMaxUtf8BytesPerHandheldByte * held.size(), '\0');
+  std::fwrite(text.data(), 1, HandheldTextToUtf8(held.data(), held.size(), &text[0]), stdout);
 }
 
-// Everything after the name line was accepted: both passes and the file's
-// front. |database| is committed or abandoned on return.
-bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
+// Everything after the name line was accepted: the record lines and the
+// whole database. |database| is committed or abandoned on return.
+bool ConvertRecordLines(QuestionReader& reader, TextEncoding encoding,
                         const QuestionLine& nameLine, OutputFile& database) {
-  RecordSizes measured;
-  if (!MeasureRecordLines(reader, measured)) {
-    CloseQuestionFile(reader);
+  RecordTexts records;
+  if (!MeasureRecordLines(reader, encoding, records)) {
     AbandonOutputFile(database);
     return false;
   }
   RecordListEntry entries[kMaxRecordCount];
-  BuildRecordList(measured.sizes, measured.count, entries);
-  PrintRunMessage("Questions converted: %i\n", measured.count / 2);
-  CloseQuestionFile(reader);
+  BuildRecordList(records.sizes, records.count, entries);
+  PrintRunMessage("Questions converted: %i\n", records.count / 2);
 
-  const DatabaseHeader header =
-      BuildDatabaseHeader(nameLine.bytes, static_cast<std::size_t>(DatabaseNameLength(nameLine)),
-                          static_cast<std::uint16_t>(measured.count));
+  const DatabaseHeader header = BuildDatabaseHeader(
+      nameLine.text, nameLine.length, static_cast<std::uint16_t>(records.count));
   WriteHeaderAndRecordList(database.stream, header, entries);
-  if (std::ferror(database.stream)) {
+  if (!WriteRecordBodies(database.stream, records)) {
     AbandonOutputFile(database);
     return StopWithMessage("Could not write output file\n");
-  }
-
-  if (!OpenQuestionFile(questionPath, reader.decoder.encoding, reader)) {
-    AbandonOutputFile(database);
-    return StopWithMessage("Could not open input file\n");
-  }
-  QuestionLine skippedNameLine;
-  ReadQuestionLine(reader, skippedNameLine);
-  const RecordBodiesOutcome outcome =
-      WriteRecordBodies(reader, database.stream, measured);
-  CloseQuestionFile(reader);
-
-  switch (outcome) {
-    case kQuestionFileChanged:
-      AbandonOutputFile(database);
-      return StopWithMessage("Input file changed during conversion\n");
-    case kDatabaseWriteFailed:
-      AbandonOutputFile(database);
-      return StopWithMessage("Could not write output file\n");
-    case kRecordBodiesWritten:
-      break;
   }
   if (CommitOutputFile(database, kReplaceExistingTarget) != kCommitted) {
     return StopWithMessage("Could not write output file\n");
@@ -85,51 +66,53 @@ bool ConvertRecordLines(const char* questionPath, QuestionReader& reader,
   return true;
 }
 
-}  // namespace
-
-bool ConvertQuestionFile(const char* questionPath) {
+// The run once the question file is in memory.
+bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& bytes) {
   const std::string databasePath = DeriveDatabasePath(questionPath);
-
-  QuestionReader reader;
-  if (!OpenQuestionFile(questionPath, kBytesAsTheyAre, reader)) {
-    return StopWithMessage("Could not open input file\n");
-  }
   if (IsSameFile(questionPath, databasePath.c_str())) {
-    CloseQuestionFile(reader);
     return StopWithMessage("Input and output file are the same\n");
   }
   OutputFile database;
   if (!BeginOutputFile(databasePath.c_str(), database)) {
-    CloseQuestionFile(reader);
     return StopWithMessage("Could not open output file\n");
   }
   // Every path below closes the database before this buffer goes.
   char databaseBuffer[1 << 16];
   std::setvbuf(database.stream, databaseBuffer, _IOFBF, sizeof databaseBuffer);
 
-  const TextEncoding encoding = DetectTextEncoding(reader.file, reader.block, kReadBlockSize);
-  CloseQuestionFile(reader);
-  if (!OpenQuestionFile(questionPath, encoding, reader)) {
-    AbandonOutputFile(database);
-    return StopWithMessage("Could not open input file\n");
-  }
-  QuestionLine nameLine;
-  nameLine.bytes[0] = '\0';
-  nameLine.length = 0;
-  nameLine.endsWithLineFeed = false;
-  nameLine.fault = kNoTextFault;
+  const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
+  const HandheldText text = DecodeHandheldText(bytes.data(), bytes.size(), encoding);
+  QuestionReader reader;
+  StartQuestionReader(bytes.data(), text.length, text.fault, reader);
+  QuestionLine nameLine = {"", 0, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
   PrintEchoLine(questionPath, databasePath, nameLine, encoding);
   if (nameLine.fault != kNoTextFault) {
-    CloseQuestionFile(reader);
     AbandonOutputFile(database);
     PrintTextFault(nameLine.fault, encoding, 0);
     return false;
   }
   if (!IsDatabaseNameValid(nameLine)) {
-    CloseQuestionFile(reader);
     AbandonOutputFile(database);
     return StopWithMessage("Database name invalid\n");
   }
-  return ConvertRecordLines(questionPath, reader, nameLine, database);
+  return ConvertRecordLines(reader, encoding, nameLine, database);
+}
+
+}  // namespace
+
+bool ConvertQuestionFile(const char* questionPath) {
+  std::vector<unsigned char> bytes;
+  switch (ReadWholeFile(questionPath, kMaxQuestionFileSize, bytes)) {
+    case kWholeFileRead:
+      return ConvertQuestionBytes(questionPath, bytes);
+    case kWholeFileNotOpened:
+      return StopWithMessage("Could not open input file\n");
+    case kWholeFileTooLarge:
+      return StopWithMessage("Input file too large: more than %s bytes\n",
+                             std::to_string(kMaxQuestionFileSize).c_str());
+    case kWholeFileReadFailed:
+      break;
+  }
+  return StopWithMessage("Could not read input file\n");
 }

@@ -1,10 +1,13 @@
 // The whole conversion of one question file into its database file, with every
 // console message of it on standard output.
 //
-// The question file is read twice: the first pass tests and measures every
-// record line, the header and record list are written from the sizes, and the
-// second pass writes the record bodies. The run stops at its first error after
-// printing one message.
+// The question file is read once, whole, into memory (files/whole_file.h);
+// everything after works on that one reading: telling and decoding its
+// encoding, testing and measuring every record line, and writing the
+// database from the same bytes. A file that changes or vanishes during the
+// run cannot mix two versions into one database, and a pipe converts like a
+// regular file. A read that fails part-way stops the run. The run stops at
+// its first error after printing one message.
 //
 // The database is written whole or not at all (files/output_file.h): a run
 // that stops, whatever the reason, leaves the database path exactly as it was

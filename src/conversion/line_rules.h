@@ -11,19 +11,24 @@
 #ifndef QDCONV_CONVERSION_LINE_RULES_H_
 #define QDCONV_CONVERSION_LINE_RULES_H_
 
+#include <cstddef>
 #include <cstdint>
 
 #include "conversion/question_reader.h"
+#include "database/record_list.h"
 
-const std::uint64_t kMaxRecordLineLength = 200;
+const std::size_t kMaxRecordLineLength = 200;
 
-// The database name is nameLine.bytes[0 .. DatabaseNameLength(nameLine)).
-std::uint64_t DatabaseNameLength(const QuestionLine& nameLine);
+// The largest question file that can convert: a byte order mark, then the
+// name line and kMaxRecordCount record lines, each keeping the most a line
+// keeps in the widest encoding (three bytes of UTF-8 for a character of the
+// handheld's character set), with a NUL and a CR LF. Anything a larger file
+// holds beyond that is bytes that no record keeps (after a line's NUL, after
+// a 0x1A), so it is refused before it is read whole.
+const std::uint64_t kMaxQuestionFileSize =
+    3 + (kMaxRecordCount + 1) * (3 * static_cast<std::uint64_t>(kMaxStoredLineBytes) + 3);
 
 bool IsDatabaseNameValid(const QuestionLine& nameLine);
-
-// The record text is line.bytes[0 .. RecordTextLength(line)).
-std::uint64_t RecordTextLength(const QuestionLine& line);
 
 bool IsRecordLineTooLong(const QuestionLine& line);
 

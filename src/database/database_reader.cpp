@@ -20,12 +20,18 @@ std::uint64_t ListEnd(const DatabaseReader& reader) {
 }
 
 // The offset in the next entry of the record list; the caller knows the list
-// holds one more.
+// holds one more. Whole entries only are taken from the block: when fewer than
+// one entry's bytes are left in it (a short read leaves a part of one), those
+// move to its front and the block is filled up behind them.
 bool ReadNextEntry(DatabaseReader& reader, std::uint64_t& offset) {
-  if (reader.entriesPosition == reader.entriesLength) {
-    reader.entriesLength = std::fread(reader.entries, 1, sizeof reader.entries, reader.listFile);
+  while (reader.entriesLength - reader.entriesPosition < kRecordListEntrySize) {
+    const std::size_t left = reader.entriesLength - reader.entriesPosition;
+    std::memmove(reader.entries, reader.entries + reader.entriesPosition, left);
     reader.entriesPosition = 0;
-    if (reader.entriesLength < kRecordListEntrySize) return false;
+    const std::size_t got =
+        std::fread(reader.entries + left, 1, sizeof reader.entries - left, reader.listFile);
+    reader.entriesLength = left + got;
+    if (got == 0) return false;
   }
   offset = LoadBigEndian32(reader.entries + reader.entriesPosition);
   reader.entriesPosition += kRecordListEntrySize;

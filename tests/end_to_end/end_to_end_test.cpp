@@ -93,7 +93,7 @@ Case OnQuestionFile(Case c, const std::string& questionPath,
 
 // |c| with the test-only library that scripts the opens of quiz.txt
 // (file_events.c) preloaded into the converter. A run opens the question file
-// three times: to tell its encoding, for the first pass and for the second.
+// once.
 Case WithFileEvents(Case c, const std::string& events) {
   c.options.environment = "LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
                           " ASAN_OPTIONS=verify_asan_link_order=0 " + events;
@@ -449,8 +449,10 @@ std::vector<Case> Cases() {
   outputDirectory.setup = "mkdir quiz.pdb";
   cases.push_back(outputDirectory);
   // Root may write anything: these run as an unprivileged user.
+  // The folder may be written, so that only the database's own permission
+  // keeps it from being replaced.
   Case readOnly = Stops("DatabaseIsReadOnly", kCapitals, "Could not open output file\n");
-  readOnly.setup = "printf old > quiz.pdb && chmod 444 quiz.pdb";
+  readOnly.setup = "printf old > quiz.pdb && chmod 444 quiz.pdb && chmod 777 .";
   readOnly.options.unprivileged = true;
   readOnly.platform = Platform::kLinux;
   cases.push_back(readOnly);
@@ -485,15 +487,22 @@ std::vector<Case> Cases() {
   limit.options.before = "ulimit -f 100 && trap '' XFSZ &&";
   limit.platform = Platform::kLinux;
   cases.push_back(limit);
-  Case changed = WithFileEvents(
-      Stops("QuestionFileChangedBetweenPasses", kCapitals,
-            kCapitalsConsole + "Input file changed during conversion\n"),
-      "QDCONV_QUESTION_OPENS=open,open,changed.txt");
-  changed.files.push_back({"changed.txt", "Capitals\nFrance?\nParis\nSpain?\nMadrid!"});
-  cases.push_back(changed);
-  cases.push_back(WithFileEvents(Stops("QuestionFileGoneBeforeSecondPass", kCapitals,
-                                       kCapitalsConsole + "Could not open input file\n"),
-                                 "QDCONV_QUESTION_OPENS=open,open,fail"));
+  // The question file is read once, whole: what goes wrong while it is read
+  // stops the run, and nothing after can mix another file into the database.
+  const std::string sixRecords = "Capitals\nFrance?\nParis\nSpain?\nMadrid\nItaly?\nRome";
+  cases.push_back(WithFileEvents(Stops("ReadErrorPartWay", sixRecords,
+                                       "Could not read input file\n"),
+                                 "QDCONV_QUESTION_OPENS=readfail:30"));
+  cases.push_back(WithFileEvents(Stops("ReadErrorAtTheFirstByte", sixRecords,
+                                       "Could not read input file\n"),
+                                 "QDCONV_QUESTION_OPENS=readfail:0"));
+  cases.push_back(WithFileEvents(Stops("QuestionFileVanishesAsItIsOpened", kCapitals,
+                                       "Could not open input file\n"),
+                                 "QDCONV_QUESTION_OPENS=fail"));
+  // The finished database cannot be moved into place: its temporary file goes.
+  cases.push_back(WithFileEvents(Stops("DatabaseCannotBeMovedIntoPlace", kCapitals,
+                                       kCapitalsConsole + "Could not write output file\n"),
+                                 "QDCONV_FAIL_RENAME=1"));
   return cases;
 }
 

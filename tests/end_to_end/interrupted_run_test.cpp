@@ -1,7 +1,10 @@
-// Runs that do not end on their own: a converter killed while it writes, and
-// two converters writing the same database at once. Neither may leave a
-// database path that holds anything but a whole database.
+// Runs that do not end on their own: a converter killed while it writes, two
+// converters writing the same database at once, a question file replaced
+// while it is converted, and one that comes through a pipe. None may leave a
+// database path that holds anything but a whole database of one question
+// file.
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +13,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "console_texts.h"
 #include "converter_process.h"
@@ -34,6 +38,25 @@ std::set<std::string> FileNames(const std::string& folder) {
   return names;
 }
 
+// Starts the converter on quiz.txt in |folder| with the test-only library
+// preloaded and |event| set, its console going to |console|; returns once it
+// has stopped itself there (-1 when it did not).
+pid_t StartStoppedConverter(const std::string& folder, const std::string& event,
+                            const std::string& console) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    const std::string command = "exec env LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
+                                " ASAN_OPTIONS=verify_asan_link_order=0 " + event + " " +
+                                ConverterCommand() + " quiz.txt < /dev/null > " + console;
+    execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, WUNTRACED) != child || !WIFSTOPPED(status)) return -1;
+  return child;
+}
+
 }  // namespace
 
 TEST(InterruptedRunTest, AKilledRunLeavesTheOldDatabase) {
@@ -43,7 +66,7 @@ TEST(InterruptedRunTest, AKilledRunLeavesTheOldDatabase) {
     const char* event;  // makes the converter stop itself there (file_events.c)
     bool temporaryComplete;
   } cases[] = {
-      {"while it writes the record bodies", "QDCONV_QUESTION_OPENS=open,open,stop", false},
+      {"while it writes the database", "QDCONV_STOP_BEFORE_FLUSH=1", false},
       {"just before the database moves into place", "QDCONV_STOP_BEFORE_RENAME=1", true},
   };
   const std::string oldDatabase = "last week's database";
@@ -52,19 +75,8 @@ TEST(InterruptedRunTest, AKilledRunLeavesTheOldDatabase) {
     const std::string folder = MakeScratchFolder();
     WriteFileBytes(folder + "/quiz.txt", LargeQuestionFile());
     WriteFileBytes(folder + "/quiz.pdb", oldDatabase);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      if (chdir(folder.c_str()) != 0) _exit(127);
-      const std::string command = "exec env LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
-                                  " ASAN_OPTIONS=verify_asan_link_order=0 " + c.event + " " +
-                                  ConverterCommand() + " quiz.txt < /dev/null > /dev/null";
-      execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
-    ASSERT_TRUE(WIFSTOPPED(status)) << "the converter ended instead of stopping";
+    const pid_t child = StartStoppedConverter(folder, c.event, "/dev/null");
+    ASSERT_GT(child, 0) << "the converter ended instead of stopping";
 
     // The run is under way: its temporary file exists, the old database stays.
     std::set<std::string> others = FileNames(folder);
@@ -80,11 +92,58 @@ TEST(InterruptedRunTest, AKilledRunLeavesTheOldDatabase) {
     EXPECT_EQ(ReadFileBytes(folder + "/quiz.pdb"), oldDatabase);
 
     ASSERT_EQ(kill(child, SIGKILL), 0);
+    int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(ReadFileBytes(folder + "/quiz.pdb"), oldDatabase);
     RemoveScratchFolder(folder);
   }
+}
+
+// An editor saves by writing a new file and renaming it over the old one:
+// the database is the first file's, never a mix of both.
+TEST(InterruptedRunTest, AQuestionFileReplacedDuringTheRunDoesNotReachTheDatabase) {
+  if (IsWindowsRun()) GTEST_SKIP() << "stops the converter through a preloaded library";
+  const std::string folder = MakeScratchFolder();
+  WriteFileBytes(folder + "/quiz.txt", "Capitals\nFrance?\nParis\nSpain?\nMadrid");
+  const pid_t child = StartStoppedConverter(folder, "QDCONV_STOP_BEFORE_RENAME=1", "console");
+  ASSERT_GT(child, 0) << "the converter ended instead of stopping";
+  WriteFileBytes(folder + "/saved.tmp", "Capitols\nGreece?\nRome!\nItaly?\nAthens");
+  ASSERT_EQ(rename((folder + "/saved.tmp").c_str(), (folder + "/quiz.txt").c_str()), 0);
+  ASSERT_EQ(kill(child, SIGCONT), 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(ReadFileBytes(folder + "/console"),
+            ConsoleText(kFixedBlock +
+                        "quiz.txt quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n"));
+  DatabaseContents contents;
+  EXPECT_EQ(ReadDatabaseContents(ReadFileBytes(folder + "/quiz.pdb"), contents), "");
+  EXPECT_EQ(contents.name, "Capitals");
+  EXPECT_EQ(contents.texts, (std::vector<std::string>{"France?", "Paris", "Spain?", "Madrid"}));
+  RemoveScratchFolder(folder);
+}
+
+// A question file that can be read only once: a named pipe fed by another
+// program converts as a regular file would, its database beside it.
+TEST(PipedQuestionFileTest, ANamedPipeConverts) {
+  if (IsWindowsRun()) GTEST_SKIP() << "named pipes in the file system are POSIX's";
+  const std::string folder = MakeScratchFolder();
+  ASSERT_EQ(mkfifo((folder + "/quiz.txt").c_str(), 0600), 0);
+  WriteFileBytes(folder + "/source", "Capitals\nFrance?\nParis\nSpain?\nMadrid");
+  ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && { cat source > quiz.txt & " +
+                     ConverterCommand() + " quiz.txt < /dev/null > console; echo $? > status; "
+                     "wait; }"),
+            0);
+  EXPECT_EQ(ReadFileBytes(folder + "/status"), "0\n");
+  EXPECT_EQ(ReadFileBytes(folder + "/console"),
+            ConsoleText(kFixedBlock +
+                        "quiz.txt quiz.pdb Capitals\n0\n1\n2\n3\nQuestions converted: 2\n"));
+  DatabaseContents contents;
+  EXPECT_EQ(ReadDatabaseContents(ReadFileBytes(folder + "/quiz.pdb"), contents), "");
+  EXPECT_EQ(contents.texts, (std::vector<std::string>{"France?", "Paris", "Spain?", "Madrid"}));
+  RemoveScratchFolder(folder);
 }
 
 TEST(ConcurrentRunTest, TwoRunsAtOnceLeaveOneWholeDatabase) {

@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "charset/handheld_decoder.h"
-#include "test_files.h"
 
 namespace {
 
-// |capacity| small enough cuts characters across blocks.
-TextEncoding Detect(const std::string& bytes, std::size_t capacity = 1 << 16) {
-  std::FILE* file = FileWithBytes(bytes);
-  std::string buffer(capacity, '\0');
-  const TextEncoding encoding =
-      DetectTextEncoding(file, reinterpret_cast<unsigned char*>(&buffer[0]), capacity);
-  std::fclose(file);
-  return encoding;
+TextEncoding Detect(const std::string& bytes) {
+  return DetectTextEncoding(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 struct Decoded {
@@ -32,19 +24,10 @@ std::ostream& operator<<(std::ostream& out, const Decoded& decoded) {
   return out << testing::PrintToString(decoded.bytes) << ", fault " << decoded.fault;
 }
 
-Decoded Decode(TextEncoding encoding, const std::string& bytes, std::size_t capacity) {
-  std::FILE* file = FileWithBytes(bytes);
-  HandheldDecoder decoder;
-  StartHandheldDecoder(decoder, encoding);
-  std::string block(capacity, '\0');
-  Decoded decoded;
-  while (std::size_t got = ReadHandheldBytes(
-             decoder, file, reinterpret_cast<unsigned char*>(&block[0]), capacity)) {
-    decoded.bytes.append(block, 0, got);
-  }
-  decoded.fault = decoder.fault;
-  std::fclose(file);
-  return decoded;
+Decoded Decode(TextEncoding encoding, std::string bytes) {
+  const HandheldText text =
+      DecodeHandheldText(reinterpret_cast<unsigned char*>(&bytes[0]), bytes.size(), encoding);
+  return {bytes.substr(0, text.length), text.fault};
 }
 
 std::string S(const char* bytes, std::size_t size) { return std::string(bytes, size); }
@@ -81,11 +64,14 @@ TEST(DetectTextEncodingTest, ByteOrderMarksAndValidUtf8DecideAndNothingElse) {
   }
 }
 
-TEST(DetectTextEncodingTest, ReadsCharactersCutAcrossBlocks) {
-  const std::string text = "0123456\xE2\x82\xAC" + std::string(100, 'x') + "\xF0\x9F\x98\x80";
-  for (std::size_t capacity = 4; capacity < 12; ++capacity) {
-    EXPECT_EQ(Detect(text, capacity), kUtf8) << capacity;
-    EXPECT_EQ(Detect(text + "\xE9", capacity), kBytesAsTheyAre) << capacity;
+TEST(DetectTextEncodingTest, FindsTheFirstHighByteAnywhereInALongText) {
+  // Past the groups the search takes whole, and inside one.
+  for (std::size_t at : {std::size_t{0}, std::size_t{31}, std::size_t{32}, std::size_t{77}}) {
+    const std::string text = std::string(at, 'x') + "\xE2\x82\xAC" + std::string(100, 'x');
+    EXPECT_EQ(Detect(text), kUtf8) << at;
+    EXPECT_EQ(Detect(text + "\xE9"), kBytesAsTheyAre) << at;
+    EXPECT_EQ(Detect(std::string(at, 'x') + "\xE9" + std::string(100, 'x')), kBytesAsTheyAre)
+        << at;
   }
 }
 
@@ -96,7 +82,8 @@ TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
     std::string bytes;
     Decoded decoded;
   } cases[] = {
-      {"bytes pass as they are", kBytesAsTheyAre, "O\xF9\x81\x1A\xFF", {"O\xF9\x81\x1A\xFF", kNoTextFault}},
+      {"bytes pass as they are up to 0x1A", kBytesAsTheyAre, "O\xF9\x81\x1A\xFF",
+       {"O\xF9\x81", kNoTextFault}},
       {"UTF-8 accents, quotes, dashes, euro", kUtf8,
        "O\xC3\xB9 \xE2\x80\x9C\xE2\x80\x94\xE2\x82\xAC\xE2\x80\xA6\xE2\x80\x9D \xC3\xBF",
        {"O\xF9 \x93\x97\x80\x85\x94 \xFF", kNoTextFault}},
@@ -112,7 +99,12 @@ TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
        {"ab", kInvalidText}},
       {"a cut character at the end stops it", kUtf8, "ab\xE2\x82", {"ab", kInvalidText}},
       {"0x1A ends the text, faults after it count not", kUtf8, "ab\x1A\xF0\x9F\x98\x80\xE9",
-       {"ab\x1A", kNoTextFault}},
+       {"ab", kNoTextFault}},
+      {"0x1A ends UTF-16 text", kUtf16LittleEndian, S("\xFF\xFEQ\0\x1A\0\x3D\xD8", 8),
+       {"Q", kNoTextFault}},
+      {"accented letters in a long text", kUtf8,
+       std::string(40, 'x') + "\xC3\xA9" + std::string(40, 'y') + "\xC3\x80\xC3\xA9",
+       {std::string(40, 'x') + "\xE9" + std::string(40, 'y') + "\xC0\xE9", kNoTextFault}},
       {"UTF-16 little-endian", kUtf16LittleEndian, S("\xFF\xFEO\0\xF9\0\r\0\n\0\xAC\x20", 12),
        {"O\xF9\r\n\x80", kNoTextFault}},
       {"UTF-16 big-endian", kUtf16BigEndian, S("\xFE\xFF\0O\0\xF9\x20\x1C", 8),
@@ -124,9 +116,6 @@ TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
       {"UTF-16 odd number of bytes", kUtf16BigEndian, S("\xFE\xFF\0Q\0", 5), {"Q", kInvalidText}},
   };
   for (const auto& c : cases) {
-    for (std::size_t capacity : {std::size_t{4}, std::size_t{5}, std::size_t{7}, std::size_t{1} << 16}) {
-      EXPECT_EQ(Decode(c.encoding, c.bytes, capacity), c.decoded)
-          << c.what << ", blocks of " << capacity;
-    }
+    EXPECT_EQ(Decode(c.encoding, c.bytes), c.decoded) << c.what;
   }
 }

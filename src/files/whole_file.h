@@ -1,0 +1,28 @@
+// Reading a file whole into memory, once, with every read checked: the one
+// reading of a question file that everything after it works on, so that the
+// file can change, vanish or be a pipe without the run seeing two versions.
+//
+// Only ordinary reads are used (no memory map, where a failing device would
+// raise a signal instead of an error). A folder is not opened. A file larger
+// than |maxSize| is refused before more than |maxSize| + 1 bytes are held, so
+// memory stays bounded whatever the path names (a device, a pipe that never
+// ends). Paths are UTF-8 (native_path.h).
+#ifndef QDCONV_FILES_WHOLE_FILE_H_
+#define QDCONV_FILES_WHOLE_FILE_H_
+
+#include <cstdint>
+#include <vector>
+
+enum WholeFileOutcome {
+  kWholeFileRead,
+  kWholeFileNotOpened,  // missing, a folder, or no permission
+  kWholeFileTooLarge,   // more than the given maximum
+  kWholeFileReadFailed, // a read reported an error part-way
+};
+
+// Read the file at |path| into |bytes| (replacing what it held). On any
+// outcome but kWholeFileRead, |bytes| is empty. The file is closed on return.
+WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
+                               std::vector<unsigned char>& bytes);
+
+#endif  // QDCONV_FILES_WHOLE_FILE_H_
