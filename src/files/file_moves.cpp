@@ -1,9 +1,11 @@
 #include "files/file_moves.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "files/native_path.h"
 
 #ifdef _WIN32
-#include <string>
 
 #include <fcntl.h>
 #include <io.h>
@@ -19,6 +21,26 @@
 
 #ifdef _WIN32
 
+bool ResolveFinalPath(const char* path, std::string& finalPath) {
+  finalPath = path;
+  const HANDLE file = CreateFileW(NativePath(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return true;
+  // The longest path Windows has (32767 characters) fits.
+  std::wstring resolved(32768, L'\0');
+  const DWORD length = GetFinalPathNameByHandleW(file, &resolved[0],
+                                                 static_cast<DWORD>(resolved.size()),
+                                                 FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  CloseHandle(file);
+  // Where the system cannot tell (Wine cannot for long paths), the path
+  // itself is the best left: a link there is then replaced, not followed.
+  if (length == 0 || length >= resolved.size()) return true;
+  resolved.resize(length);
+  finalPath = Utf8Path(std::filesystem::path(resolved));
+  return true;
+}
+
 std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
   const int descriptor = _wopen(NativePath(path).c_str(),
                                 _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -29,6 +51,12 @@ std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
 }
 
 bool CanWriteFile(const char* path) {
+  // Windows refuses to write a read-only file to every user; Wine, run by
+  // root, only where its own check of the attribute comes first.
+  const DWORD attributes = GetFileAttributesW(NativePath(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return false;
+  }
   const HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -66,6 +94,28 @@ bool RemoveFile(const char* path) { return _wremove(NativePath(path).c_str()) ==
 long CurrentProcessId() { return _getpid(); }
 
 #else
+
+namespace {
+
+// As many links as a path may pass through before it counts as a loop.
+const int kMaxLinkHops = 40;
+
+}  // namespace
+
+bool ResolveFinalPath(const char* path, std::string& finalPath) {
+  namespace fs = std::filesystem;
+  fs::path target = path;
+  for (int hops = 0;; ++hops) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(target, error))) break;
+    if (hops == kMaxLinkHops) return false;
+    const fs::path link = fs::read_symlink(target, error);
+    if (error) return false;
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+  finalPath = target.string();
+  return true;
+}
 
 std::FILE* CreateNewFile(const char* path, const char* permissionsOf) {
   const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -7,6 +7,16 @@
 #define QDCONV_FILES_FILE_MOVES_H_
 
 #include <cstdio>
+#include <string>
+
+// The path that |path| finally leads to, every symbolic link followed, the
+// last one included even when what it names does not exist yet (POSIX). On
+// Windows the file is opened and asked for its final path, which follows
+// symbolic links and junctions alike (and, under Wine, POSIX links); a path
+// that names no file yet, or whose final path the system cannot tell, is its
+// own final path there. False when the links cannot be followed (a loop, or a
+// link that cannot be read).
+bool ResolveFinalPath(const char* path, std::string& finalPath);
 
 // Create |path| as a new, empty file open for writing raw bytes. Fails (null)
 // when anything already exists at |path| or the folder cannot be written.

@@ -11,23 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// As many links as a path may pass through before it counts as a loop.
-const int kMaxLinkHops = 40;
-
-// The path that |path| leads to once every symbolic link is followed, the
-// last one included even when what it names does not exist yet.
-bool FollowLinks(const fs::path& path, fs::path& target) {
-  target = path;
-  for (int hops = 0;; ++hops) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(target, error))) return true;
-    if (hops == kMaxLinkHops) return false;
-    const fs::path link = fs::read_symlink(target, error);
-    if (error) return false;
-    target = link.is_absolute() ? link : target.parent_path() / link;
-  }
-}
-
 std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf,
                                std::string& temporaryPath) {
   const std::string stem = "~qd" + std::to_string(CurrentProcessId()) + "-";
@@ -47,9 +30,8 @@ std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf
 bool BeginOutputFile(const char* path, OutputFile& file) {
   file.stream = nullptr;
   file.temporaryPath.clear();
-  fs::path target;
-  if (!FollowLinks(NativePath(path), target)) return false;
-  file.targetPath = Utf8Path(target);
+  if (!ResolveFinalPath(path, file.targetPath)) return false;
+  const fs::path target = NativePath(file.targetPath.c_str());
 
   std::error_code error;
   const fs::file_status status = fs::status(target, error);

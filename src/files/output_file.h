@@ -8,7 +8,9 @@
 // was (and, at worst, a temporary file named "~qd<number>.tmp").
 //
 // A target that is a symbolic link is followed: the file it leads to is
-// replaced and the link stays. A replaced file keeps its permission bits. A
+// replaced and the link stays (on Windows, where a link is followed through
+// the file it opens, only a link that leads to an existing file; one that
+// leads nowhere is replaced by the new file). A replaced file keeps its permission bits. A
 // target that is neither a regular file nor absent (a device, a pipe) cannot
 // be replaced; it is opened and written in place instead, and what was
 // written stays written.

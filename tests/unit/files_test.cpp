@@ -1,0 +1,169 @@
+// The file system seam on the platform it is built for: the same table of
+// cases runs natively and, built for Windows, under Wine.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/file_moves.h"
+#include "files/native_path.h"
+#include "files/output_file.h"
+#include "files/whole_file.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder_ = (fs::temp_directory_path() /
+               ("qdconv_" + test + "_" + std::to_string(CurrentProcessId())))
+                  .string();
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(Path("readonly.pdb"), fs::perms::owner_write, fs::perm_options::add, ignored);
+    fs::remove_all(folder_, ignored);
+  }
+
+  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary | std::ios::trunc) << bytes;
+  }
+
+  std::string Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  std::string folder_;
+};
+
+TEST_F(FilesTest, ReadWholeFileReadsEveryByteUpToItsLimit) {
+  const std::string bytes = "Quiz\r\nQ?\x1A\0A" + std::string(70000, 'x');
+  Write("quiz.txt", bytes);
+  Write("empty.txt", "");
+  fs::create_directory(Path("folder.txt"));
+  const struct {
+    const char* name;
+    std::uint64_t limit;
+    WholeFileOutcome outcome;
+    std::string bytes;
+  } cases[] = {
+      {"quiz.txt", bytes.size(), kWholeFileRead, bytes},
+      {"quiz.txt", bytes.size() - 1, kWholeFileTooLarge, ""},
+      {"empty.txt", 0, kWholeFileRead, ""},
+      {"missing.txt", 100, kWholeFileNotOpened, ""},
+      {"folder.txt", 100, kWholeFileNotOpened, ""},
+  };
+  for (const auto& c : cases) {
+    std::vector<unsigned char> read = {'o', 'l', 'd'};
+    EXPECT_EQ(ReadWholeFile(Path(c.name).c_str(), c.limit, read), c.outcome) << c.name;
+    EXPECT_EQ(std::string(read.begin(), read.end()), c.bytes) << c.name;
+  }
+}
+
+// A move that would replace is refused, whatever is at the target; the file
+// to be moved stays where it was.
+TEST_F(FilesTest, MoveFileIfAbsentNeverReplaces) {
+  Write("new.tmp", "new");
+  Write("quiz.txt", "the teacher's own");
+  EXPECT_EQ(MoveFileIfAbsent(Path("new.tmp").c_str(), Path("quiz.txt").c_str()),
+            kMoveTargetExists);
+  EXPECT_EQ(Read("quiz.txt"), "the teacher's own");
+  EXPECT_EQ(Read("new.tmp"), "new");
+
+  EXPECT_EQ(MoveFileIfAbsent(Path("new.tmp").c_str(), Path("free.txt").c_str()), kMoved);
+  EXPECT_EQ(Read("free.txt"), "new");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"free.txt", "quiz.txt"}));
+}
+
+TEST_F(FilesTest, MoveFileReplacingReplaces) {
+  Write("new.tmp", "new");
+  Write("quiz.pdb", "old");
+  EXPECT_TRUE(MoveFileReplacing(Path("new.tmp").c_str(), Path("quiz.pdb").c_str()));
+  EXPECT_EQ(Names(), std::vector<std::string>{"quiz.pdb"});
+  EXPECT_EQ(Read("quiz.pdb"), "new");
+}
+
+// A commit whose move fails leaves the target as it was and removes the
+// temporary file: here a folder appears at the target during the write.
+TEST_F(FilesTest, AFailedCommitRemovesItsTemporaryFile) {
+  for (ExistingTarget existing : {kReplaceExistingTarget, kKeepExistingTarget}) {
+    OutputFile file;
+    ASSERT_TRUE(BeginOutputFile(Path("quiz.pdb").c_str(), file));
+    std::fputs("a whole database", file.stream);
+    fs::create_directory(Path("quiz.pdb"));
+    EXPECT_NE(CommitOutputFile(file, existing), kCommitted);
+    EXPECT_EQ(Names(), std::vector<std::string>{"quiz.pdb"});
+    EXPECT_TRUE(fs::is_directory(Path("quiz.pdb")));
+    fs::remove(Path("quiz.pdb"));
+  }
+}
+
+TEST_F(FilesTest, AReadOnlyFileIsNeitherWritableNorReplaced) {
+#ifndef _WIN32
+  if (geteuid() == 0) GTEST_SKIP() << "root may write anything; the end-to-end tests cover it";
+#endif
+  Write("readonly.pdb", "old");
+  fs::permissions(Path("readonly.pdb"), fs::perms::owner_write | fs::perms::group_write |
+                                            fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_FALSE(CanWriteFile(Path("readonly.pdb").c_str()));
+  OutputFile file;
+  if (BeginOutputFile(Path("readonly.pdb").c_str(), file)) {
+    ADD_FAILURE() << "a read-only database would be replaced";
+    AbandonOutputFile(file);
+  }
+  EXPECT_EQ(Names(), std::vector<std::string>{"readonly.pdb"});
+  Write("writable.pdb", "old");
+  EXPECT_TRUE(CanWriteFile(Path("writable.pdb").c_str()));
+}
+
+// Past the old 260-character limit, a path reaches the platform with the
+// "\\?\" prefix on Windows, and as it is elsewhere; either way it works.
+TEST_F(FilesTest, LongPathsWork) {
+  const std::string longName = std::string(120, 'f') + "/" + std::string(120, 'g');
+  fs::create_directories(NativePath(Path(longName).c_str()));
+  const std::string path = Path(longName + "/quiz.pdb");
+#ifdef _WIN32
+  EXPECT_EQ(NativePath(path.c_str()).native().rfind(L"\\\\?\\", 0), 0u);
+  EXPECT_EQ(NativePath("quiz.pdb").native(), L"quiz.pdb");
+#else
+  EXPECT_EQ(NativePath(path.c_str()).native(), path);
+#endif
+  OutputFile file;
+  ASSERT_TRUE(BeginOutputFile(path.c_str(), file));
+  std::fputs("database", file.stream);
+  EXPECT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted);
+  std::vector<unsigned char> bytes;
+  EXPECT_EQ(ReadWholeFile(path.c_str(), 100, bytes), kWholeFileRead);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "database");
+}
+
+}  // namespace
