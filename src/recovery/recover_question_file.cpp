@@ -23,10 +23,10 @@ const char kLineEnd[] = "\n";
 #endif
 
 // Longest record texts a question file can hold: a line with its line end,
-// and the last line without.
+// and a line without (the last line, or one whose text a NUL ends).
 const std::uint64_t kMaxLineText = 200;
-const std::uint64_t kMaxLastLineText = 3999;
-const std::size_t kTextCapacity = kMaxLastLineText + 1;
+const std::uint64_t kMaxUnendedLineText = 3999;
+const std::size_t kTextCapacity = kMaxUnendedLineText + 1;
 
 bool StopAtRecord(const char* message, int record) {
   return StopWithMessage("%s at record : %i \n", message, record + 1);
@@ -91,7 +91,7 @@ bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
     bool writable = fault == kDatabaseSound;
     if (!writable) {
       StopAtFault(fault, faultRecord, reader);
-    } else if (length > (last ? kMaxLastLineText : kMaxLineText)) {
+    } else if (length > kMaxUnendedLineText) {
       writable = StopAtRecord("Line data too long", record);
     } else if (std::memchr(text, '\n', static_cast<std::size_t>(length))) {
       writable = StopAtRecord("Record holds a line feed", record);
@@ -104,6 +104,10 @@ bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
     }
     const std::size_t size = static_cast<std::size_t>(length);
     WriteText(question.stream, text, size);
+    // A text longer than a line with a line end may hold is ended by a NUL,
+    // which hides the line end from the length test; as the last line it
+    // needs neither.
+    if (!last && size > kMaxLineText) std::fputc('\0', question.stream);
     // No line end after the last line, unless an empty last record needs one
     // to be a line at all.
     if (!last || size == 0) std::fputs(LineEndAfter(text, size), question.stream);

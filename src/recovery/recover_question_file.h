@@ -6,16 +6,18 @@
 // is the name line's end), then one line per record in record order. Text
 // comes back in UTF-8, decoded from the handheld's character set (plain ASCII
 // stays as it is), with the platform's line ends; the last line has none
-// unless it is empty, and a record that ends with a CR gets CR LF, so that
-// converting the question file gives the same records again. For every
+// unless it is empty, a record that ends with a CR gets CR LF, and a record
+// longer than 200 bytes that is not the last is ended by a NUL before its
+// line end (as the line that made it was), so that converting the question
+// file gives the same records again. For every
 // database that qdconv writes, qdconv converts the question file back into a
 // database identical byte for byte.
 //
 // A database that no question file can make is refused with a message, and
 // nothing is written: it is not one of the tutor's databases in good order
 // (database/database_reader.h), it has more than 3000 records, its name is
-// not a valid name, or a record holds an LF or a 0x1A or is too long for a
-// line (more than 200 bytes; the last one, without line end, 3999).
+// not a valid name, or a record holds an LF or a 0x1A or is longer than any
+// line keeps (3999 bytes).
 //
 // An existing question file is never replaced: it is the teacher's original.
 // The question file is written whole or not at all (files/output_file.h).

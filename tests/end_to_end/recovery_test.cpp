@@ -182,7 +182,16 @@ std::vector<RecoveryCase> Cases() {
                           "Record holds a line feed at record : 2 \n"));
   cases.push_back(RefusesAtARecord("RecordWithTheEndOfFileByte", Database("Quiz", {"Q\x1A" "1?", "A1"}),
                           "Record holds the end-of-file byte 0x1A at record : 1 \n"));
-  cases.push_back(RefusesAtARecord("RecordLongerThanALine", Database("Quiz", {std::string(201, 'q'), "A"}),
+  // A record that only a line whose NUL hides its line end can hold comes
+  // back as such a line.
+  cases.push_back(Writes("RecordsLongerThanALineEndedByANul",
+                         Database("Quiz", {std::string(201, 'q'), "A\r", std::string(3999, 'b'),
+                                           "Z"}),
+                         "Quiz", 2,
+                         "Quiz\n" + std::string(201, 'q') + std::string(1, '\0') + "\nA\r\r\n" +
+                             std::string(3999, 'b') + std::string(1, '\0') + "\nZ"));
+  cases.push_back(RefusesAtARecord("RecordLongerThanAnyLine",
+                          Database("Quiz", {std::string(4000, 'q'), "A"}),
                           "Line data too long at record : 1 \n"));
   cases.push_back(RefusesAtARecord("LastRecordLongerThanALastLine",
                           Database("Quiz", {"Q", std::string(4000, 'a')}),

@@ -25,7 +25,8 @@ enum class Flavour { kAscii, kAnsi, kUtf8 };
 // A question file that qdconv takes: a name line and up to 12 record lines of
 // up to 200 characters (the last up to 300, without line end), with lone CRs
 // (some ending a record), LF or CR LF line ends, and sometimes a final line
-// end.
+// end. Now and then a record line holds a NUL, which ends its text (up to 300
+// characters before it) and hides what follows up to the line end.
 std::string GenerateQuestionFile(std::mt19937& random, Flavour flavour) {
   const auto upTo = [&](int most) { return static_cast<int>(random() % (most + 1)); };
   const auto character = [&](bool inName) -> std::string {
@@ -47,10 +48,23 @@ std::string GenerateQuestionFile(std::mt19937& random, Flavour flavour) {
   for (int k = 0; k < records; ++k) {
     question += lineEnd;
     const bool endless = k + 1 == records && !finalLineEnd;
-    for (int i = upTo(endless ? 300 : 200); i > 0; --i) question += character(false);
+    if (!endless && upTo(5) == 0) {
+      for (int i = upTo(300); i > 0; --i) question += character(false);
+      question += '\0';
+      for (int i = upTo(20); i > 0; --i) question += character(false);
+      continue;
+    }
+    const int length = upTo(endless ? 300 : 200);
+    for (int i = length; i > 0; --i) question += character(false);
     // A CR right before an LF is read as part of the line end: another CR
-    // before it keeps the record's final CR.
-    if (!endless && question.back() == '\r') question += '\r';
+    // before it keeps the record's final CR, where the line has room for it.
+    if (!endless && question.back() == '\r') {
+      if (length < 200) {
+        question += '\r';
+      } else {
+        question.back() = '.';
+      }
+    }
   }
   if (finalLineEnd && records > 0) question += lineEnd;
   return question;
