@@ -24,7 +24,17 @@ sub hash_source {
   return "'sha256-$digest'";
 }
 
+# A browser reads the page's text with every CR LF (and lone CR) as LF, and
+# hashes the inline parts as it read them: so they are inlined that way too,
+# whatever line ends a checkout gave the files.
+sub text_lines {
+  my ($text) = @_;
+  $text =~ s/\r\n?/\n/g;
+  return $text;
+}
+
 my ($template, $style, $wasm, $module, $page) = map { slurp($_) } @ARGV;
+($template, $style, $module, $page) = map { text_lines($_) } $template, $style, $module, $page;
 my $binary = 'const qdconvWasm = "' . encode_base64($wasm, '') . '";';
 for ([$style, '</style'], [$module, '</script'], [$page, '</script']) {
   die "an inlined part holds $_->[1]\n" if index(lc $_->[0], $_->[1]) >= 0;
