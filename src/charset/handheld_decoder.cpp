@@ -61,30 +61,36 @@ HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t len
 // before decoding.
 HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length) {
   length = from + LengthBeforeEndOfFile(bytes + from, length - from);
-  unsigned char* out = bytes;
-  std::size_t in = from;
-  for (;;) {
-    // Runs of ASCII are moved whole.
-    const std::size_t high = FindHighByte(bytes, in, length);
-    if (out != bytes + in) std::memmove(out, bytes + in, high - in);
-    out += high - in;
-    in = high;
-    if (in == length) return {static_cast<std::size_t>(out - bytes), kNoTextFault};
-    // The accented letters of most Western languages, U+00C0 to U+00FF,
-    // are their own bytes on the handheld.
-    if (bytes[in] == 0xC3 && in + 1 < length && (bytes[in + 1] & 0xC0) == 0x80) {
-      *out++ = static_cast<unsigned char>(0xC0 | (bytes[in + 1] & 0x3F));
-      in += 2;
+  // The text up to its first byte beyond ASCII stays as it is.
+  std::size_t in = FindHighByte(bytes, from, length);
+  if (from != 0) std::memmove(bytes, bytes + from, in - from);
+  unsigned char* out = bytes + (in - from);
+  const unsigned char* const end = bytes + length;
+  const unsigned char* next = bytes + in;
+  while (next < end) {
+    const unsigned char lead = *next;
+    if (lead < 0x80) {
+      *out++ = lead;
+      ++next;
       continue;
     }
+    // The accented letters of most Western languages, U+00C0 to U+00FF,
+    // are their own bytes on the handheld.
+    if (lead == 0xC3 && end - next >= 2 && (next[1] & 0xC0) == 0x80) {
+      *out++ = static_cast<unsigned char>(0xC0 | (next[1] & 0x3F));
+      next += 2;
+      continue;
+    }
+    in = static_cast<std::size_t>(next - bytes);
     std::uint32_t character = 0;
     const int taken = DecodeUtf8Character(bytes + in, length - in, character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
     if (fault != kNoTextFault) return {static_cast<std::size_t>(out - bytes), fault};
     *out++ = byte;
-    in += static_cast<std::size_t>(taken);
+    next += taken;
   }
+  return {static_cast<std::size_t>(out - bytes), kNoTextFault};
 }
 
 }  // namespace

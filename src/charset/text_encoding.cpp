@@ -34,10 +34,19 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
   if (const void* found = std::memchr(bytes, kEndOfFileByte, length)) {
     length = static_cast<std::size_t>(static_cast<const unsigned char*>(found) - bytes);
   }
-  bool highByteSeen = false;
-  for (std::size_t i = FindHighByte(bytes, 0, length); i < length;
-       i = FindHighByte(bytes, i, length)) {
-    highByteSeen = true;
+  std::size_t i = FindHighByte(bytes, 0, length);
+  const bool highByteSeen = i < length;
+  while (i < length) {
+    const unsigned char lead = bytes[i];
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    // Two-byte forms, the most common beyond ASCII, are checked here.
+    if (lead >= 0xC2 && lead <= 0xDF && i + 1 < length && (bytes[i + 1] & 0xC0) == 0x80) {
+      i += 2;
+      continue;
+    }
     std::uint32_t character;
     const int taken = DecodeUtf8Character(bytes + i, length - i, character);
     if (taken <= 0) return kBytesAsTheyAre;
