@@ -15,7 +15,8 @@
 // block before: the list ends there.
 TEST(DatabaseReaderTest, AListCutInsideAnEntryWhileItIsReadEndsTheList) {
   const std::string path = testing::TempDir() + "qdconv_cut_database.pdb";
-  DatabaseLayout layout = {"Quiz", "QdDb", "Qndl", {}};
+  DatabaseLayout layout;
+  layout.nameField = "Quiz";
   for (int k = 0; k < 2000; ++k) layout.bodies.push_back(RecordBody("Q" + std::to_string(k)));
   std::ofstream(path, std::ios::binary | std::ios::trunc) << DatabaseBytes(layout);
 
