@@ -15,8 +15,8 @@
 
 #include "charset/handheld_decoder.h"
 
-// The most bytes of a line that the console shows and a record keeps: a
-// buffer of 4000 bytes with its NUL, in the converter's original design.
+// The most bytes of a line that the console shows and a record keeps: what a
+// line buffer of 4000 bytes holds besides its NUL.
 const std::size_t kMaxStoredLineBytes = 3999;
 
 struct QuestionReader {
