@@ -28,13 +28,6 @@ int DecodeUtf16Character(const unsigned char* bytes, std::size_t available,
   return 4;
 }
 
-// The length of the text before its first 0x1A, which ends it.
-std::size_t LengthBeforeEndOfFile(const unsigned char* bytes, std::size_t length) {
-  const void* stop = std::memchr(bytes, kEndOfFileByte, length);
-  return stop ? static_cast<std::size_t>(static_cast<const unsigned char*>(stop) - bytes)
-              : length;
-}
-
 // The byte of a decoded character, or the fault that ends the text there.
 TextFault ByteOfDecodedCharacter(int taken, std::uint32_t character, unsigned char& byte) {
   if (taken <= 0) return kInvalidText;
@@ -62,7 +55,7 @@ HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t len
 HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length) {
   length = from + LengthBeforeEndOfFile(bytes + from, length - from);
   // The text up to its first byte beyond ASCII stays as it is.
-  std::size_t in = FindHighByte(bytes, from, length);
+  const std::size_t in = FindHighByte(bytes, from, length);
   if (from != 0) std::memmove(bytes, bytes + from, in - from);
   unsigned char* out = bytes + (in - from);
   const unsigned char* const end = bytes + length;
@@ -81,9 +74,9 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
       next += 2;
       continue;
     }
-    in = static_cast<std::size_t>(next - bytes);
     std::uint32_t character = 0;
-    const int taken = DecodeUtf8Character(bytes + in, length - in, character);
+    const int taken =
+        DecodeUtf8Character(next, static_cast<std::size_t>(end - next), character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
     if (fault != kNoTextFault) return {static_cast<std::size_t>(out - bytes), fault};

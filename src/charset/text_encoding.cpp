@@ -14,6 +14,12 @@ bool StartsWith(const unsigned char* bytes, std::size_t length, const char* mark
 
 }  // namespace
 
+std::size_t LengthBeforeEndOfFile(const unsigned char* bytes, std::size_t length) {
+  const void* stop = std::memchr(bytes, kEndOfFileByte, length);
+  return stop ? static_cast<std::size_t>(static_cast<const unsigned char*>(stop) - bytes)
+              : length;
+}
+
 std::size_t FindHighByte(const unsigned char* bytes, std::size_t from, std::size_t end) {
   // Whole groups first: a loop the compiler turns into vector instructions.
   const std::size_t kGroup = 32;
@@ -31,9 +37,7 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
   if (StartsWith(bytes, length, "\xEF\xBB\xBF", 3)) return kUtf8WithByteOrderMark;
   if (StartsWith(bytes, length, "\xFF\xFE", 2)) return kUtf16LittleEndian;
   if (StartsWith(bytes, length, "\xFE\xFF", 2)) return kUtf16BigEndian;
-  if (const void* found = std::memchr(bytes, kEndOfFileByte, length)) {
-    length = static_cast<std::size_t>(static_cast<const unsigned char*>(found) - bytes);
-  }
+  length = LengthBeforeEndOfFile(bytes, length);
   std::size_t i = FindHighByte(bytes, 0, length);
   const bool highByteSeen = i < length;
   while (i < length) {

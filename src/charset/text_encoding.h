@@ -34,6 +34,9 @@ const char* TextEncodingName(TextEncoding encoding);
 
 std::size_t ByteOrderMarkLength(TextEncoding encoding);
 
+// The length of |bytes[0..length)| before its first 0x1A, which ends a text.
+std::size_t LengthBeforeEndOfFile(const unsigned char* bytes, std::size_t length);
+
 // Where the first byte of 0x80 or above stands in |bytes[from..end)|; |end|
 // when there is none.
 std::size_t FindHighByte(const unsigned char* bytes, std::size_t from, std::size_t end);

@@ -1,5 +1,6 @@
 #include "conversion/convert_question_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -29,9 +30,9 @@ void PrintEchoLine(const char* questionPath, const std::string& databasePath,
                    const QuestionLine& nameLine, TextEncoding encoding) {
   std::printf("%s %s ", PathForConsole(questionPath).c_str(),
               PathForConsole(databasePath.c_str()).c_str());
-  std::string held(nameLine.text, nameLine.length);
-  if (nameLine.endsWithLineFeed) held += '\n';
-  if (held.size() > kMaxStoredLineBytes) held.resize(kMaxStoredLineBytes);
+  // Only what is shown is copied: a first line may be megabytes long.
+  std::string held(nameLine.text, std::min(nameLine.length, kMaxStoredLineBytes));
+  if (nameLine.endsWithLineFeed && held.size() < kMaxStoredLineBytes) held += '\n';
   if (encoding == kBytesAsTheyAre) {
     std::fwrite(held.data(), 1, held.size(), stdout);
     return;
