@@ -34,6 +34,16 @@ TextFault ByteOfDecodedCharacter(int taken, std::uint32_t character, unsigned ch
   return HandheldByteOfCharacter(character, byte) ? kNoTextFault : kUnmappableCharacter;
 }
 
+HandheldText TextUpTo(const unsigned char* bytes, const unsigned char* out) {
+  return {static_cast<std::size_t>(out - bytes), kNoTextFault, 0, 0};
+}
+
+HandheldText TextUpToFault(const unsigned char* bytes, const unsigned char* out,
+                           TextFault fault, std::size_t offset, std::uint32_t character) {
+  return {static_cast<std::size_t>(out - bytes), fault, offset,
+          fault == kUnmappableCharacter ? character : 0};
+}
+
 HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t length,
                          bool bigEndian) {
   unsigned char* out = bytes;
@@ -42,12 +52,12 @@ HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t len
     const int taken = DecodeUtf16Character(bytes + in, length - in, bigEndian, character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
-    if (fault != kNoTextFault) return {static_cast<std::size_t>(out - bytes), fault};
+    if (fault != kNoTextFault) return TextUpToFault(bytes, out, fault, in, character);
     if (byte == kEndOfFileByte) break;
     *out++ = byte;
     in += static_cast<std::size_t>(taken);
   }
-  return {static_cast<std::size_t>(out - bytes), kNoTextFault};
+  return TextUpTo(bytes, out);
 }
 
 // In UTF-8 a byte 0x1A is always the character, so the text's end is known
@@ -79,11 +89,13 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
         DecodeUtf8Character(next, static_cast<std::size_t>(end - next), character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
-    if (fault != kNoTextFault) return {static_cast<std::size_t>(out - bytes), fault};
+    if (fault != kNoTextFault) {
+      return TextUpToFault(bytes, out, fault, static_cast<std::size_t>(next - bytes), character);
+    }
     *out++ = byte;
     next += taken;
   }
-  return {static_cast<std::size_t>(out - bytes), kNoTextFault};
+  return TextUpTo(bytes, out);
 }
 
 }  // namespace
@@ -98,9 +110,11 @@ HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length,
       return DecodeUtf8(bytes, mark, length);
     case kUtf16LittleEndian:
     case kUtf16BigEndian:
-      return DecodeUtf16(bytes, mark, length, encoding == kUtf16BigEndian);
+    case kUtf16LittleEndianWithoutMark:
+    case kUtf16BigEndianWithoutMark:
+      return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding));
     case kBytesAsTheyAre:
       break;
   }
-  return {LengthBeforeEndOfFile(bytes, length), kNoTextFault};
+  return {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
 }

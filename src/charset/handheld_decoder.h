@@ -17,6 +17,7 @@
 #define QDCONV_CHARSET_HANDHELD_DECODER_H_
 
 #include <cstddef>
+#include <cstdint>
 
 #include "charset/text_encoding.h"
 
@@ -29,6 +30,10 @@ enum TextFault {
 struct HandheldText {
   std::size_t length;  // the decoded text is the first |length| bytes
   TextFault fault;     // why the text ended early, if it did
+  // With a fault: where in the file the character or sequence starts, and
+  // for kUnmappableCharacter the character (its Unicode code point).
+  std::size_t faultOffset;
+  std::uint32_t faultCharacter;
 };
 
 // Decode |bytes[0..length)|, a whole file in |encoding|, in place.

@@ -12,6 +12,20 @@ bool StartsWith(const unsigned char* bytes, std::size_t length, const char* mark
   return length >= markLength && std::memcmp(bytes, mark, markLength) == 0;
 }
 
+// Whether |bytes| (|length|, even) look like UTF-16 without byte order mark
+// whose high bytes stand at |highByteOffset| (1: little-endian, 0: big).
+bool LooksLikeUtf16WithoutMark(const unsigned char* bytes, std::size_t length,
+                               std::size_t highByteOffset) {
+  if (length == 0 || length % 2 != 0) return false;
+  const std::size_t sample = length < 64 ? length : 64;
+  for (std::size_t i = 0; i < sample; i += 2) {
+    if (bytes[i + highByteOffset] != 0x00 || bytes[i + 1 - highByteOffset] == 0x00) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::size_t LengthBeforeEndOfFile(const unsigned char* bytes, std::size_t length) {
@@ -37,6 +51,8 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
   if (StartsWith(bytes, length, "\xEF\xBB\xBF", 3)) return kUtf8WithByteOrderMark;
   if (StartsWith(bytes, length, "\xFF\xFE", 2)) return kUtf16LittleEndian;
   if (StartsWith(bytes, length, "\xFE\xFF", 2)) return kUtf16BigEndian;
+  if (LooksLikeUtf16WithoutMark(bytes, length, 1)) return kUtf16LittleEndianWithoutMark;
+  if (LooksLikeUtf16WithoutMark(bytes, length, 0)) return kUtf16BigEndianWithoutMark;
   length = LengthBeforeEndOfFile(bytes, length);
   std::size_t i = FindHighByte(bytes, 0, length);
   const bool highByteSeen = i < length;
@@ -66,6 +82,8 @@ const char* TextEncodingName(TextEncoding encoding) {
       return "UTF-8";
     case kUtf16LittleEndian:
     case kUtf16BigEndian:
+    case kUtf16LittleEndianWithoutMark:
+    case kUtf16BigEndianWithoutMark:
       return "UTF-16";
     case kBytesAsTheyAre:
       break;
@@ -82,7 +100,18 @@ std::size_t ByteOrderMarkLength(TextEncoding encoding) {
       return 2;
     case kBytesAsTheyAre:
     case kUtf8:
+    case kUtf16LittleEndianWithoutMark:
+    case kUtf16BigEndianWithoutMark:
       break;
   }
   return 0;
+}
+
+bool IsBigEndian(TextEncoding encoding) {
+  return encoding == kUtf16BigEndian || encoding == kUtf16BigEndianWithoutMark;
+}
+
+bool IsUtf16(TextEncoding encoding) {
+  return encoding == kUtf16LittleEndian || encoding == kUtf16LittleEndianWithoutMark ||
+         IsBigEndian(encoding);
 }

@@ -2,6 +2,11 @@
 // whole before it is read as lines:
 //   - it starts with the byte order mark EF BB BF: UTF-8;
 //   - it starts with FF FE or FE FF: UTF-16, little- or big-endian;
+//   - its length is even, and its first 64 bytes (all, when it is shorter)
+//     hold 0x00 at every odd offset and at no even one: UTF-16 little-endian
+//     without byte order mark; the mirror image: big-endian. Latin text
+//     saved so by some tools looks like this, and no text in a one-byte
+//     encoding does (it would be a NUL every other character);
 //   - otherwise, when its bytes before the first 0x1A (which ends the file)
 //     are valid UTF-8 and at least one of them is 0x80 or above: UTF-8;
 //   - anything else (ASCII, the Windows ANSI code page, which is the
@@ -24,6 +29,8 @@ enum TextEncoding {
   kUtf8WithByteOrderMark,
   kUtf16LittleEndian,  // with its byte order mark
   kUtf16BigEndian,     // with its byte order mark
+  kUtf16LittleEndianWithoutMark,
+  kUtf16BigEndianWithoutMark,
 };
 
 // Tell how the file whose bytes are |bytes[0..length)| is encoded.
@@ -33,6 +40,9 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length);
 const char* TextEncodingName(TextEncoding encoding);
 
 std::size_t ByteOrderMarkLength(TextEncoding encoding);
+
+bool IsUtf16(TextEncoding encoding);
+bool IsBigEndian(TextEncoding encoding);
 
 // The length of |bytes[0..length)| before its first 0x1A, which ends a text.
 std::size_t LengthBeforeEndOfFile(const unsigned char* bytes, std::size_t length);

@@ -4,6 +4,7 @@
 
 #include "console/run_message.h"
 #include "conversion/line_rules.h"
+#include "conversion/question_hints.h"
 #include "database/database_writer.h"
 
 static_assert(kMaxStoredLineBytes <= kMaxRecordTextLength,
@@ -22,7 +23,8 @@ void PrintRecordIndex(int index) {
 
 }  // namespace
 
-void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber) {
+void PrintTextFault(const HandheldText& text, TextEncoding encoding, int recordNumber) {
+  const TextFault fault = text.fault;
   if (fault == kUnmappableCharacter && recordNumber == 0) {
     PrintRunMessage("Character the handheld cannot show in the database name\n");
   } else if (fault == kUnmappableCharacter) {
@@ -33,23 +35,32 @@ void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber) {
     PrintRunMessage("Text is not valid %s at record : %i \n", TextEncodingName(encoding),
                     recordNumber);
   }
+  HintTextFault(text, encoding, recordNumber == 0 ? 1 : LineNumberOfRecord(recordNumber - 1));
 }
 
-bool MeasureRecordLines(QuestionReader& reader, TextEncoding encoding, RecordTexts& records) {
+bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
+                        RecordTexts& records, RecordWarnings& warnings) {
   QuestionLine line;
   records.count = 0;
   for (int index = 0; ReadQuestionLine(reader, line); ++index) {
     PrintRecordIndex(index);
     if (index >= kMaxRecordCount) {
-      return StopWithMessage("Too many records: at most %i\n", kMaxRecordCount);
+      PrintRunMessage("Too many records: at most %i\n", kMaxRecordCount);
+      int lineCount = index + 1;
+      while (ReadQuestionLine(reader, line)) ++lineCount;
+      HintTooManyRecords(lineCount);
+      return false;
     }
     if (line.fault != kNoTextFault) {
-      PrintTextFault(line.fault, encoding, index + 1);
+      PrintTextFault(text, encoding, index + 1);
       return false;
     }
     if (IsRecordLineTooLong(line)) {
-      return StopWithMessage("Line data too long at record : %i \n", index + 1);
+      PrintRunMessage("Line data too long at record : %i \n", index + 1);
+      HintLineTooLong(line, LineNumberOfRecord(index));
+      return false;
     }
+    NoteRecordLine(line, index, warnings);
     records.texts[index] = line.text;
     records.sizes[index] = static_cast<std::uint32_t>(line.length + 1);
     records.count = index + 1;

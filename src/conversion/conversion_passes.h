@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
 #include "conversion/question_reader.h"
+#include "conversion/record_warnings.h"
 #include "database/record_list.h"
 
 struct RecordTexts {
@@ -17,15 +19,17 @@ struct RecordTexts {
   int count;
 };
 
-// For each record line print its index from 0 ("%i\n"), test it and keep its
-// record text. Stops at the first line that is too long, that holds text that
-// could not be decoded, or that would be record kMaxRecordCount + 1, after
-// printing why. Returns true when every line was kept.
-bool MeasureRecordLines(QuestionReader& reader, TextEncoding encoding, RecordTexts& records);
+// For each record line print its index from 0 ("%i\n"), test it, note what
+// to warn about, and keep its record text. Stops at the first line that is
+// too long, that holds text that could not be decoded (|text| tells which and
+// where), or that would be record kMaxRecordCount + 1, after printing why and
+// a hint. Returns true when every line was kept.
+bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
+                        RecordTexts& records, RecordWarnings& warnings);
 
-// Print why the text of a line could not be decoded: the line is record
-// |recordNumber| (counted from 1), or the name line when it is 0.
-void PrintTextFault(TextFault fault, TextEncoding encoding, int recordNumber);
+// Print why the text of a line could not be decoded, and a hint: the line is
+// record |recordNumber| (counted from 1), or the name line when it is 0.
+void PrintTextFault(const HandheldText& text, TextEncoding encoding, int recordNumber);
 
 // Write the body of every kept record to |database|. Returns false when a
 // write failed.

@@ -1,5 +1,7 @@
 #include "conversion/convert_question_file.h"
 
+#include <errno.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -8,11 +10,15 @@
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
+#include "console/common_hints.h"
 #include "console/run_message.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
+#include "conversion/document_kind.h"
 #include "conversion/line_rules.h"
+#include "conversion/question_hints.h"
 #include "conversion/question_reader.h"
+#include "conversion/record_warnings.h"
 #include "database/database_header.h"
 #include "database/database_writer.h"
 #include "database/record_list.h"
@@ -41,12 +47,21 @@ void PrintEchoLine(const char* questionPath, const std::string& databasePath,
   std::fwrite(text.data(), 1, HandheldTextToUtf8(held.data(), held.size(), &text[0]), stdout);
 }
 
+bool StopWritingDatabase(const std::string& databasePath, int error) {
+  PrintRunMessage("Could not write output file\n");
+  HintSystemError(databasePath.c_str(), error);
+  return false;
+}
+
 // Everything after the name line was accepted: the record lines and the
 // whole database. |database| is committed or abandoned on return.
-bool ConvertRecordLines(QuestionReader& reader, TextEncoding encoding,
-                        const QuestionLine& nameLine, OutputFile& database) {
+bool ConvertRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
+                        const QuestionLine& nameLine, const std::string& databasePath,
+                        OutputFile& database) {
   RecordTexts records;
-  if (!MeasureRecordLines(reader, encoding, records)) {
+  RecordWarnings warnings;
+  StartRecordWarnings(nameLine, warnings);
+  if (!MeasureRecordLines(reader, text, encoding, records, warnings)) {
     AbandonOutputFile(database);
     return false;
   }
@@ -58,12 +73,14 @@ bool ConvertRecordLines(QuestionReader& reader, TextEncoding encoding,
       nameLine.text, nameLine.length, static_cast<std::uint16_t>(records.count));
   WriteHeaderAndRecordList(database.stream, header, entries);
   if (!WriteRecordBodies(database.stream, records)) {
+    const int error = errno;
     AbandonOutputFile(database);
-    return StopWithMessage("Could not write output file\n");
+    return StopWritingDatabase(databasePath, error);
   }
   if (CommitOutputFile(database, kReplaceExistingTarget) != kCommitted) {
-    return StopWithMessage("Could not write output file\n");
+    return StopWritingDatabase(databasePath, database.error);
   }
+  PrintRecordWarnings(warnings, records.count);
   return true;
 }
 
@@ -71,33 +88,46 @@ bool ConvertRecordLines(QuestionReader& reader, TextEncoding encoding,
 bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& bytes) {
   const std::string databasePath = DeriveDatabasePath(questionPath);
   if (IsSameFile(questionPath, databasePath.c_str())) {
-    return StopWithMessage("Input and output file are the same\n");
+    PrintRunMessage("Input and output file are the same\n");
+    HintSameFile(questionPath, databasePath);
+    return false;
   }
   OutputFile database;
   if (!BeginOutputFile(databasePath.c_str(), database)) {
-    return StopWithMessage("Could not open output file\n");
+    PrintRunMessage("Could not open output file\n");
+    HintSystemError(databasePath.c_str(), database.error);
+    return false;
   }
   // Every path below closes the database before this buffer goes.
   char databaseBuffer[1 << 16];
   std::setvbuf(database.stream, databaseBuffer, _IOFBF, sizeof databaseBuffer);
 
+  const DocumentKind kind = DetectDocumentKind(bytes.data(), bytes.size());
   const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
   const HandheldText text = DecodeHandheldText(bytes.data(), bytes.size(), encoding);
   QuestionReader reader;
   StartQuestionReader(bytes.data(), text.length, text.fault, reader);
-  QuestionLine nameLine = {"", 0, false, kNoTextFault};
+  QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
   PrintEchoLine(questionPath, databasePath, nameLine, encoding);
+  if (kind != kPlainText) {
+    AbandonOutputFile(database);
+    PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));
+    HintNotPlainText();
+    return false;
+  }
   if (nameLine.fault != kNoTextFault) {
     AbandonOutputFile(database);
-    PrintTextFault(nameLine.fault, encoding, 0);
+    PrintTextFault(text, encoding, 0);
     return false;
   }
   if (!IsDatabaseNameValid(nameLine)) {
     AbandonOutputFile(database);
-    return StopWithMessage("Database name invalid\n");
+    PrintRunMessage("Database name invalid\n");
+    HintDatabaseNameLine(nameLine, text.length > 0);
+    return false;
   }
-  return ConvertRecordLines(reader, encoding, nameLine, database);
+  return ConvertRecordLines(reader, text, encoding, nameLine, databasePath, database);
 }
 
 }  // namespace
@@ -107,13 +137,22 @@ bool ConvertQuestionFile(const char* questionPath) {
   switch (ReadWholeFile(questionPath, kMaxQuestionFileSize, bytes)) {
     case kWholeFileRead:
       return ConvertQuestionBytes(questionPath, bytes);
-    case kWholeFileNotOpened:
-      return StopWithMessage("Could not open input file\n");
+    case kWholeFileNotOpened: {
+      const int error = errno;
+      PrintRunMessage("Could not open input file\n");
+      HintSystemError(questionPath, error);
+      return false;
+    }
     case kWholeFileTooLarge:
-      return StopWithMessage("Input file too large: more than %s bytes\n",
-                             std::to_string(kMaxQuestionFileSize).c_str());
+      PrintRunMessage("Input file too large: more than %s bytes\n",
+                      std::to_string(kMaxQuestionFileSize).c_str());
+      HintTooLarge(questionPath);
+      return false;
     case kWholeFileReadFailed:
       break;
   }
-  return StopWithMessage("Could not read input file\n");
+  const int error = errno;
+  PrintRunMessage("Could not read input file\n");
+  HintSystemError(questionPath, error);
+  return false;
 }

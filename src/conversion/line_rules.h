@@ -28,6 +28,10 @@ const std::size_t kMaxRecordLineLength = 200;
 const std::uint64_t kMaxQuestionFileSize =
     3 + (kMaxRecordCount + 1) * (3 * static_cast<std::uint64_t>(kMaxStoredLineBytes) + 3);
 
+// The number an editor shows for record line |index| (counted from 0): the
+// name line is line 1.
+inline int LineNumberOfRecord(int index) { return index + 2; }
+
 bool IsDatabaseNameValid(const QuestionLine& nameLine);
 
 bool IsRecordLineTooLong(const QuestionLine& line);

@@ -16,7 +16,7 @@ bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
   if (start == reader.length) {
     if (reader.faultGiven) return false;
     reader.faultGiven = true;
-    line = {reader.text + start, 0, false, reader.fault};
+    line = {reader.text + start, 0, false, false, reader.fault};
     return true;
   }
   const char* begin = reader.text + start;
@@ -28,9 +28,11 @@ bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
 
   line.text = begin;
   line.fault = kNoTextFault;
+  line.cutByNul = false;
   if (const void* nul = std::memchr(begin, '\0', lineLength)) {
     line.length = static_cast<std::size_t>(static_cast<const char*>(nul) - begin);
     line.endsWithLineFeed = false;
+    line.cutByNul = true;
   } else {
     // A CR right before the LF belongs to the line end.
     line.length = found && lineLength > 0 && begin[lineLength - 1] == '\r' ? lineLength - 1

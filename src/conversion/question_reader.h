@@ -35,6 +35,8 @@ struct QuestionLine {
   // The seen bytes end with the line's LF (false for a last line without LF
   // and for a line with a NUL before its LF).
   bool endsWithLineFeed;
+  // The line holds a NUL: its text is what came before the first one.
+  bool cutByNul;
   // The line holds a character that could not be decoded (the decoder's
   // fault); its text is what came before it.
   TextFault fault;

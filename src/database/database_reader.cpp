@@ -1,5 +1,7 @@
 #include "database/database_reader.h"
 
+#include <errno.h>
+
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -65,13 +67,24 @@ bool ReachBodyByte(DatabaseReader& reader, std::uint64_t position) {
 bool OpenDatabaseFile(const char* path, DatabaseReader& reader) {
   std::error_code error;
   const std::filesystem::path nativePath = NativePath(path);
-  if (!std::filesystem::is_regular_file(nativePath, error)) return false;
+  const std::filesystem::file_status status = std::filesystem::status(nativePath, error);
+  if (!std::filesystem::is_regular_file(status)) {
+    errno = std::filesystem::is_directory(status) ? EISDIR
+            : std::filesystem::exists(status)     ? EINVAL
+                                                  : ENOENT;
+    return false;
+  }
   reader.fileSize = std::filesystem::file_size(nativePath, error);
-  if (error) return false;
+  if (error) {
+    errno = EIO;
+    return false;
+  }
   reader.listFile = OpenFile(path, "rb");
   reader.bodyFile = reader.listFile ? OpenFile(path, "rb") : nullptr;
   if (!reader.bodyFile) {
+    const int openError = errno;
     if (reader.listFile) std::fclose(reader.listFile);
+    errno = openError;
     return false;
   }
   reader.recordCount = 0;

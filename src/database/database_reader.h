@@ -65,7 +65,9 @@ struct DatabaseReader {
   std::size_t blockLength;
 };
 
-// Open the regular file at |path| for reading. False when it cannot be opened.
+// Open the regular file at |path| for reading. False when it cannot be
+// opened, errno telling why (EISDIR for a folder, EINVAL for anything else
+// that is not a regular file).
 bool OpenDatabaseFile(const char* path, DatabaseReader& reader);
 
 void CloseDatabaseFile(DatabaseReader& reader);

@@ -5,6 +5,8 @@
 
 #include "files/native_path.h"
 
+#include <errno.h>
+
 #ifdef _WIN32
 
 #include <fcntl.h>
@@ -13,13 +15,37 @@
 #include <sys/stat.h>
 #include <windows.h>
 #else
-#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #ifdef _WIN32
+
+namespace {
+
+// The errno value closest to a failed move's Windows error, for its reason.
+int ErrnoOfMoveError(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return EACCES;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return ENOENT;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS:
+      return EEXIST;
+    default:
+      return EIO;
+  }
+}
+
+}  // namespace
 
 bool ResolveFinalPath(const char* path, std::string& finalPath) {
   finalPath = path;
@@ -75,7 +101,10 @@ bool MoveFileReplacing(const char* from, const char* to) {
     const DWORD error = GetLastError();
     const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
                       error == ERROR_LOCK_VIOLATION;
-    if (!held || attempt == 20) return false;
+    if (!held || attempt == 20) {
+      errno = ErrnoOfMoveError(error);
+      return false;
+    }
     Sleep(50);
   }
 }
@@ -85,8 +114,8 @@ MoveOutcome MoveFileIfAbsent(const char* from, const char* to) {
     return kMoved;
   }
   const DWORD error = GetLastError();
-  return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? kMoveTargetExists
-                                                                     : kMoveFailed;
+  errno = ErrnoOfMoveError(error);
+  return errno == EEXIST ? kMoveTargetExists : kMoveFailed;
 }
 
 bool RemoveFile(const char* path) { return _wremove(NativePath(path).c_str()) == 0; }

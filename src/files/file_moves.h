@@ -2,7 +2,8 @@
 // creating a new file that nothing else can have created at the same path,
 // and moving a finished file to its final path in one step. Each call has a
 // POSIX branch and a Windows branch; callers see the same behaviour on both.
-// Paths are UTF-8 (native_path.h).
+// Paths are UTF-8 (native_path.h). A call that fails leaves the reason in
+// errno, Windows' own errors mapped to the closest errno value.
 #ifndef QDCONV_FILES_FILE_MOVES_H_
 #define QDCONV_FILES_FILE_MOVES_H_
 

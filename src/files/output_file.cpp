@@ -1,5 +1,7 @@
 #include "files/output_file.h"
 
+#include <errno.h>
+
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -18,8 +20,11 @@ std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf
     temporaryPath =
         Utf8Path(target.parent_path() / (stem + std::to_string(attempt) + ".tmp"));
     if (std::FILE* file = CreateNewFile(temporaryPath.c_str(), permissionsOf)) return file;
+    const int createError = errno;
     std::error_code error;
-    if (!fs::exists(fs::symlink_status(NativePath(temporaryPath.c_str()), error))) break;
+    const bool taken = fs::exists(fs::symlink_status(NativePath(temporaryPath.c_str()), error));
+    errno = createError;
+    if (!taken) break;
   }
   temporaryPath.clear();
   return nullptr;
@@ -30,11 +35,16 @@ std::FILE* CreateTemporaryFile(const fs::path& target, const char* permissionsOf
 bool BeginOutputFile(const char* path, OutputFile& file) {
   file.stream = nullptr;
   file.temporaryPath.clear();
-  if (!ResolveFinalPath(path, file.targetPath)) return false;
+  file.error = 0;
+  if (!ResolveFinalPath(path, file.targetPath)) {
+    file.error = ELOOP;
+    return false;
+  }
   const fs::path target = NativePath(file.targetPath.c_str());
 
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
+  errno = EIO;
   switch (status.type()) {
     case fs::file_type::not_found:
       file.stream = CreateTemporaryFile(target, nullptr, file.temporaryPath);
@@ -43,9 +53,13 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
       if (CanWriteFile(file.targetPath.c_str())) {
         file.stream =
             CreateTemporaryFile(target, file.targetPath.c_str(), file.temporaryPath);
+      } else {
+        errno = EACCES;
       }
       break;
     case fs::file_type::directory:
+      errno = EISDIR;
+      break;
     case fs::file_type::none:
     case fs::file_type::unknown:
       break;
@@ -53,12 +67,20 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
       file.stream = OpenFile(file.targetPath.c_str(), "wb");
       break;
   }
+  if (!file.stream) file.error = errno;
   return file.stream != nullptr;
 }
 
 CommitOutcome CommitOutputFile(OutputFile& file, ExistingTarget existing) {
+  // A write that failed earlier set errno; a flush or close that fails now
+  // sets it anew.
+  file.error = errno != 0 ? errno : EIO;
   bool written = std::fflush(file.stream) == 0 && !std::ferror(file.stream);
-  written = std::fclose(file.stream) == 0 && written;
+  if (!written) file.error = errno;
+  if (std::fclose(file.stream) != 0 && written) {
+    written = false;
+    file.error = errno;
+  }
   file.stream = nullptr;
   if (file.temporaryPath.empty()) return written ? kCommitted : kCommitFailed;
 
@@ -66,12 +88,14 @@ CommitOutcome CommitOutputFile(OutputFile& file, ExistingTarget existing) {
   if (written && existing == kReplaceExistingTarget) {
     if (MoveFileReplacing(file.temporaryPath.c_str(), file.targetPath.c_str())) {
       outcome = kCommitted;
+    } else {
+      file.error = errno;
     }
   } else if (written) {
     switch (MoveFileIfAbsent(file.temporaryPath.c_str(), file.targetPath.c_str())) {
       case kMoved: outcome = kCommitted; break;
       case kMoveTargetExists: outcome = kCommitTargetExists; break;
-      case kMoveFailed: break;
+      case kMoveFailed: file.error = errno; break;
     }
   }
   if (outcome != kCommitted) RemoveFile(file.temporaryPath.c_str());

@@ -24,6 +24,7 @@ struct OutputFile {
   std::FILE* stream;          // open for writing raw bytes
   std::string targetPath;     // where the bytes end up, links followed
   std::string temporaryPath;  // empty when the target is written in place
+  int error;                  // after a failure: why, as an errno value
 };
 
 // Prepare to write the file at |path|. Fails, leaving nothing behind, when

@@ -2,13 +2,14 @@
 
 #include "files/native_path.h"
 
+#include <errno.h>
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #else
-#include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,7 +23,15 @@ const std::size_t kReadPiece = 1 << 20;
 #ifdef _WIN32
 
 int OpenForReading(const char* path) {
-  return _wopen(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
+  const int descriptor = _wopen(NativePath(path).c_str(), _O_RDONLY | _O_BINARY);
+  // Windows refuses to open a folder as a file at all, as "access denied".
+  if (descriptor < 0 && errno == EACCES) {
+    struct _stat64 status;
+    const bool folder = _wstat64(NativePath(path).c_str(), &status) == 0 &&
+                        (status.st_mode & _S_IFMT) == _S_IFDIR;
+    errno = folder ? EISDIR : EACCES;
+  }
+  return descriptor;
 }
 
 // The file's size when it is a regular file, 0 otherwise; false for a folder.
@@ -76,6 +85,7 @@ WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
   std::uint64_t expected = 0;
   if (!ExpectedSize(descriptor, expected)) {
     CloseDescriptor(descriptor);
+    errno = EISDIR;
     return kWholeFileNotOpened;
   }
   // One byte past the maximum tells a file that is too large from one that
@@ -110,7 +120,9 @@ WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
     }
     bytes.resize(length);
   }
+  const int readError = errno;
   CloseDescriptor(descriptor);
+  errno = readError;
   if (outcome != kWholeFileRead) {
     bytes.clear();
     bytes.shrink_to_fit();

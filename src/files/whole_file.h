@@ -21,7 +21,9 @@ enum WholeFileOutcome {
 };
 
 // Read the file at |path| into |bytes| (replacing what it held). On any
-// outcome but kWholeFileRead, |bytes| is empty. The file is closed on return.
+// outcome but kWholeFileRead, |bytes| is empty, and for kWholeFileNotOpened
+// and kWholeFileReadFailed errno tells why (EISDIR for a folder). The file is
+// closed on return.
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
                                std::vector<unsigned char>& bytes);
 

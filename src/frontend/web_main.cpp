@@ -1,12 +1,14 @@
 // The web page's entry: the conversion and the way back as functions the page
 // calls (from JavaScript, on files in its in-memory file system), instead of
-// the console dialogue. The page shows the run's message, and for a database
-// its name and number of questions; it never pauses.
+// the console dialogue. The page shows the run's message with its warnings
+// and hints, and for a database its name and number of questions; it never
+// pauses.
 #include <cstring>
 #include <string>
 
 #include "charset/utf8.h"
 #include "console/run_message.h"
+#include "console/run_notes.h"
 #include "conversion/convert_question_file.h"
 #include "conversion/database_path.h"
 #include "database/database_reader.h"
@@ -28,14 +30,24 @@ extern "C" {
 
 // Convert the question file at |questionPath|, as qdconv does. Returns 1 when
 // the database was written (at PageOutputPath(questionPath, 1)).
-int ConvertForPage(const char* questionPath) { return ConvertQuestionFile(questionPath); }
+int ConvertForPage(const char* questionPath) {
+  ClearRunNotes();
+  return ConvertQuestionFile(questionPath);
+}
 
 // Write the question file of the database at |databasePath|, as qdtext does.
 // Returns 1 when it was written (at PageOutputPath(databasePath, 0)).
-int RecoverForPage(const char* databasePath) { return RecoverQuestionFile(databasePath); }
+int RecoverForPage(const char* databasePath) {
+  ClearRunNotes();
+  return RecoverQuestionFile(databasePath);
+}
 
 // The message the last run ended with.
 const char* PageMessage() { return LastRunMessage(); }
+
+// The warnings and hints of the last run, one per line ("" when none), as the
+// console shows them on standard error.
+const char* PageNotes() { return RunNotes().c_str(); }
 
 // Where the last run writes what it makes of |inputPath|: the database
 // (|toDatabase| 1) or the question file (0).

@@ -6,8 +6,12 @@
 #include <string>
 #include <system_error>
 
+#include <errno.h>
+
 #include "charset/utf8.h"
+#include "console/common_hints.h"
 #include "console/run_message.h"
+#include "console/run_notes.h"
 #include "database/database_reader.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
@@ -32,7 +36,32 @@ bool StopAtRecord(const char* message, int record) {
   return StopWithMessage("%s at record : %i \n", message, record + 1);
 }
 
-bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader) {
+// What to do about a database that is not what qdtext reads.
+void HintDatabaseFault(DatabaseFault fault, const char* databasePath) {
+  switch (fault) {
+    case kShorterThanAHeader:
+    case kNameWithoutEnd:
+      PrintHint("\"%s\" is not a database: qdtext reads a database (.pdb) that qdconv wrote, "
+                "and qdconv converts a question file",
+                PathForConsole(databasePath).c_str());
+      break;
+    case kOtherApplication:
+      PrintHint("\"%s\" belongs to another application: only the tutor application's "
+                "databases hold questions",
+                PathForConsole(databasePath).c_str());
+      break;
+    case kDatabaseSound:
+      break;
+    default:
+      PrintHint("the database is damaged: copy it again from the handheld, or convert its "
+                "question file again");
+      break;
+  }
+}
+
+// The message for |fault|, found at |record|; false, or true for
+// kDatabaseSound.
+bool PrintFaultMessage(DatabaseFault fault, int record, const DatabaseReader& reader) {
   switch (fault) {
     case kShorterThanAHeader:
       return StopWithMessage("Not a database: too short for a database header\n");
@@ -67,6 +96,13 @@ bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader) 
   return true;
 }
 
+bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader,
+                 const char* databasePath) {
+  PrintFaultMessage(fault, record, reader);
+  HintDatabaseFault(fault, databasePath);
+  return false;
+}
+
 // Writes |text| (|length| bytes of the handheld's character set) as UTF-8.
 void WriteText(std::FILE* file, const char* text, std::size_t length) {
   char utf8[kMaxUtf8BytesPerHandheldByte * kTextCapacity];
@@ -79,25 +115,53 @@ const char* LineEndAfter(const char* text, std::size_t length) {
   return length > 0 && text[length - 1] == '\r' ? "\r\n" : kLineEnd;
 }
 
+bool StopQuestionFileExists(const std::string& questionPath) {
+  PrintRunMessage("Question file already exists\n");
+  PrintHint("\"%s\" is kept as it is: move or rename it, then run qdtext again",
+            PathForConsole(questionPath.c_str()).c_str());
+  return false;
+}
+
+bool StopWithSystemError(const char* message, const std::string& path, int error) {
+  PrintRunMessage("%s", message);
+  HintSystemError(path.c_str(), error);
+  return false;
+}
+
+// Whether record |record|, |length| bytes of |text|, can be a line of a
+// question file; prints why not, and a hint, when it cannot.
+bool CanBeALine(const char* text, std::uint64_t length, int record) {
+  const char* why = nullptr;
+  if (length > kMaxUnendedLineText) {
+    StopAtRecord("Line data too long", record);
+    PrintHint("record %i is %s characters long: a line of a question file holds at most %i",
+              record + 1, std::to_string(length).c_str(), static_cast<int>(kMaxUnendedLineText));
+    return false;
+  }
+  if (std::memchr(text, '\n', static_cast<std::size_t>(length))) {
+    why = "Record holds a line feed";
+  } else if (std::memchr(text, 0x1A, static_cast<std::size_t>(length))) {
+    why = "Record holds the end-of-file byte 0x1A";
+  }
+  if (!why) return true;
+  StopAtRecord(why, record);
+  PrintHint("no line of a question file holds this record: qdconv did not write this database");
+  return false;
+}
+
 // Everything after the name line: the records, each checked before it is
 // written. |question| is committed or abandoned on return.
-bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
+bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
+                      const std::string& questionPath, OutputFile& question) {
   char text[kTextCapacity];
   for (int record = 0; record < reader.recordCount; ++record) {
     std::uint64_t length = 0;
     int faultRecord = record;
     const DatabaseFault fault = ReadDatabaseRecord(reader, text, sizeof text, length, faultRecord);
     const bool last = record + 1 == reader.recordCount;
-    bool writable = fault == kDatabaseSound;
-    if (!writable) {
-      StopAtFault(fault, faultRecord, reader);
-    } else if (length > kMaxUnendedLineText) {
-      writable = StopAtRecord("Line data too long", record);
-    } else if (std::memchr(text, '\n', static_cast<std::size_t>(length))) {
-      writable = StopAtRecord("Record holds a line feed", record);
-    } else if (std::memchr(text, 0x1A, static_cast<std::size_t>(length))) {
-      writable = StopAtRecord("Record holds the end-of-file byte 0x1A", record);
-    }
+    const bool writable = fault == kDatabaseSound
+                              ? CanBeALine(text, length, record)
+                              : StopAtFault(fault, faultRecord, reader, databasePath);
     if (!writable) {
       AbandonOutputFile(question);
       return false;
@@ -116,11 +180,11 @@ bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
     case kCommitted:
       return true;
     case kCommitTargetExists:
-      return StopWithMessage("Question file already exists\n");
+      return StopQuestionFileExists(questionPath);
     case kCommitFailed:
       break;
   }
-  return StopWithMessage("Could not write output file\n");
+  return StopWithSystemError("Could not write output file\n", questionPath, question.error);
 }
 
 }  // namespace
@@ -128,15 +192,22 @@ bool WriteRecordLines(DatabaseReader& reader, OutputFile& question) {
 bool RecoverQuestionFile(const char* databasePath) {
   const std::string questionPath = SiblingPath(databasePath, ".txt");
   DatabaseReader reader;
-  if (!OpenDatabaseFile(databasePath, reader)) return StopWithMessage("Could not open input file\n");
+  if (!OpenDatabaseFile(databasePath, reader)) {
+    return StopWithSystemError("Could not open input file\n", databasePath, errno);
+  }
   const bool written = [&] {
     const DatabaseFault fault = ReadDatabaseHeader(reader);
-    if (fault != kDatabaseSound) return StopAtFault(fault, 0, reader);
+    if (fault != kDatabaseSound) return StopAtFault(fault, 0, reader, databasePath);
     if (reader.recordCount > kMaxRecordCount) {
-      return StopWithMessage("Too many records: at most 3000\n");
+      PrintRunMessage("Too many records: at most 3000\n");
+      PrintHint("the database holds %i records, a question file converts into at most %i",
+                reader.recordCount, kMaxRecordCount);
+      return false;
     }
     if (!IsValidDatabaseName(reader.name, reader.nameLength)) {
-      return StopWithMessage("Database name invalid\n");
+      PrintRunMessage("Database name invalid\n");
+      HintDatabaseName(reader.name, reader.nameLength, "the database's name");
+      return false;
     }
 
     std::printf("%s %s ", PathForConsole(databasePath).c_str(),
@@ -146,15 +217,15 @@ bool RecoverQuestionFile(const char* databasePath) {
     std::error_code error;
     if (std::filesystem::exists(
             std::filesystem::symlink_status(NativePath(questionPath.c_str()), error))) {
-      return StopWithMessage("Question file already exists\n");
+      return StopQuestionFileExists(questionPath);
     }
     OutputFile question;
     if (!BeginOutputFile(questionPath.c_str(), question)) {
-      return StopWithMessage("Could not open output file\n");
+      return StopWithSystemError("Could not open output file\n", questionPath, question.error);
     }
     WriteText(question.stream, reader.name, reader.nameLength);
     if (reader.recordCount > 0) std::fputs(kLineEnd, question.stream);
-    if (!WriteRecordLines(reader, question)) return false;
+    if (!WriteRecordLines(reader, databasePath, questionPath, question)) return false;
     PrintRunMessage("Questions written: %i\n", reader.recordCount / 2);
     return true;
   }();

@@ -35,6 +35,7 @@ struct Case {
   std::vector<std::string> arguments;
   std::string console;  // what follows the fixed block
   std::string windowsConsole;  // instead of |console| on Windows, when not empty
+  std::string errors;   // standard error: the run's warnings and hints
   int exitStatus;
   // Relative to the folder; when nothing is there, the case runs once more
   // with an old database at this path.
@@ -60,12 +61,13 @@ const std::string kCapitalsConsole = "quiz.txt quiz.pdb" + kConvertedCapitals;
 
 // A run on quiz.txt holding |question| that writes quiz.pdb.
 Case Converts(std::string name, std::string question, std::string console,
-              DatabaseContents contents) {
+              DatabaseContents contents, std::string errors = "") {
   Case c;
   c.name = std::move(name);
   c.files = {{"quiz.txt", std::move(question)}};
   c.arguments = {"quiz.txt"};
   c.console = std::move(console);
+  c.errors = std::move(errors);
   c.exitStatus = kConverted;
   c.databasePath = "quiz.pdb";
   c.database = Database::kWritten;
@@ -74,8 +76,10 @@ Case Converts(std::string name, std::string question, std::string console,
 }
 
 // A run on quiz.txt holding |question| that stops and changes nothing.
-Case Stops(std::string name, std::string question, std::string console) {
-  Case c = Converts(std::move(name), std::move(question), std::move(console), {});
+Case Stops(std::string name, std::string question, std::string console,
+           std::string errors = "") {
+  Case c = Converts(std::move(name), std::move(question), std::move(console), {},
+                    std::move(errors));
   c.exitStatus = kStopped;
   c.database = Database::kUnchanged;
   return c;
@@ -117,6 +121,29 @@ std::string Utf16WithByteOrderMark(const std::string& utf8, const char* encoding
   return (bigEndian ? std::string("\xFE\xFF") : std::string("\xFF\xFE")) + output;
 }
 
+std::string Hint(const std::string& text) { return "Hint: " + text + "\n"; }
+std::string Warning(const std::string& text) { return "Warning: " + text + "\n"; }
+
+const std::string kNoQuestion =
+    Warning("no question and answer lines after the name: the database holds no question");
+std::string OddLines(int count) {
+  return Warning("an odd number of question and answer lines (" + std::to_string(count) +
+                 "): the last question (line " + std::to_string(count + 1) +
+                 ") has no answer");
+}
+std::string NameLength(int length) {
+  return Hint("line 1, the database name, is " + std::to_string(length) +
+              " characters long: a name holds at most 31");
+}
+std::string LineTooLong(int line, int length) {
+  return Hint("line " + std::to_string(line) + " is " + std::to_string(length) +
+              " characters long: a line holds at most 200 (only the last line, without a line "
+              "end, up to 3999)");
+}
+std::string SystemError(const std::string& path, const std::string& reason) {
+  return Hint("\"" + path + "\": " + reason);
+}
+
 std::string ProgressNumbers(int count) {
   std::string numbers;
   for (int i = 0; i < count; ++i) numbers += std::to_string(i) + "\n";
@@ -136,7 +163,8 @@ std::vector<Case> Cases() {
   two.arguments = {"quiz.txt", "quiz.txt"};
   two.exitStatus = kWrongArguments;
   cases.push_back(two);
-  Case empty = Stops("EmptyArgument", kCapitals, "Could not open input file\n");
+  Case empty = Stops("EmptyArgument", kCapitals, "Could not open input file\n",
+                     SystemError("", "No such file or directory"));
   empty.arguments = {""};
   empty.databasePath = ".pdb";
   cases.push_back(empty);
@@ -185,42 +213,62 @@ std::vector<Case> Cases() {
   cases.push_back(keepsMode);
 
   // The name line.
-  cases.push_back(Stops("EmptyQuestionFile", "", "quiz.txt quiz.pdb Database name invalid\n"));
+  cases.push_back(Stops("EmptyQuestionFile", "", "quiz.txt quiz.pdb Database name invalid\n",
+                        Hint("the file holds no text: write the quiz's name on line 1, then a "
+                             "question line and an answer line for each question")));
   cases.push_back(Converts("NameLineOnly", "Quiz\n",
-                           "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz", {}}));
+                           "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz", {}},
+                           kNoQuestion));
   cases.push_back(Converts("NameLineOnlyWithoutLineFeed", "Quiz",
-                           "quiz.txt quiz.pdb QuizQuestions converted: 0\n", {"Quiz", {}}));
+                           "quiz.txt quiz.pdb QuizQuestions converted: 0\n", {"Quiz", {}},
+                           kNoQuestion));
   cases.push_back(Converts("Name30AndLineFeed", n30 + "\nQ?",
                            "quiz.txt quiz.pdb " + n30 + "\n0\nQuestions converted: 0\n",
-                           {n30, {"Q?"}}));
-  cases.push_back(Converts("Name31AndLineFeed", n31 + "\nQ?",
-                           "quiz.txt quiz.pdb " + n31 + "\n0\nQuestions converted: 0\n",
-                           {n31, {"Q?"}}));
+                           {n30, {"Q?"}}, OddLines(1)));
+  cases.push_back(Converts("Name31AndLineFeed", n31 + "\nQ?\nA",
+                           "quiz.txt quiz.pdb " + n31 + "\n0\n1\nQuestions converted: 1\n",
+                           {n31, {"Q?", "A"}}));
   cases.push_back(Converts("Name31Alone", n31,
-                           "quiz.txt quiz.pdb " + n31 + "Questions converted: 0\n", {n31, {}}));
+                           "quiz.txt quiz.pdb " + n31 + "Questions converted: 0\n", {n31, {}},
+                           kNoQuestion));
   cases.push_back(Stops("Name32AndLineFeed", n32 + "\nQ?",
-                        "quiz.txt quiz.pdb " + n32 + "\nDatabase name invalid\n"));
+                        "quiz.txt quiz.pdb " + n32 + "\nDatabase name invalid\n",
+                        NameLength(32)));
   cases.push_back(Stops("Name32Alone", n32,
-                        "quiz.txt quiz.pdb " + n32 + "Database name invalid\n"));
+                        "quiz.txt quiz.pdb " + n32 + "Database name invalid\n", NameLength(32)));
   cases.push_back(Stops("NameLoneLineFeed", "\nQ?\nA",
-                        "quiz.txt quiz.pdb \nDatabase name invalid\n"));
+                        "quiz.txt quiz.pdb \nDatabase name invalid\n",
+                        Hint("line 1, the database name, is empty: the quiz's name goes there, "
+                             "with no blank line before it")));
   cases.push_back(Stops("NameWithATab", "Capitals\tEurope\nQ?\nA",
-                        "quiz.txt quiz.pdb Capitals\tEurope\nDatabase name invalid\n"));
+                        "quiz.txt quiz.pdb Capitals\tEurope\nDatabase name invalid\n",
+                        Hint("line 1, the database name, holds a tab at character 9: a name "
+                             "holds no control character")));
   cases.push_back(Stops("NameWithACarriageReturnBeforeItsLineFeed", "Capitals\r\r\nQ?\nA",
-                        "quiz.txt quiz.pdb Capitals\r\nDatabase name invalid\n"));
+                        "quiz.txt quiz.pdb Capitals\r\nDatabase name invalid\n",
+                        Hint("line 1, the database name, holds a carriage return (CR) at "
+                             "character 9: a name holds no control character")));
+  cases.push_back(Stops("NameWithAControlCharacterAndTooLong", "Capitals\x01" + n31 + "\nQ?\nA",
+                        "quiz.txt quiz.pdb Capitals\x01" + n31 + "\nDatabase name invalid\n",
+                        Hint("line 1, the database name, holds the control character 0x01 at "
+                             "character 9: a name holds no control character") +
+                            NameLength(40)));
   cases.push_back(Converts("NameWithBytesOfTheHandheldsCharacterSet",
                            "Capitales \xE9t\xE9\nQ?\nA",
                            "quiz.txt quiz.pdb Capitales \xE9t\xE9\n0\n1\nQuestions converted: 1\n",
                            {"Capitales \xE9t\xE9", {"Q?", "A"}}));
   cases.push_back(Converts("NameCutByNul", std::string("Qu\0iz\nQ?\nA", 10),
                            "quiz.txt quiz.pdb Qu0\n1\nQuestions converted: 1\n",
-                           {"Qu", {"Q?", "A"}}));
+                           {"Qu", {"Q?", "A"}},
+                           Warning("line 1 holds a NUL byte: the database name ends before it")));
   cases.push_back(Stops("NameOfSeveralHundredBytes", std::string(300, 'n') + "\nQ?\nA",
                         "quiz.txt quiz.pdb " + std::string(300, 'n') +
-                            "\nDatabase name invalid\n"));
+                            "\nDatabase name invalid\n",
+                        NameLength(300)));
   cases.push_back(Stops("NameLongerThanALineKeeps", std::string(5000, 'n') + "\nQ?\nA",
                         "quiz.txt quiz.pdb " + std::string(3999, 'n') +
-                            "Database name invalid\n"));
+                            "Database name invalid\n",
+                        NameLength(5000)));
 
   // Record lines.
   const std::string x200(200, 'x'), x201(201, 'x');
@@ -228,27 +276,33 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {x200, "A"}}));
   cases.push_back(Stops("Record201AndLineFeedFirst", "Quiz\n" + x201 + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n",
+                        LineTooLong(2, 201)));
   cases.push_back(Stops("Record201AndLineFeedThird", "Quiz\nQ1?\nA1\n" + x201 + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\n1\n2\nLine data too long at record : 3 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\n2\nLine data too long at record : 3 \n",
+                        LineTooLong(4, 201)));
   cases.push_back(Converts("LastLine250WithoutLineFeed", "Quiz\nQ?\n" + std::string(250, 'y'),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {"Q?", std::string(250, 'y')}}));
   cases.push_back(Converts("EmptyRecordLine", "Quiz\nQ1?\n\nQ2?\nA2",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\nQuestions converted: 2\n",
-                           {"Quiz", {"Q1?", "", "Q2?", "A2"}}));
+                           {"Quiz", {"Q1?", "", "Q2?", "A2"}},
+                           Warning("line 3 is blank: it becomes an empty answer, and every "
+                                   "question and answer after it moves by one line")));
   cases.push_back(Converts("ThreeRecordLines", "Quiz\nQ1?\nA1\nQ2?",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\nQuestions converted: 1\n",
-                           {"Quiz", {"Q1?", "A1", "Q2?"}}));
+                           {"Quiz", {"Q1?", "A1", "Q2?"}}, OddLines(3)));
   cases.push_back(Converts("EndOfFileByte", "Quiz\nQ1?\nA1\x1AQ2?\nA2\n",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {"Q1?", "A1"}}));
   cases.push_back(Converts("CarriageReturnsStay", "Quiz\nQ\r1?\nA1\r",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {"Q\r1?", "A1\r"}}));
+  const std::string cutLine2 =
+      Warning("line 2 holds a NUL byte: the text after it on that line is not stored");
   cases.push_back(Converts("NulCutsARecord", std::string("Quiz\nab\0cd\nA", 12),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz", {"ab", "A"}}));
+                           {"Quiz", {"ab", "A"}}, cutLine2));
 
   // Character sets: text typed in any of today's editors arrives as typed,
   // in the handheld's own character set (code page 1252).
@@ -282,6 +336,11 @@ std::vector<Case> Cases() {
            "l\xE2\x80\x99" "Espagne ?\r\nOui\xE2\x80\xA6 5 \xE2\x82\xAC",
            "UTF-16BE"),
        "Capitales d'\xC3\xA9t\xC3\xA9"},
+      // Some tools write UTF-16 without a byte order mark.
+      {"AccentsSavedAsUtf16LittleEndianWithoutByteOrderMark",
+       Utf16WithByteOrderMark(utf8Quiz, "UTF-16LE").substr(2), "Capitales d'\xC3\xA9t\xC3\xA9"},
+      {"AccentsSavedAsUtf16BigEndianWithoutByteOrderMark",
+       Utf16WithByteOrderMark(utf8Quiz, "UTF-16BE").substr(2), "Capitales d'\xC3\xA9t\xC3\xA9"},
   };
   for (const auto& saved : savedAs) {
     cases.push_back(Converts(saved.name, saved.question,
@@ -299,34 +358,144 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {std::string(150, '\xE9'), "A"}}));
   cases.push_back(Stops("Utf8RecordOf201AccentedLetters", "Quiz\n" + accented201 + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\nLine data too long at record : 1 \n",
+                        LineTooLong(2, 201)));
   cases.push_back(Stops("EmojiInRecordLine7",
                         "Quiz\nQ1\nA1\nQ2\nA2\nQ3\nA3\nQ4 \xF0\x9F\x98\x80 ?\nA4",
                         "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\n4\n5\n6\n"
-                        "Character the handheld cannot show at record : 7 \n"));
+                        "Character the handheld cannot show at record : 7 \n",
+                        Hint("line 8 holds \"\xF0\x9F\x98\x80\" (U+1F600), a character the "
+                             "handheld cannot show: replace it")));
   cases.push_back(Stops("LetterOfAnotherAlphabetInTheName", "\xC5\x81\xC3\xB3" "d\xC5\xBA\nQ?\nA",
-                        "quiz.txt quiz.pdb Character the handheld cannot show in the database name\n"));
+                        "quiz.txt quiz.pdb Character the handheld cannot show in the database name\n",
+                        Hint("line 1 holds \"\xC5\x81\" (U+0141), a character the handheld "
+                             "cannot show: replace it")));
+  cases.push_back(Stops("PolishLetterInARecordSavedAsUtf16",
+                        Utf16WithByteOrderMark("Quiz\nQ1\nWis\xC5\x82\xC4\x85\n", "UTF-16BE"),
+                        "quiz.txt quiz.pdb Quiz\n0\n1\n"
+                        "Character the handheld cannot show at record : 2 \n",
+                        Hint("line 3 holds \"\xC5\x82\" (U+0142), a character the handheld "
+                             "cannot show: replace it")));
   cases.push_back(Stops("InvalidUtf8AfterAByteOrderMark", "\xEF\xBB\xBFQuiz\nQ1\nCaf\xE9\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-8 at record : 2 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-8 at record : 2 \n",
+                        Hint("line 3 is not valid UTF-8 at byte offset 14 of the file: save the "
+                             "file again as UTF-8 from your editor")));
   cases.push_back(Stops("LoneSurrogateInUtf16", Utf16WithByteOrderMark("Quiz\nQ1\n", "UTF-16LE") +
                                                     std::string("\x00\xDC", 2),
-                        "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-16 at record : 2 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-16 at record : 2 \n",
+                        Hint("line 3 is not valid UTF-16 at byte offset 18 of the file: save the "
+                             "file again as UTF-16 from your editor")));
   cases.push_back(Converts("AnsiThatLooksLikeUtf8InOnePlace", "Caf\xC3\xA9\nD\xE9j\xE0 vu ?\nOui",
                            "quiz.txt quiz.pdb Caf\xC3\xA9\n0\n1\nQuestions converted: 1\n",
                            {"Caf\xC3\xA9", {"D\xE9j\xE0 vu ?", "Oui"}}));
 
+  // Mistakes that convert, but not into the quiz the teacher meant: warned
+  // about, naming the lines as an editor numbers them.
+  const std::string shifts = ", and every question and answer after it moves by one line";
+  cases.push_back(Converts(
+      "BlankLinesBetweenPairs",
+      "Capitales\nFrance ?\nParis\n\nEspagne ?\nMadrid\n\nItalie ?\nRome",
+      "quiz.txt quiz.pdb Capitales\n" + ProgressNumbers(8) + "Questions converted: 4\n",
+      {"Capitales", {"France ?", "Paris", "", "Espagne ?", "Madrid", "", "Italie ?", "Rome"}},
+      Warning("line 4 is blank: it becomes an empty question" + shifts) +
+          Warning("line 7 is blank: it becomes an empty answer" + shifts)));
+  cases.push_back(Converts(
+      "ExtraLineEndAtTheEnd", kCapitals + "\n\n",
+      "quiz.txt quiz.pdb Capitals\n" + ProgressNumbers(5) + "Questions converted: 2\n",
+      {"Capitals", {"France?", "Paris", "Spain?", "Madrid", ""}},
+      Warning("line 6 is blank: it becomes an empty question at the end of the quiz (an extra "
+              "line end at the end of the file?)") +
+          OddLines(5)));
+  cases.push_back(Converts("LineOfBlanksOnly", "Quiz\nQ1?\n \t \nQ2?\nA2",
+                           "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\nQuestions converted: 2\n",
+                           {"Quiz", {"Q1?", " \t ", "Q2?", "A2"}},
+                           Warning("line 3 is blank: it becomes an empty answer" + shifts)));
+  std::string manyFindings = "Quiz\n";
+  DatabaseContents manyContents = {"Quiz", {}};
+  std::string manyWarnings;
+  for (int i = 0; i < 7; ++i) {
+    manyFindings += "\nQ" + std::string(1, '\0') + std::to_string(i) + "\n";
+    manyContents.texts.insert(manyContents.texts.end(), {"", "Q"});
+    if (i < 5) {
+      manyWarnings += Warning("line " + std::to_string(2 * i + 2) + " is blank: it becomes an "
+                              "empty question" + shifts);
+    }
+  }
+  manyWarnings += Warning("2 more blank lines");
+  for (int i = 0; i < 5; ++i) {
+    manyWarnings += Warning("line " + std::to_string(2 * i + 3) +
+                            " holds a NUL byte: the text after it on that line is not stored");
+  }
+  manyWarnings += Warning("2 more lines hold a NUL byte");
+  cases.push_back(Converts("FiveOfAKindNamedAndTheRestCounted", manyFindings,
+                           "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(14) +
+                               "Questions converted: 7\n",
+                           manyContents, manyWarnings));
+
+  // Documents of a word processor are never converted, whatever their first
+  // line: they are refused where the name is checked.
+  const std::string saveAsText =
+      Hint("open it in the program that made it, save it as plain text (\"Save as\", type "
+           "\"Text\" or \"Plain text (*.txt)\"), and convert the text file");
+  cases.push_back(Stops("RtfDocument",
+                        "{\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Arial;}}\n"
+                        "\\f0\\fs24 Capitals\\par France?\\par Paris\\par\n}",
+                        "quiz.txt quiz.pdb {\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Arial;}}\n"
+                        "Not plain text but an RTF document: save it as plain text\n",
+                        saveAsText));
+  cases.push_back(Stops("PdfDocument",
+                        "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n"
+                        "trailer\n<< /Root 1 0 R >>\n%%EOF\n",
+                        "quiz.txt quiz.pdb %PDF-1.4\n"
+                        "Not plain text but a PDF document: save it as plain text\n",
+                        saveAsText));
+  cases.push_back(Stops("DocDocument",
+                        "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(504, '\0'),
+                        "quiz.txt quiz.pdb \xD0\xCF\x11\xE0\xA1\xB1"
+                        "Not plain text but an Office 97-2003 document (DOC): save it as plain "
+                        "text\n",
+                        saveAsText));
+  // DOCX and ODT are zip archives of their parts, made here as the office
+  // programs make them.
+  const struct {
+    const char* name;
+    const char* parts;  // a Python list of (name, text)
+  } zipped[] = {
+      {"DocxDocument",
+       "[('[Content_Types].xml', '<?xml version=\"1.0\"?>\\n<Types/>'),"
+       " ('word/document.xml', '<w:document><w:t>Capitals</w:t></w:document>')]"},
+      {"OdtDocument",
+       "[('mimetype', 'application/vnd.oasis.opendocument.text'),"
+       " ('content.xml', '<office:document-content>Capitals</office:document-content>')]"},
+  };
+  for (const auto& z : zipped) {
+    Case c = Stops(z.name, "",
+                   "quiz.txt quiz.pdb PK\x03\x04\x14"
+                   "Not plain text but a zip archive (a DOCX or ODT document is one): save it "
+                   "as plain text\n",
+                   saveAsText);
+    c.files = {};
+    c.setup = std::string("python3 -c \"import zipfile\n"
+                          "with zipfile.ZipFile('quiz.txt', 'w') as z:\n"
+                          "    for name, text in ") + z.parts + ": z.writestr(name, text)\"";
+    cases.push_back(c);
+  }
+
   // Long lines are never split into records.
   cases.push_back(Stops("Record4100AndLineFeed", "Quiz\nQ?\n" + std::string(4100, 'x') + "\nA",
-                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n",
+                        LineTooLong(3, 4100)));
   cases.push_back(Converts("LastLine3999WithoutLineFeed", "Quiz\nQ?\n" + std::string(3999, 'y'),
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
                            {"Quiz", {"Q?", std::string(3999, 'y')}}));
   cases.push_back(Stops("LastLine4000WithoutLineFeed", "Quiz\nQ?\n" + std::string(4000, 'y'),
-                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n"));
+                        "quiz.txt quiz.pdb Quiz\n0\n1\nLine data too long at record : 2 \n",
+                        Hint("line 3 is 4000 characters long: even without a line end a line "
+                             "holds at most 3999")));
   cases.push_back(Converts("NulBeforeALongRest",
                            "Quiz\nab" + std::string(1, '\0') + std::string(5000, 'z') + "\nA",
                            "quiz.txt quiz.pdb Quiz\n0\n1\nQuestions converted: 1\n",
-                           {"Quiz", {"ab", "A"}}));
+                           {"Quiz", {"ab", "A"}}, cutLine2));
 
   // The record tables hold 3000 records.
   std::string lines3000 = "Quiz\n";
@@ -339,9 +508,11 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(3000) +
                                "Questions converted: 1500\n",
                            contents3000));
-  cases.push_back(Stops("ThreeThousandAndOneRecords", lines3000 + "A",
+  cases.push_back(Stops("ThreeThousandAndOneRecords", lines3000 + "A\nQ?\nA",
                         "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(3001) +
-                            "Too many records: at most 3000\n"));
+                            "Too many records: at most 3000\n",
+                        Hint("the file holds 3003 question and answer lines, a database at "
+                             "most 3000 (1500 questions): split the file into several")));
 
   // Where the database goes: beside its question file.
   // Longer than 200 bytes, within what Windows takes without long path support.
@@ -416,19 +587,26 @@ std::vector<Case> Cases() {
   cases.push_back(trailingDot);
 
   // The database would be the question file itself.
+  const std::string givenADatabase =
+      " is a database, not a question file: qdtext turns a database back into its question file";
   cases.push_back(OnQuestionFile(
-      Stops("InputIsTheDatabasePath", kCapitals, "Input and output file are the same\n"),
+      Stops("InputIsTheDatabasePath", kCapitals, "Input and output file are the same\n",
+            Hint("\"quiz.pdb\"" + givenADatabase)),
       "quiz.pdb", "quiz.pdb"));
   cases.push_back(OnQuestionFile(
-      Stops("DotSlashInputIsTheDatabasePath", kCapitals, "Input and output file are the same\n"),
+      Stops("DotSlashInputIsTheDatabasePath", kCapitals, "Input and output file are the same\n",
+            Hint("\"./good.pdb\"" + givenADatabase)),
       "./good.pdb", "good.pdb"));
   Case sameLink = Stops("DatabasePathLinksToInput", kCapitals,
-                        "Input and output file are the same\n");
+                        "Input and output file are the same\n",
+                        Hint("\"quiz.pdb\", where the database goes, leads to the question "
+                             "file itself: rename one of them"));
   sameLink.setup = "ln -s quiz.txt quiz.pdb";
   sameLink.platform = Platform::kLinux;
   cases.push_back(sameLink);
   Case sameCase = OnQuestionFile(
-      Stops("DatabasePathDiffersInCaseOnly", kCapitals, "Input and output file are the same\n"),
+      Stops("DatabasePathDiffersInCaseOnly", kCapitals, "Input and output file are the same\n",
+            Hint("\"Quiz.PDB\"" + givenADatabase)),
       "Quiz.PDB", "Quiz.PDB");
   sameCase.platform = Platform::kWindows;
   cases.push_back(sameCase);
@@ -439,40 +617,49 @@ std::vector<Case> Cases() {
   link.check = "test -L quiz.pdb";
   cases.push_back(link);
   Case dangling = Stops("DatabasePathLinksIntoAMissingFolder", kCapitals,
-                        "Could not open output file\n");
+                        "Could not open output file\n",
+                        SystemError("quiz.pdb", "No such file or directory"));
   dangling.setup = "ln -s missing/quiz.pdb quiz.pdb";
   dangling.platform = Platform::kLinux;
   cases.push_back(dangling);
   Case outputDirectory = Stops("DatabasePathIsADirectory", kCapitals,
-                               "Could not open output file\n");
+                               "Could not open output file\n",
+                               SystemError("quiz.pdb", "Is a directory"));
   outputDirectory.setup = "mkdir quiz.pdb";
   cases.push_back(outputDirectory);
   // Root may write anything: these run as an unprivileged user.
   // The folder may be written, so that only the database's own permission
   // keeps it from being replaced.
-  Case readOnly = Stops("DatabaseIsReadOnly", kCapitals, "Could not open output file\n");
+  Case readOnly = Stops("DatabaseIsReadOnly", kCapitals, "Could not open output file\n",
+                        SystemError("quiz.pdb", "Permission denied"));
   readOnly.setup = "printf old > quiz.pdb && chmod 444 quiz.pdb && chmod 777 .";
   readOnly.options.unprivileged = true;
   readOnly.platform = Platform::kLinux;
   cases.push_back(readOnly);
   Case readOnlyFolder = OnQuestionFile(
-      Stops("FolderIsReadOnly", kCapitals, "Could not open output file\n"), "ro/quiz.txt",
+      Stops("FolderIsReadOnly", kCapitals, "Could not open output file\n",
+            SystemError("ro/quiz.pdb", "Permission denied")),
+      "ro/quiz.txt",
       "ro/quiz.pdb");
   readOnlyFolder.setup = "chmod 555 ro";
   readOnlyFolder.options.unprivileged = true;
   readOnlyFolder.platform = Platform::kLinux;
   cases.push_back(readOnlyFolder);
   Case device = Stops("DatabasePathIsAFullDevice", kCapitals,
-                      kCapitalsConsole + "Could not write output file\n");
+                      kCapitalsConsole + "Could not write output file\n",
+                      SystemError("quiz.pdb", "No space left on device"));
   device.setup = "ln -s /dev/full quiz.pdb";
   device.platform = Platform::kLinux;
   cases.push_back(device);
 
   // Failures.
-  Case missing = Stops("QuestionFileMissing", kCapitals, "Could not open input file\n");
+  const std::string noQuestionFile = SystemError("quiz.txt", "No such file or directory");
+  Case missing = Stops("QuestionFileMissing", kCapitals, "Could not open input file\n",
+                       noQuestionFile);
   missing.files = {};
   cases.push_back(missing);
-  Case directory = Stops("QuestionFileIsADirectory", kCapitals, "Could not open input file\n");
+  Case directory = Stops("QuestionFileIsADirectory", kCapitals, "Could not open input file\n",
+                         SystemError("quiz.txt", "Is a directory"));
   directory.files = {};
   directory.setup = "mkdir quiz.txt";
   cases.push_back(directory);
@@ -482,25 +669,28 @@ std::vector<Case> Cases() {
   for (int i = 0; i < 3000; ++i) large += "\n" + std::string(200, 'a' + i % 26);
   Case limit = Stops("FileSizeLimit", large,
                      "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(3000) +
-                         "Questions converted: 1500\nCould not write output file\n");
+                         "Questions converted: 1500\nCould not write output file\n",
+                     SystemError("quiz.pdb", "File too large"));
   limit.options.before = "ulimit -f 100 && trap '' XFSZ &&";
   limit.platform = Platform::kLinux;
   cases.push_back(limit);
   // The question file is read once, whole: what goes wrong while it is read
   // stops the run, and nothing after can mix another file into the database.
   const std::string sixRecords = "Capitals\nFrance?\nParis\nSpain?\nMadrid\nItaly?\nRome";
+  const std::string readError = SystemError("quiz.txt", "Input/output error");
   cases.push_back(WithFileEvents(Stops("ReadErrorPartWay", sixRecords,
-                                       "Could not read input file\n"),
+                                       "Could not read input file\n", readError),
                                  "QDCONV_QUESTION_OPENS=readfail:30"));
   cases.push_back(WithFileEvents(Stops("ReadErrorAtTheFirstByte", sixRecords,
-                                       "Could not read input file\n"),
+                                       "Could not read input file\n", readError),
                                  "QDCONV_QUESTION_OPENS=readfail:0"));
   cases.push_back(WithFileEvents(Stops("QuestionFileVanishesAsItIsOpened", kCapitals,
-                                       "Could not open input file\n"),
+                                       "Could not open input file\n", noQuestionFile),
                                  "QDCONV_QUESTION_OPENS=fail"));
   // The finished database cannot be moved into place: its temporary file goes.
   cases.push_back(WithFileEvents(Stops("DatabaseCannotBeMovedIntoPlace", kCapitals,
-                                       kCapitalsConsole + "Could not write output file\n"),
+                                       kCapitalsConsole + "Could not write output file\n",
+                                       SystemError("quiz.pdb", "Input/output error")),
                                  "QDCONV_FAIL_RENAME=1"));
   return cases;
 }
@@ -525,7 +715,7 @@ void RunCase(const Case& c, const std::string* oldDatabase, bool& databasePathFr
 
   const ConverterRun run = RunConverter(folder, c.arguments, c.options);
   EXPECT_EQ(run.exitStatus, c.exitStatus);
-  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(run.errors, ConsoleText(c.errors));
   const std::string& console =
       IsWindowsRun() && !c.windowsConsole.empty() ? c.windowsConsole : c.console;
   EXPECT_EQ(run.console, ConsoleText(kFixedBlock + console));

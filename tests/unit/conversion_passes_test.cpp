@@ -15,17 +15,22 @@ struct Measurement {
   std::vector<std::string> texts;
   std::vector<std::uint32_t> sizes;
   std::string console;
+  RecordWarnings warnings;
 };
 
 Measurement Measure(const std::string& recordLines) {
   QuestionReader reader;
   StartQuestionReader(reinterpret_cast<const unsigned char*>(recordLines.data()),
                       recordLines.size(), kNoTextFault, reader);
+  const HandheldText text = {recordLines.size(), kNoTextFault, 0, 0};
   auto records = std::make_unique<RecordTexts>();
+  RecordWarnings warnings;
+  const QuestionLine nameLine = {"Quiz", 4, true, false, kNoTextFault};
+  StartRecordWarnings(nameLine, warnings);
   testing::internal::CaptureStdout();
-  const bool complete = MeasureRecordLines(reader, kBytesAsTheyAre, *records);
+  const bool complete = MeasureRecordLines(reader, text, kBytesAsTheyAre, *records, warnings);
   std::fflush(stdout);
-  Measurement result = {complete, {}, {}, testing::internal::GetCapturedStdout()};
+  Measurement result = {complete, {}, {}, testing::internal::GetCapturedStdout(), warnings};
   for (int k = 0; k < records->count; ++k) {
     result.texts.emplace_back(records->texts[k], records->sizes[k] - 1);
     result.sizes.push_back(records->sizes[k]);
@@ -43,6 +48,21 @@ TEST(MeasureRecordLinesTest, KeepsOneTextPerLineAndPrintsIndexes) {
   EXPECT_EQ(m.texts, (std::vector<std::string>{"France?", "", "ab", std::string(200, 'x'),
                                                std::string(250, 'y')}));
   EXPECT_EQ(m.console, "0\n1\n2\n3\n4\n");
+}
+
+TEST(MeasureRecordLinesTest, NotesBlankAndCutLinesByTheirLineInTheFile) {
+  std::string lines = std::string("Q1\n\n \t\nA\0cut\n\0\n", 15);
+  for (int i = 0; i < 6; ++i) lines += "\n";
+  const Measurement m = Measure(lines + "last");
+  EXPECT_TRUE(m.complete);
+  const LinesOfOneKind& blank = m.warnings.blankLines;
+  EXPECT_EQ(blank.count, 8);
+  EXPECT_EQ(std::vector<int>(blank.lineNumbers, blank.lineNumbers + 5),
+            (std::vector<int>{3, 4, 7, 8, 9}));
+  const LinesOfOneKind& cut = m.warnings.cutLines;
+  EXPECT_EQ(cut.count, 2);
+  EXPECT_EQ(std::vector<int>(cut.lineNumbers, cut.lineNumbers + 2), (std::vector<int>{5, 6}));
+  EXPECT_FALSE(m.warnings.nameCutByNul);
 }
 
 TEST(MeasureRecordLinesTest, StopsAtTheFirstLineTooLong) {

@@ -8,7 +8,7 @@ namespace {
 
 // The line as the reader yields it for |text|, with or without its LF.
 QuestionLine LineHolding(const std::string& text, bool endsWithLineFeed) {
-  return {text.data(), text.size(), endsWithLineFeed, kNoTextFault};
+  return {text.data(), text.size(), endsWithLineFeed, false, kNoTextFault};
 }
 
 }  // namespace

@@ -58,6 +58,17 @@ TEST(DetectTextEncodingTest, ByteOrderMarksAndValidUtf8DecideAndNothingElse) {
       {"valid before 0x1A, anything after", "caf\xC3\xA9\x1A\xE9", kUtf8},
       {"high bytes only after 0x1A", "cafe\x1A\xC3\xA9", kBytesAsTheyAre},
       {"NUL, CR and LF are plain ASCII", S("a\0b\r\nc\xC3\xA9", 8), kUtf8},
+      {"UTF-16 LE without mark", S("Q\0\xE9\0\n\0A\0", 8), kUtf16LittleEndianWithoutMark},
+      {"UTF-16 BE without mark", S("\0Q\0\xE9\0\n\0A", 8), kUtf16BigEndianWithoutMark},
+      {"UTF-16 without mark, one character", S("Q\0", 2), kUtf16LittleEndianWithoutMark},
+      {"UTF-16 without mark, odd length", S("Q\0\xE9\0\n", 5), kBytesAsTheyAre},
+      {"a NUL in an even place too", S("Q\0\0\0A\0", 6), kBytesAsTheyAre},
+      {"a letter in an odd place", S("Q\0\xE9\x01A\0", 6), kBytesAsTheyAre},
+      {"only the first 64 bytes tell",
+       S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) +
+           S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) +
+           S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) + S("\x3D\xD8\x00\xDE", 4),
+       kUtf16LittleEndianWithoutMark},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Detect(c.bytes), c.encoding) << c.what;
@@ -114,8 +125,39 @@ TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
       {"UTF-16 lone surrogate", kUtf16LittleEndian, S("\xFF\xFEQ\0\x00\xDEQ\0", 8),
        {"Q", kInvalidText}},
       {"UTF-16 odd number of bytes", kUtf16BigEndian, S("\xFE\xFF\0Q\0", 5), {"Q", kInvalidText}},
+      {"UTF-16 LE without mark", kUtf16LittleEndianWithoutMark, S("O\0\xF9\0\n\0", 6),
+       {"O\xF9\n", kNoTextFault}},
+      {"UTF-16 BE without mark", kUtf16BigEndianWithoutMark, S("\0O\0\xF9\0\n", 6),
+       {"O\xF9\n", kNoTextFault}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Decode(c.encoding, c.bytes), c.decoded) << c.what;
+  }
+}
+
+TEST(HandheldDecoderTest, TellsWhereInTheFileAndWhichCharacterStoppedIt) {
+  const struct {
+    const char* what;
+    TextEncoding encoding;
+    std::string bytes;
+    std::size_t offset;
+    std::uint32_t character;  // 0 for a sequence that is not valid
+  } cases[] = {
+      {"UTF-8 letter of another script", kUtf8, "Wis\xC5\x82\xC4\x85", 3, 0x142},
+      {"UTF-8 emoji after a byte order mark", kUtf8WithByteOrderMark,
+       "\xEF\xBB\xBF\xC3\xA9 \xF0\x9F\x98\x80", 6, 0x1F600},
+      {"UTF-8 invalid byte", kUtf8WithByteOrderMark, "\xEF\xBB\xBF" "ab\xE9", 5, 0},
+      {"UTF-16 surrogate pair", kUtf16LittleEndian, S("\xFF\xFEQ\0\x3D\xD8\x00\xDE", 8), 4,
+       0x1F600},
+      {"UTF-16 lone surrogate", kUtf16BigEndianWithoutMark, S("\0Q\xDC\x00", 4), 2, 0},
+      {"UTF-16 odd last byte", kUtf16BigEndian, S("\xFE\xFF\0Q\0", 5), 4, 0},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = c.bytes;
+    const HandheldText text = DecodeHandheldText(reinterpret_cast<unsigned char*>(&bytes[0]),
+                                                 bytes.size(), c.encoding);
+    EXPECT_NE(text.fault, kNoTextFault) << c.what;
+    EXPECT_EQ(text.faultOffset, c.offset) << c.what;
+    EXPECT_EQ(text.faultCharacter, c.character) << c.what;
   }
 }

@@ -1,0 +1,26 @@
+// The notes a run adds to its messages: warnings about what a database it
+// wrote will do on the handheld, and hints on what to fix after a message
+// that stopped it. They go to standard error, one line each, after standard
+// output is flushed, so that on a console both appear in the order they were
+// made while standard output stays what scripts read. Every note is kept as
+// well, for a caller that shows them elsewhere (the web page).
+#ifndef QDCONV_CONSOLE_RUN_NOTES_H_
+#define QDCONV_CONSOLE_RUN_NOTES_H_
+
+#include <string>
+
+#include "console/run_message.h"
+
+// Print "Warning: " and the text |format| makes, and a line feed.
+void PrintWarning(const char* format, ...) QDCONV_PRINTF_FORMAT;
+
+// Print "Hint: " and the text |format| makes, and a line feed.
+void PrintHint(const char* format, ...) QDCONV_PRINTF_FORMAT;
+
+// Every note printed since the last ClearRunNotes, each ending in a line
+// feed. At most the first 64 KiB are kept.
+const std::string& RunNotes();
+
+void ClearRunNotes();
+
+#endif  // QDCONV_CONSOLE_RUN_NOTES_H_

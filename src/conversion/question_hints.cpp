@@ -1,0 +1,88 @@
+#include "conversion/question_hints.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "charset/utf8.h"
+#include "console/common_hints.h"
+#include "console/run_notes.h"
+#include "conversion/line_rules.h"
+#include "database/record_list.h"
+#include "files/native_path.h"
+
+void HintTextFault(const HandheldText& text, TextEncoding encoding, int lineNumber) {
+  if (text.fault == kUnmappableCharacter) {
+    char character[5] = {};
+    EncodeUtf8Character(text.faultCharacter, character);
+    PrintHint("line %i holds \"%s\" (U+%04X), a character the handheld cannot show: "
+              "replace it",
+              lineNumber, character, static_cast<unsigned>(text.faultCharacter));
+  } else if (text.fault == kInvalidText) {
+    PrintHint("line %i is not valid %s at byte offset %i of the file: save the file again "
+              "as %s from your editor",
+              lineNumber, TextEncodingName(encoding), static_cast<int>(text.faultOffset),
+              TextEncodingName(encoding));
+  }
+}
+
+void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText) {
+  if (!fileHoldsText) {
+    PrintHint("the file holds no text: write the quiz's name on line 1, then a question "
+              "line and an answer line for each question");
+    return;
+  }
+  if (nameLine.length == 0) {
+    PrintHint("line 1, the database name, is empty: the quiz's name goes there, with no "
+              "blank line before it");
+    return;
+  }
+  HintDatabaseName(nameLine.text, nameLine.length, "line 1, the database name,");
+}
+
+void HintLineTooLong(const QuestionLine& line, int lineNumber) {
+  if (line.endsWithLineFeed) {
+    PrintHint("line %i is %i characters long: a line holds at most %i (only the last line, "
+              "without a line end, up to %i)",
+              lineNumber, static_cast<int>(line.length), static_cast<int>(kMaxRecordLineLength),
+              static_cast<int>(kMaxStoredLineBytes));
+  } else {
+    PrintHint("line %i is %i characters long: even without a line end a line holds at most %i",
+              lineNumber, static_cast<int>(line.length), static_cast<int>(kMaxStoredLineBytes));
+  }
+}
+
+void HintTooManyRecords(int recordLineCount) {
+  PrintHint("the file holds %i question and answer lines, a database at most %i (%i "
+            "questions): split the file into several",
+            recordLineCount, kMaxRecordCount, kMaxRecordCount / 2);
+}
+
+void HintSameFile(const char* questionPath, const std::string& databasePath) {
+  const std::size_t length = std::strlen(questionPath);
+  bool database = length >= 4;
+  for (std::size_t i = 0; database && i < 4; ++i) {
+    database = std::tolower(static_cast<unsigned char>(questionPath[length - 4 + i])) ==
+               ".pdb"[i];
+  }
+  if (database) {
+    PrintHint("\"%s\" is a database, not a question file: qdtext turns a database back into "
+              "its question file",
+              PathForConsole(questionPath).c_str());
+  } else {
+    PrintHint("\"%s\", where the database goes, leads to the question file itself: rename "
+              "one of them",
+              PathForConsole(databasePath.c_str()).c_str());
+  }
+}
+
+void HintNotPlainText() {
+  PrintHint("open it in the program that made it, save it as plain text (\"Save as\", type "
+            "\"Text\" or \"Plain text (*.txt)\"), and convert the text file");
+}
+
+void HintTooLarge(const char* questionPath) {
+  PrintHint("\"%s\" is larger than any question file that converts (%i lines of at most %i "
+            "characters): is it the right file?",
+            PathForConsole(questionPath).c_str(), kMaxRecordCount + 1,
+            static_cast<int>(kMaxStoredLineBytes));
+}

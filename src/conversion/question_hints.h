@@ -1,0 +1,39 @@
+// The hints qdconv gives after a message that stopped a conversion
+// (console/run_notes.h), on what to fix in the question file: lines are
+// named as an editor numbers them (the name is line 1), lengths count the
+// characters the line keeps.
+#ifndef QDCONV_CONVERSION_QUESTION_HINTS_H_
+#define QDCONV_CONVERSION_QUESTION_HINTS_H_
+
+#include <string>
+
+#include "charset/handheld_decoder.h"
+#include "charset/text_encoding.h"
+#include "conversion/question_reader.h"
+
+// Which character the handheld cannot show and its code point, or where the
+// text stopped being valid |encoding|: |text|'s fault, found on line
+// |lineNumber|.
+void HintTextFault(const HandheldText& text, TextEncoding encoding, int lineNumber);
+
+// Which rule the name line breaks; |fileHoldsText| is false for a file that
+// holds no text at all.
+void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText);
+
+// How long record line |lineNumber| is, and the most it may hold.
+void HintLineTooLong(const QuestionLine& line, int lineNumber);
+
+// How many record lines the file holds, and that it must be split.
+void HintTooManyRecords(int recordLineCount);
+
+// Why the database path is the question file: a database given to qdconv,
+// or a path that leads to the question file.
+void HintSameFile(const char* questionPath, const std::string& databasePath);
+
+// How to make plain text of a word processor's document.
+void HintNotPlainText();
+
+// That the file is far larger than a question file that converts.
+void HintTooLarge(const char* questionPath);
+
+#endif  // QDCONV_CONVERSION_QUESTION_HINTS_H_

@@ -1,0 +1,76 @@
+#include "conversion/record_warnings.h"
+
+#include "console/run_notes.h"
+#include "conversion/line_rules.h"
+
+namespace {
+
+void AddLine(int index, LinesOfOneKind& lines) {
+  if (lines.count < kLinesNamedPerWarning) {
+    lines.lineNumbers[lines.count] = LineNumberOfRecord(index);
+    lines.recordIndexes[lines.count] = index;
+  }
+  ++lines.count;
+}
+
+bool IsBlank(const QuestionLine& line) {
+  for (std::size_t i = 0; i < line.length; ++i) {
+    if (line.text[i] != ' ' && line.text[i] != '\t') return false;
+  }
+  return true;
+}
+
+const char* SideOfPair(int index) { return index % 2 == 0 ? "question" : "answer"; }
+
+}  // namespace
+
+void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings) {
+  warnings.nameCutByNul = nameLine.cutByNul;
+  warnings.blankLines.count = 0;
+  warnings.cutLines.count = 0;
+}
+
+void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings) {
+  if (line.cutByNul) {
+    AddLine(index, warnings.cutLines);
+  } else if (IsBlank(line)) {
+    AddLine(index, warnings.blankLines);
+  }
+}
+
+void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount) {
+  if (warnings.nameCutByNul) {
+    PrintWarning("line 1 holds a NUL byte: the database name ends before it");
+  }
+  const LinesOfOneKind& blank = warnings.blankLines;
+  for (int k = 0; k < blank.count && k < kLinesNamedPerWarning; ++k) {
+    const int index = blank.recordIndexes[k];
+    if (index + 1 == recordCount) {
+      PrintWarning("line %i is blank: it becomes an empty %s at the end of the quiz "
+                   "(an extra line end at the end of the file?)",
+                   blank.lineNumbers[k], SideOfPair(index));
+    } else {
+      PrintWarning("line %i is blank: it becomes an empty %s, and every question and answer "
+                   "after it moves by one line",
+                   blank.lineNumbers[k], SideOfPair(index));
+    }
+  }
+  if (blank.count > kLinesNamedPerWarning) {
+    PrintWarning("%i more blank lines", blank.count - kLinesNamedPerWarning);
+  }
+  const LinesOfOneKind& cut = warnings.cutLines;
+  for (int k = 0; k < cut.count && k < kLinesNamedPerWarning; ++k) {
+    PrintWarning("line %i holds a NUL byte: the text after it on that line is not stored",
+                 cut.lineNumbers[k]);
+  }
+  if (cut.count > kLinesNamedPerWarning) {
+    PrintWarning("%i more lines hold a NUL byte", cut.count - kLinesNamedPerWarning);
+  }
+  if (recordCount == 0) {
+    PrintWarning("no question and answer lines after the name: the database holds no question");
+  } else if (recordCount % 2 != 0) {
+    PrintWarning("an odd number of question and answer lines (%i): the last question "
+                 "(line %i) has no answer",
+                 recordCount, LineNumberOfRecord(recordCount - 1));
+  }
+}

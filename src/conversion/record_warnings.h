@@ -1,0 +1,37 @@
+// What a question file holds that converts, but will not make the quiz the
+// teacher meant: a blank record line (an empty question or answer, which
+// shifts every pair after it), a line cut by a NUL byte, an odd number of
+// record lines (the last question has no answer), no record line at all.
+// Gathered while the lines are read, printed as warnings (run_notes.h) once
+// the database is written, naming each line as an editor numbers it (the name
+// is line 1). Of each kind of line, the first few are named and the rest
+// counted.
+#ifndef QDCONV_CONVERSION_RECORD_WARNINGS_H_
+#define QDCONV_CONVERSION_RECORD_WARNINGS_H_
+
+#include "conversion/question_reader.h"
+
+const int kLinesNamedPerWarning = 5;
+
+struct LinesOfOneKind {
+  int lineNumbers[kLinesNamedPerWarning];  // the first ones, in file order
+  int recordIndexes[kLinesNamedPerWarning];
+  int count;
+};
+
+struct RecordWarnings {
+  bool nameCutByNul;
+  LinesOfOneKind blankLines;  // empty, or only spaces and tabs
+  LinesOfOneKind cutLines;    // cut by a NUL byte
+};
+
+void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings);
+
+// Note record line |index| (counted from 0).
+void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings);
+
+// Print the warnings for a database of |recordCount| records. Prints nothing
+// when there is nothing to warn about.
+void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount);
+
+#endif  // QDCONV_CONVERSION_RECORD_WARNINGS_H_
