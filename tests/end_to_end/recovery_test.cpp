@@ -33,6 +33,7 @@ struct RecoveryCase {
   std::string name;
   std::string database;  // the bytes of quiz.pdb
   std::string console;   // what follows the fixed block
+  std::string errors;    // standard error: the hints after a refusal
   int exitStatus;
   // The question file quiz.txt written, its LFs as the platform's line ends;
   // none when the database is refused.
@@ -57,20 +58,38 @@ RecoveryCase Writes(std::string name, std::string database, std::string echoedNa
   return c;
 }
 
-RecoveryCase Refuses(std::string name, std::string database, std::string console) {
+RecoveryCase Refuses(std::string name, std::string database, std::string console,
+                     std::string errors) {
   RecoveryCase c;
   c.name = std::move(name);
   c.database = std::move(database);
   c.console = std::move(console);
+  c.errors = std::move(errors);
   c.exitStatus = 1;
   c.writes = false;
   return c;
 }
 
 // Refused at a record of the database named Quiz: after its echo line.
-RecoveryCase RefusesAtARecord(std::string name, std::string database, std::string message) {
-  return Refuses(std::move(name), std::move(database), "quiz.pdb quiz.txt Quiz\n" + message);
+RecoveryCase RefusesAtARecord(std::string name, std::string database, std::string message,
+                              std::string errors) {
+  return Refuses(std::move(name), std::move(database), "quiz.pdb quiz.txt Quiz\n" + message,
+                 std::move(errors));
 }
+
+std::string Hint(const std::string& text) { return "Hint: " + text + "\n"; }
+
+const std::string kDamaged =
+    Hint("the database is damaged: copy it again from the handheld, or convert its question "
+         "file again");
+const std::string kNotADatabase =
+    Hint("\"quiz.pdb\" is not a database: qdtext reads a database (.pdb) that qdconv wrote, "
+         "and qdconv converts a question file");
+const std::string kOtherApplication =
+    Hint("\"quiz.pdb\" belongs to another application: only the tutor application's "
+         "databases hold questions");
+const std::string kNoLineHoldsIt =
+    Hint("no line of a question file holds this record: qdconv did not write this database");
 
 // A sound database named |name| holding |texts|.
 std::string Database(const std::string& name, const std::vector<std::string>& texts) {
@@ -129,21 +148,23 @@ std::vector<RecoveryCase> Cases() {
 
   // Not a database of the tutor's.
   cases.push_back(Refuses("TooShortForAHeader", "Quiz\nQ?\nA",
-                          "Not a database: too short for a database header\n"));
+                          "Not a database: too short for a database header\n", kNotADatabase));
   cases.push_back(Refuses("TextFileRenamed", capitals + "\n" + capitals + "\n" + capitals,
-                          "Not a database: its name field has no end\n"));
+                          "Not a database: its name field has no end\n", kNotADatabase));
   DatabaseLayout foreign;
   foreign.nameField = "MemoDB";
   foreign.type = "DATA";
   foreign.creator = "memo";
   cases.push_back(Refuses("OtherApplication", DatabaseBytes(foreign),
-                          "Database of another application: type DATA, creator memo\n"));
+                          "Database of another application: type DATA, creator memo\n",
+                          kOtherApplication));
   foreign.type = std::string("\x01\x02xy", 4);
   cases.push_back(Refuses("OtherApplicationWithUnprintableType", DatabaseBytes(foreign),
-                          "Database of another application: type ??xy, creator memo\n"));
+                          "Database of another application: type ??xy, creator memo\n",
+                          kOtherApplication));
   RecoveryCase palmForeign =
       Refuses("OtherApplicationWrittenByPalmPdb", "",
-              "Database of another application: type DATA, creator memo\n");
+              "Database of another application: type DATA, creator memo\n", kOtherApplication);
   palmForeign.setup =
       "perl " + ShellQuote(QDCONV_WRITE_PDB_SCRIPT) + " quiz.pdb MemoDB DATA memo 'Q1?' A1";
   cases.push_back(palmForeign);
@@ -153,35 +174,35 @@ std::vector<RecoveryCase> Cases() {
   std::string listPastEnd = sound;
   SetNumber(listPastEnd, 76, 2, 200);
   cases.push_back(Refuses("RecordListPastTheEnd", listPastEnd,
-                          "Record list runs past the end of the file\n"));
+                          "Record list runs past the end of the file\n", kDamaged));
   std::string intoHeader = sound;
   SetNumber(intoHeader, RecordListEntryAt(0), 4, 40);
   cases.push_back(RefusesAtARecord("OffsetIntoTheHeader", intoHeader,
-                          "Record offset points into the header or record list at record : 1 \n"));
+                          "Record offset points into the header or record list at record : 1 \n", kDamaged));
   std::string intoList = sound;
   SetNumber(intoList, RecordListEntryAt(1), 4, 90);
   cases.push_back(RefusesAtARecord("OffsetIntoTheList", intoList,
-                          "Record offset points into the header or record list at record : 2 \n"));
+                          "Record offset points into the header or record list at record : 2 \n", kDamaged));
   std::string pastEnd = sound;
   SetNumber(pastEnd, RecordListEntryAt(2), 4, 5000);
   cases.push_back(RefusesAtARecord("OffsetPastTheEnd", pastEnd,
-                          "Record offset points past the end of the file at record : 3 \n"));
+                          "Record offset points past the end of the file at record : 3 \n", kDamaged));
   std::string backwards = sound;
   SetNumber(backwards, RecordListEntryAt(2), 4, 104);
   cases.push_back(RefusesAtARecord("OffsetBeforeThePrevious", backwards,
-                          "Record offset points before the previous record at record : 3 \n"));
+                          "Record offset points before the previous record at record : 3 \n", kDamaged));
   std::string shortBody = sound;
   SetNumber(shortBody, RecordListEntryAt(1), 4, 104 + 20);
   SetNumber(shortBody, RecordListEntryAt(2), 4, 104 + 20 + 10);
   cases.push_back(RefusesAtARecord("BodyShorterThanItsPrefix", shortBody,
-                          "Record shorter than its 16-byte prefix at record : 2 \n"));
+                          "Record shorter than its 16-byte prefix at record : 2 \n", kDamaged));
   std::string noEnd = sound;
   noEnd.pop_back();  // the last text's NUL
-  cases.push_back(RefusesAtARecord("TextWithoutEnd", noEnd, "Record text without end at record : 3 \n"));
+  cases.push_back(RefusesAtARecord("TextWithoutEnd", noEnd, "Record text without end at record : 3 \n", kDamaged));
   cases.push_back(RefusesAtARecord("RecordWithALineFeed", Database("Quiz", {"Q1?", "A\n1"}),
-                          "Record holds a line feed at record : 2 \n"));
+                          "Record holds a line feed at record : 2 \n", kNoLineHoldsIt));
   cases.push_back(RefusesAtARecord("RecordWithTheEndOfFileByte", Database("Quiz", {"Q\x1A" "1?", "A1"}),
-                          "Record holds the end-of-file byte 0x1A at record : 1 \n"));
+                          "Record holds the end-of-file byte 0x1A at record : 1 \n", kNoLineHoldsIt));
   // A record that only a line whose NUL hides its line end can hold comes
   // back as such a line.
   cases.push_back(Writes("RecordsLongerThanALineEndedByANul",
@@ -192,30 +213,44 @@ std::vector<RecoveryCase> Cases() {
                              std::string(3999, 'b') + std::string(1, '\0') + "\nZ"));
   cases.push_back(RefusesAtARecord("RecordLongerThanAnyLine",
                           Database("Quiz", {std::string(4000, 'q'), "A"}),
-                          "Line data too long at record : 1 \n"));
+                          "Line data too long at record : 1 \n",
+                          Hint("record 1 is 4000 characters long: a line of a question file "
+                               "holds at most 3999")));
   cases.push_back(RefusesAtARecord("LastRecordLongerThanALastLine",
                           Database("Quiz", {"Q", std::string(4000, 'a')}),
-                          "Line data too long at record : 2 \n"));
+                          "Line data too long at record : 2 \n",
+                          Hint("record 2 is 4000 characters long: a line of a question file "
+                               "holds at most 3999")));
   cases.push_back(Refuses("MoreThan3000Records",
                           Database("Quiz", std::vector<std::string>(3001, "q")),
-                          "Too many records: at most 3000\n"));
-  cases.push_back(Refuses("NameEmpty", Database("\n", {"Q", "A"}), "Database name invalid\n"));
+                          "Too many records: at most 3000\n",
+                          Hint("the database holds 3001 records, a question file converts into "
+                               "at most 3000")));
+  cases.push_back(Refuses("NameEmpty", Database("\n", {"Q", "A"}), "Database name invalid\n",
+                          Hint("the database's name is empty: a name holds at least one "
+                               "character")));
   cases.push_back(Refuses("NameWithATab", Database("Capitals\tEurope", {"Q", "A"}),
-                          "Database name invalid\n"));
+                          "Database name invalid\n",
+                          Hint("the database's name holds a tab at character 9: a name holds "
+                               "no control character")));
 
   // The files around it.
   RecoveryCase exists = Refuses("QuestionFileExists", ReadHexFixture("capitals.pdb.hex"),
-                                "quiz.pdb quiz.txt Capitals\nQuestion file already exists\n");
+                                "quiz.pdb quiz.txt Capitals\nQuestion file already exists\n",
+                                Hint("\"quiz.txt\" is kept as it is: move or rename it, then "
+                                     "run qdtext again"));
   exists.setup = "printf 'the teacher\\047s original' > quiz.txt";
   cases.push_back(exists);
-  RecoveryCase missing = Refuses("DatabaseMissing", "", "Could not open input file\n");
+  RecoveryCase missing = Refuses("DatabaseMissing", "", "Could not open input file\n",
+                                 Hint("\"missing.pdb\": No such file or directory"));
   missing.arguments = {"missing.pdb"};
   cases.push_back(missing);
-  RecoveryCase folder = Refuses("DatabaseIsAFolder", "", "Could not open input file\n");
+  RecoveryCase folder = Refuses("DatabaseIsAFolder", "", "Could not open input file\n",
+                                Hint("\"folder.pdb\": Is a directory"));
   folder.arguments = {"folder.pdb"};
   folder.setup = "mkdir folder.pdb";
   cases.push_back(folder);
-  RecoveryCase none = Refuses("NoArgument", "", kRecoveryUsage);
+  RecoveryCase none = Refuses("NoArgument", "", kRecoveryUsage, "");
   none.arguments = {};
   none.exitStatus = 2;
   cases.push_back(none);
@@ -249,7 +284,7 @@ TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
 
   const ConverterRun run = RunRecovery(folder, c.arguments);
   EXPECT_EQ(run.exitStatus, c.exitStatus);
-  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(run.errors, ConsoleText(c.errors));
   const std::string& console =
       IsWindowsRun() && !c.windowsConsole.empty() ? c.windowsConsole : c.console;
   EXPECT_EQ(run.console, ConsoleText(kRecoveryIntroduction + kRecoveryUsage + console));
