@@ -17,12 +17,27 @@
     return module;
   });
 
-  function show(ok, message, summary, outputName, bytes) {
+  // The run's warnings and hints, as the console prints them on standard
+  // error: one per line, each starting with "Warning: " or "Hint: ".
+  function showNotes(notes) {
+    const list = element("notes");
+    list.replaceChildren();
+    for (const note of notes.split("\n").filter((line) => line !== "")) {
+      const item = document.createElement("li");
+      item.className = note.startsWith("Warning: ") ? "warning" : "hint";
+      item.textContent = note;
+      list.append(item);
+    }
+    list.hidden = list.children.length === 0;
+  }
+
+  function show(ok, message, summary, outputName, bytes, notes) {
     const result = element("result");
     result.hidden = false;
     result.classList.toggle("refused", !ok);
     element("outcome").textContent = ok ? "Converted" : "Not converted";
     element("message").textContent = message;
+    showNotes(notes || "");
     const [name, questions] = summary ? summary.split("\t") : [];
     element("summary").hidden = !summary;
     element("name").textContent = name || "";
@@ -51,11 +66,12 @@
     const ok = module.ccall(toQuestionFile ? "RecoverForPage" : "ConvertForPage",
                             "number", ["string"], [inputName]) === 1;
     const message = module.ccall("PageMessage", "string", [], []);
+    const notes = module.ccall("PageNotes", "string", [], []);
     const outputName = module.ccall("PageOutputPath", "string", ["string", "number"],
                                     [inputName, toQuestionFile ? 0 : 1]);
     const database = toQuestionFile ? inputName : outputName;
     const summary = ok ? module.ccall("PageDatabaseSummary", "string", ["string"], [database]) : "";
-    show(ok, message, summary, outputName, ok ? FS.readFile(outputName) : null);
+    show(ok, message, summary, outputName, ok ? FS.readFile(outputName) : null, notes);
   }
 
   function take(file) {

@@ -1,5 +1,7 @@
 // The file system seam on the platform it is built for: the same table of
 // cases runs natively and, built for Windows, under Wine.
+#include <errno.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -78,17 +80,22 @@ TEST_F(FilesTest, ReadWholeFileReadsEveryByteUpToItsLimit) {
     std::uint64_t limit;
     WholeFileOutcome outcome;
     std::string bytes;
+    int error;  // errno after a file that is not opened
   } cases[] = {
-      {"quiz.txt", bytes.size(), kWholeFileRead, bytes},
-      {"quiz.txt", bytes.size() - 1, kWholeFileTooLarge, ""},
-      {"empty.txt", 0, kWholeFileRead, ""},
-      {"missing.txt", 100, kWholeFileNotOpened, ""},
-      {"folder.txt", 100, kWholeFileNotOpened, ""},
+      {"quiz.txt", bytes.size(), kWholeFileRead, bytes, 0},
+      {"quiz.txt", bytes.size() - 1, kWholeFileTooLarge, "", 0},
+      {"empty.txt", 0, kWholeFileRead, "", 0},
+      {"missing.txt", 100, kWholeFileNotOpened, "", ENOENT},
+      {"folder.txt", 100, kWholeFileNotOpened, "", EISDIR},
   };
   for (const auto& c : cases) {
     std::vector<unsigned char> read = {'o', 'l', 'd'};
+    errno = 0;
     EXPECT_EQ(ReadWholeFile(Path(c.name).c_str(), c.limit, read), c.outcome) << c.name;
     EXPECT_EQ(std::string(read.begin(), read.end()), c.bytes) << c.name;
+    if (c.outcome == kWholeFileNotOpened) {
+      EXPECT_EQ(errno, c.error) << c.name;
+    }
   }
 }
 

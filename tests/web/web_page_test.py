@@ -6,7 +6,8 @@ Each file also goes through the native qdconv or qdtext, which is the
 oracle: a conversion the program completes must give a download that is
 byte for byte the file the program writes, with the database's name and
 number of questions shown; a refusal must show the message the program's
-console ends with, and offer no download. The page must make no network
+console ends with, and offer no download. Either way the page must show the
+warnings and hints the program prints on standard error, in its words. The page must make no network
 request at all, and break no rule of its Content-Security-Policy.
 
   web_page_test.py PAGE QDCONV QDTEXT SOURCE_DIR [--screenshot PNG]
@@ -72,6 +73,12 @@ def question_files(source_dir):
         ("looks-like-utf8.txt", b"Caf\xc3\xa9\nD\xe9j\xe0 vu ?\nOui"),
         ("Łódź.txt", capitals()),
         ("quiz.old.txt", capitals()),
+        ("blank-lines.txt", b"Capitales\nFrance ?\nParis\n\nEspagne ?\nMadrid\n\nItalie ?\nRome"),
+        ("extra-enter.txt", capitals() + b"\n\n"),
+        ("utf16le-without-mark.txt", ACCENTS.encode("utf-16-le")),
+        ("utf16be-without-mark.txt", ACCENTS.encode("utf-16-be")),
+        ("letter.rtf.txt", b"{\\rtf1\\ansi\\deff0\nCapitals\\par\n}"),
+        ("polish.txt", "Quiz\nQ1\nWis\u0142\u0105\nA".encode()),
     ]
 
 
@@ -101,12 +108,12 @@ def run_native(program, name, contents, scratch):
     (folder / name).write_bytes(contents)
     before = set(os.listdir(folder))
     run = subprocess.run([program, name], cwd=folder, stdin=subprocess.DEVNULL,
-                         stdout=subprocess.PIPE, check=False)
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
     written = set(os.listdir(folder)) - before
     written_name = written.pop() if written else None
     output = (folder / written_name).read_bytes() if written_name else None
     shutil.rmtree(folder)
-    return run.returncode, run.stdout, written_name, output
+    return run.returncode, run.stdout, written_name, output, run.stderr
 
 
 def handheld_text(data):
@@ -157,8 +164,10 @@ class PageRun:
         self.driver.find_element(By.ID, "file").send_keys(str(path))
         wait_for(lambda: result.get_attribute("data-runs") != runs, "the page's answer")
         link = self.driver.find_element(By.ID, "download")
+        notes = self.driver.find_elements(By.CSS_SELECTOR, "#notes li")
         return {
             "message": self.driver.find_element(By.ID, "message").text,
+            "notes": "".join(note.get_attribute("textContent") + "\n" for note in notes),
             "name": self.driver.find_element(By.ID, "name").get_attribute("textContent"),
             "questions": self.driver.find_element(By.ID, "questions").get_attribute("textContent"),
             "download": link.get_attribute("download") if link.is_displayed() else None,
@@ -179,7 +188,7 @@ class PageRun:
 def check(page_run, program, name, contents, scratch):
     """Gives one file to the page and to the native program; returns the
     differences found."""
-    status, console, written_name, expected = run_native(program, name, contents, scratch)
+    status, console, written_name, expected, errors = run_native(program, name, contents, scratch)
     tool = os.path.basename(program)
     given = scratch / "given"
     shutil.rmtree(given, ignore_errors=True)
@@ -190,6 +199,8 @@ def check(page_run, program, name, contents, scratch):
     message = shown["message"].encode("utf-8")
     if not console.endswith(message + b"\n"):
         faults.append("message %r is not how the console ends: %r" % (message, console[-120:]))
+    if shown["notes"].encode("utf-8") != errors:
+        faults.append("notes %r are not what the console shows: %r" % (shown["notes"], errors))
     if status == 0:
         if shown["download"] is None:
             return faults + ["no download, though %s converts it" % tool]
