@@ -1,5 +1,6 @@
 // The whole conversion of one question file into its database file, with every
-// console message of it on standard output.
+// console message of it on standard output, and its warnings and hints on
+// standard error (console/run_notes.h).
 //
 // The question file is read once, whole, into memory (files/whole_file.h);
 // everything after works on that one reading: telling and decoding its
@@ -7,7 +8,10 @@
 // database from the same bytes. A file that changes or vanishes during the
 // run cannot mix two versions into one database, and a pipe converts like a
 // regular file. A read that fails part-way stops the run. The run stops at
-// its first error after printing one message.
+// its first error after printing one message and a hint on what to fix. A
+// word processor's document (conversion/document_kind.h) stops it where the
+// name is checked. A database that is written but holds blank, cut or
+// unpaired lines is followed by warnings (conversion/record_warnings.h).
 //
 // The database is written whole or not at all (files/output_file.h): a run
 // that stops, whatever the reason, leaves the database path exactly as it was
