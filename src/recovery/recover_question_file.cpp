@@ -12,6 +12,7 @@
 #include "console/common_hints.h"
 #include "console/run_message.h"
 #include "console/run_notes.h"
+#include "conversion/document_kind.h"
 #include "database/database_reader.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
@@ -207,6 +208,17 @@ bool RecoverQuestionFile(const char* databasePath) {
     if (!IsValidDatabaseName(reader.name, reader.nameLength)) {
       PrintRunMessage("Database name invalid\n");
       HintDatabaseName(reader.name, reader.nameLength, "the database's name");
+      return false;
+    }
+    // The name starts the question file: qdconv refuses one that starts as
+    // a document does.
+    const DocumentKind kind = DetectDocumentKind(
+        reinterpret_cast<const unsigned char*>(reader.name), reader.nameLength);
+    if (kind != kPlainText) {
+      PrintRunMessage("Database name invalid\n");
+      PrintHint("the database's name starts as %s does, and qdconv refuses a question file "
+                "that starts so",
+                DocumentKindName(kind));
       return false;
     }
 

@@ -16,8 +16,9 @@
 // A database that no question file can make is refused with a message, and
 // nothing is written: it is not one of the tutor's databases in good order
 // (database/database_reader.h), it has more than 3000 records, its name is
-// not a valid name, or a record holds an LF or a 0x1A or is longer than any
-// line keeps (3999 bytes).
+// not a valid name or starts as a document that qdconv refuses does
+// (conversion/document_kind.h), or a record holds an LF or a 0x1A or is
+// longer than any line keeps (3999 bytes).
 //
 // An existing question file is never replaced: it is the teacher's original.
 // The question file is written whole or not at all (files/output_file.h).

@@ -234,6 +234,11 @@ std::vector<RecoveryCase> Cases() {
                           Hint("the database's name holds a tab at character 9: a name holds "
                                "no control character")));
 
+  cases.push_back(Refuses("NameThatStartsAnRtfDocument", Database("{\\rtf1 Quiz", {"Q", "A"}),
+                          "Database name invalid\n",
+                          Hint("the database's name starts as an RTF document does, and qdconv "
+                               "refuses a question file that starts so")));
+
   // The files around it.
   RecoveryCase exists = Refuses("QuestionFileExists", ReadHexFixture("capitals.pdb.hex"),
                                 "quiz.pdb quiz.txt Capitals\nQuestion file already exists\n",
