@@ -12,8 +12,11 @@ std::string SiblingPath(const char* path, const char* extension) {
   for (std::size_t i = nameStart; i < length; ++i) {
     if (path[i] == '/' || path[i] == '\\') nameStart = i + 1;
   }
-  const char* cut = nameStart < length ? std::strchr(path + nameStart + 1, '.') : nullptr;
-  std::string sibling(path, cut ? static_cast<std::size_t>(cut - path) : length);
+  std::size_t cut = length;
+  for (std::size_t i = nameStart + 1; i < length; ++i) {
+    if (path[i] == '.') cut = i;
+  }
+  std::string sibling(path, cut);
   sibling += extension;
   return sibling;
 }

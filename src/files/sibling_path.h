@@ -1,10 +1,13 @@
 // The path of a file that belongs beside another one, named after it with
 // another extension. The folder part of the path (up to its last '/' or '\',
-// or a leading drive such as "C:") is kept unchanged; the file name is cut at
-// its first '.' that is not its first byte, and the extension is appended.
-// With ".pdb": "quiz.txt", "quiz", "quiz." and "quiz.old.txt" give
-// "quiz.pdb", "dir.old/quiz.txt" gives "dir.old/quiz.pdb", ".quiz.txt" gives
-// ".quiz.pdb". Paths of any length are handled.
+// or a leading drive such as "C:") is kept unchanged; only the file name's
+// last extension goes: the name is cut at its last '.' that is not its first
+// byte, and the extension is appended. With ".pdb": "quiz.txt", "quiz" and
+// "quiz." give "quiz.pdb", "Unit 3.1 vocabulary.txt" gives
+// "Unit 3.1 vocabulary.pdb", "quiz.old.txt" gives "quiz.old.pdb",
+// "dir.v2/quiz.txt" gives "dir.v2/quiz.pdb", ".quiz" and ".quiz.txt" give
+// ".quiz.pdb". Two files whose names differ before their last extension
+// never share a sibling. Paths of any length are handled.
 #ifndef QDCONV_FILES_SIBLING_PATH_H_
 #define QDCONV_FILES_SIBLING_PATH_H_
 

@@ -7,7 +7,7 @@ namespace {
 
 const char kIntroduction[] =
     "Quendle <- Text file conversion Utility\n"
-    "Version 1.0\n\n\n"
+    "Version 1.1\n\n\n"
     "The format of the text file must be one question per line,\n"
     "followed by an answer line,\n"
     "with no final return character on the last line\n\n";

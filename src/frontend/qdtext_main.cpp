@@ -8,7 +8,7 @@ namespace {
 
 const char kIntroduction[] =
     "Quendle -> Text file recovery Utility\n"
-    "Version 1.0\n\n\n"
+    "Version 1.1\n\n\n"
     "Writes the question file of a database beside it: the database name\n"
     "on the first line, then one line per record, each question line\n"
     "followed by its answer line\n\n";

@@ -9,7 +9,7 @@ const std::string kUsageText = "Command Line Argument Usage:\n qdconv.exe <input
 // Printed at the start of every run.
 const std::string kFixedBlock =
     "Quendle <- Text file conversion Utility\n"
-    "Version 1.0\n"
+    "Version 1.1\n"
     "\n"
     "\n"
     "The format of the text file must be one question per line,\n"

@@ -530,7 +530,10 @@ std::vector<Case> Cases() {
     const char* folderPath;    // the database's path in the folder
   } paths[] = {
       {"NoExtension", "quiz", "quiz.pdb", "", "quiz.pdb"},
-      {"TwoExtensions", "quiz.old.txt", "quiz.pdb", "", "quiz.pdb"},
+      {"TwoExtensions", "quiz.old.txt", "quiz.old.pdb", "", "quiz.old.pdb"},
+      {"DotsInTheName", "Unit 3.1 vocabulary.txt", "Unit 3.1 vocabulary.pdb", "",
+       "Unit 3.1 vocabulary.pdb"},
+      {"NameWithoutExtensionStartingWithADot", ".quiz", ".quiz.pdb", "", ".quiz.pdb"},
       {"DottedFolder", "dir.old/quiz.txt", "dir.old/quiz.pdb", "", "dir.old/quiz.pdb"},
       {"DotSlash", "./quiz.txt", "./quiz.pdb", "", "quiz.pdb"},
       {"ParentFolder", "../quiz.txt", "../quiz.pdb", "sub", "quiz.pdb"},

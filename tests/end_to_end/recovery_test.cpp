@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 const std::string kRecoveryIntroduction =
     "Quendle -> Text file recovery Utility\n"
-    "Version 1.0\n"
+    "Version 1.1\n"
     "\n"
     "\n"
     "Writes the question file of a database beside it: the database name\n"
@@ -142,6 +142,12 @@ std::vector<RecoveryCase> Cases() {
   named.console = named.stem + ".pdb " + named.stem + ".txt Capitals\nQuestions written: 2\n";
   named.windowsConsole = "L\xF3" "dz.pdb L\xF3" "dz.txt Capitals\nQuestions written: 2\n";
   cases.push_back(named);
+  RecoveryCase dotted = Writes("DotsInTheName", ReadHexFixture("capitals.pdb.hex"), "Capitals",
+                               2, capitals);
+  dotted.stem = "Unit 3.1";
+  dotted.arguments = {"Unit 3.1.pdb"};
+  dotted.console = "Unit 3.1.pdb Unit 3.1.txt Capitals\nQuestions written: 2\n";
+  cases.push_back(dotted);
   RecoveryCase palm = Writes("WrittenByPalmPdb", "", "Palm Quiz", 1, "Palm Quiz\nQ1?\nA1");
   palm.setup = "perl " + ShellQuote(QDCONV_WRITE_PDB_SCRIPT) + " quiz.pdb 'Palm Quiz' QdDb Qndl 'Q1?' A1";
   cases.push_back(palm);

@@ -43,8 +43,8 @@ TEST(WindowsExecutableTest, CarriesVersionInformation) {
   };
   for (const auto& program : programs) {
     EXPECT_EQ(VersionString(program.executable, "ProductName"), "qdconv") << program.name;
-    EXPECT_EQ(VersionString(program.executable, "ProductVersion"), "1.0") << program.name;
-    EXPECT_EQ(VersionString(program.executable, "FileVersion"), "1.0") << program.name;
+    EXPECT_EQ(VersionString(program.executable, "ProductVersion"), "1.1") << program.name;
+    EXPECT_EQ(VersionString(program.executable, "FileVersion"), "1.1") << program.name;
     EXPECT_EQ(VersionString(program.executable, "FileDescription"), program.description);
     EXPECT_EQ(VersionString(program.executable, "OriginalFilename"), program.name + ".exe");
   }

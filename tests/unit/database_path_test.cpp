@@ -4,7 +4,7 @@
 
 #include "files/sibling_path.h"
 
-TEST(DeriveDatabasePathTest, KeepsTheFolderAndCutsTheNameAtItsFirstDot) {
+TEST(DeriveDatabasePathTest, KeepsTheFolderAndReplacesOnlyTheLastExtension) {
   const struct {
     const char* questionPath;
     const char* databasePath;
@@ -12,7 +12,12 @@ TEST(DeriveDatabasePathTest, KeepsTheFolderAndCutsTheNameAtItsFirstDot) {
       {"quiz.txt", "quiz.pdb"},
       {"quiz", "quiz.pdb"},
       {"quiz.", "quiz.pdb"},
-      {"quiz.old.txt", "quiz.pdb"},
+      {"quiz.old.txt", "quiz.old.pdb"},
+      {"Unit 3.1 vocabulary.txt", "Unit 3.1 vocabulary.pdb"},
+      {"Mr. Smith quiz.txt", "Mr. Smith quiz.pdb"},
+      {"dir.v2/quiz.txt", "dir.v2/quiz.pdb"},
+      {".quiz", ".quiz.pdb"},
+      {"quiz..txt", "quiz..pdb"},
       {"quiz.pdb", "quiz.pdb"},
       {"dir.old/quiz.txt", "dir.old/quiz.pdb"},
       {"./quiz.txt", "./quiz.pdb"},
@@ -25,7 +30,7 @@ TEST(DeriveDatabasePathTest, KeepsTheFolderAndCutsTheNameAtItsFirstDot) {
        "C:\\Users\\first.last\\Documents\\Year 7.b\\birds.pdb"},
       {"C:quiz.txt", "C:quiz.pdb"},
       {"C:.quiz.txt", "C:.quiz.pdb"},
-      {"a.b\\c.d/e.f.g", "a.b\\c.d/e.pdb"},
+      {"a.b\\c.d/e.f.g", "a.b\\c.d/e.f.pdb"},
       {"dir.old/", "dir.old/.pdb"},
       {"", ".pdb"},
   };
@@ -42,4 +47,5 @@ TEST(DeriveDatabasePathTest, KeepsPathsOfAnyLength) {
 TEST(SiblingPathTest, AppendsTheGivenExtension) {
   EXPECT_EQ(SiblingPath("dir.old/quiz.pdb", ".txt"), "dir.old/quiz.txt");
   EXPECT_EQ(SiblingPath("quiz", ".txt"), "quiz.txt");
+  EXPECT_EQ(SiblingPath("Unit 3.1.pdb", ".txt"), "Unit 3.1.txt");
 }
