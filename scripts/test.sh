@@ -52,7 +52,8 @@ if [ "$windows" = yes ]; then
   # The file system seam's tests, built for Windows too.
   cmake -S . -B "$build_dir/windows-tests" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-tests.cmake \
     -DQDCONV_BUILD_TESTS=ON "$@"
-  cmake --build "$build_dir/windows-tests" -j "$(nproc)" --target qdconv_files_tests
+  cmake --build "$build_dir/windows-tests" -j "$(nproc)" --target qdconv_files_tests \
+    qdconv_console_tests
   options+=(-DQDCONV_WINDOWS_FILES_TESTS="$PWD/$build_dir/windows-tests/tests/qdconv_files_tests.exe")
 fi
 cmake -S . -B "$build_dir" -DQDCONV_BUILD_TESTS=ON ${options[@]+"${options[@]}"} "$@"

@@ -6,7 +6,6 @@
 
 #include "console/run_notes.h"
 #include "database/database_header.h"
-#include "files/native_path.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ std::string ControlCharacterName(unsigned char byte) {
 }  // namespace
 
 void HintSystemError(const char* path, int error) {
-  PrintHint("\"%s\": %s", PathForConsole(path).c_str(), std::strerror(error));
+  PrintHint("\"%s\": %s", path, std::strerror(error));
 }
 
 void HintDatabaseName(const char* name, std::size_t length, const char* subject) {

@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "console/console_text.h"
+
 namespace {
 
 const std::size_t kMaxKeptNotes = 1 << 16;
@@ -20,7 +22,7 @@ void PrintNote(const char* kind, const char* format, std::va_list arguments) {
   std::vsnprintf(&line[start], line.size() - start, format, arguments);
   line.back() = '\n';
   std::fflush(stdout);
-  std::fwrite(line.data(), 1, line.size(), stderr);
+  WriteConsoleText(stderr, line);
   std::fflush(stderr);
   if (notes.size() < kMaxKeptNotes) notes += line;
 }

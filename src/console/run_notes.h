@@ -2,7 +2,8 @@
 // wrote will do on the handheld, and hints on what to fix after a message
 // that stopped it. They go to standard error, one line each, after standard
 // output is flushed, so that on a console both appear in the order they were
-// made while standard output stays what scripts read. Every note is kept as
+// made while standard output stays what scripts read. Notes are UTF-8 (paths
+// too), shown as typed on a console (console_text.h). Every note is kept as
 // well, for a caller that shows them elsewhere (the web page).
 #ifndef QDCONV_CONSOLE_RUN_NOTES_H_
 #define QDCONV_CONSOLE_RUN_NOTES_H_

@@ -11,6 +11,7 @@
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
 #include "console/common_hints.h"
+#include "console/echo_line.h"
 #include "console/run_message.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
@@ -32,19 +33,15 @@ namespace {
 // The echo line: both paths and the name line as the file holds it, its line
 // end included, as much of it as a line keeps (in UTF-8 when the file is
 // decoded, without byte order mark).
-void PrintEchoLine(const char* questionPath, const std::string& databasePath,
-                   const QuestionLine& nameLine, TextEncoding encoding) {
-  std::printf("%s %s ", PathForConsole(questionPath).c_str(),
-              PathForConsole(databasePath.c_str()).c_str());
+void PrintQuestionEchoLine(const char* questionPath, const std::string& databasePath,
+                           const QuestionLine& nameLine, TextEncoding encoding) {
   // Only what is shown is copied: a first line may be megabytes long.
   std::string held(nameLine.text, std::min(nameLine.length, kMaxStoredLineBytes));
   if (nameLine.endsWithLineFeed && held.size() < kMaxStoredLineBytes) held += '\n';
-  if (encoding == kBytesAsTheyAre) {
-    std::fwrite(held.data(), 1, held.size(), stdout);
-    return;
-  }
-  std::string text(kMaxUtf8BytesPerHandheldByte * held.size(), '\0');
-  std::fwrite(text.data(), 1, HandheldTextToUtf8(held.data(), held.size(), &text[0]), stdout);
+  std::string utf8(kMaxUtf8BytesPerHandheldByte * held.size(), '\0');
+  utf8.resize(HandheldTextToUtf8(held.data(), held.size(), &utf8[0]));
+  PrintEchoLine(questionPath, databasePath.c_str(), encoding == kBytesAsTheyAre ? held : utf8,
+                utf8);
 }
 
 bool StopWritingDatabase(const std::string& databasePath, int error) {
@@ -109,7 +106,7 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
   StartQuestionReader(bytes.data(), text.length, text.fault, reader);
   QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
-  PrintEchoLine(questionPath, databasePath, nameLine, encoding);
+  PrintQuestionEchoLine(questionPath, databasePath, nameLine, encoding);
   if (kind != kPlainText) {
     AbandonOutputFile(database);
     PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));

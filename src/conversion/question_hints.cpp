@@ -8,7 +8,6 @@
 #include "console/run_notes.h"
 #include "conversion/line_rules.h"
 #include "database/record_list.h"
-#include "files/native_path.h"
 
 void HintTextFault(const HandheldText& text, TextEncoding encoding, int lineNumber) {
   if (text.fault == kUnmappableCharacter) {
@@ -67,11 +66,11 @@ void HintSameFile(const char* questionPath, const std::string& databasePath) {
   if (database) {
     PrintHint("\"%s\" is a database, not a question file: qdtext turns a database back into "
               "its question file",
-              PathForConsole(questionPath).c_str());
+              questionPath);
   } else {
     PrintHint("\"%s\", where the database goes, leads to the question file itself: rename "
               "one of them",
-              PathForConsole(databasePath.c_str()).c_str());
+              databasePath.c_str());
   }
 }
 
@@ -83,6 +82,6 @@ void HintNotPlainText() {
 void HintTooLarge(const char* questionPath) {
   PrintHint("\"%s\" is larger than any question file that converts (%i lines of at most %i "
             "characters): is it the right file?",
-            PathForConsole(questionPath).c_str(), kMaxRecordCount + 1,
+            questionPath, kMaxRecordCount + 1,
             static_cast<int>(kMaxStoredLineBytes));
 }

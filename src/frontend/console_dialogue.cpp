@@ -1,6 +1,17 @@
 #include "frontend/console_dialogue.h"
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "charset/utf8.h"
+#include "console/pause.h"
+#include "console/run_notes.h"
+#include "database/database_reader.h"
+#include "files/same_file.h"
+#include "frontend/command_line.h"
 
 namespace {
 
@@ -8,20 +19,110 @@ const int kDone = 0;
 const int kStopped = 1;
 const int kWrongArguments = 2;
 
+#ifdef _WIN32
+const bool kSlashQuestionMarkIsHelp = true;
+#else
+const bool kSlashQuestionMarkIsHelp = false;
+#endif
+
+// A database that the run wrote or read, with the name it carries.
+struct DoneFile {
+  const char* file;
+  std::string databasePath;
+  std::string name;  // in the handheld's character set; empty when unreadable
+};
+
+std::string DatabaseName(const std::string& databasePath) {
+  auto reader = std::make_unique<DatabaseReader>();
+  if (!OpenDatabaseFile(databasePath.c_str(), *reader)) return std::string();
+  std::string name;
+  if (ReadDatabaseHeader(*reader) == kDatabaseSound) name.assign(reader->name, reader->nameLength);
+  CloseDatabaseFile(*reader);
+  return name;
+}
+
+std::string NameInUtf8(const std::string& name) {
+  std::string utf8(kMaxUtf8BytesPerHandheldByte * name.size(), '\0');
+  utf8.resize(HandheldTextToUtf8(name.data(), name.size(), &utf8[0]));
+  return utf8;
+}
+
+bool IsGivenBefore(const std::vector<const char*>& files, std::size_t index) {
+  for (std::size_t k = 0; k < index; ++k) {
+    if (std::strcmp(files[k], files[index]) == 0 || IsSameFile(files[k], files[index])) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Warn when |done| shares its database's name or path with a file done
+// earlier in the run.
+void WarnOfCollisions(const std::vector<DoneFile>& earlier, const DoneFile& done,
+                      const ConsoleProgram& program) {
+  for (const DoneFile& before : earlier) {
+    if (IsSameFile(before.databasePath.c_str(), done.databasePath.c_str())) {
+      PrintWarning("\"%s\" replaced \"%s\", written for \"%s\" earlier in this run",
+                   done.file, done.databasePath.c_str(), before.file);
+      return;
+    }
+  }
+  for (const DoneFile& before : earlier) {
+    if (!done.name.empty() && done.name == before.name) {
+      PrintWarning(program.sameName, before.file, done.file, NameInUtf8(done.name).c_str());
+      return;
+    }
+  }
+}
+
+int WorkOnFiles(const std::vector<const char*>& files, const ConsoleProgram& program) {
+  std::vector<DoneFile> done;
+  int distinct = 0;
+  bool stopped = false;
+  for (std::size_t k = 0; k < files.size(); ++k) {
+    if (IsGivenBefore(files, k)) {
+      PrintWarning(program.givenAgain, files[k]);
+      continue;
+    }
+    ++distinct;
+    if (!program.work(files[k])) {
+      stopped = true;
+      continue;
+    }
+    const std::string databasePath = program.databasePath(files[k]);
+    const DoneFile file = {files[k], databasePath, DatabaseName(databasePath)};
+    WarnOfCollisions(done, file, program);
+    done.push_back(file);
+  }
+  if (files.size() > 1) {
+    std::printf(program.closingLine, static_cast<int>(done.size()), distinct);
+  }
+  return stopped ? kStopped : kDone;
+}
+
 }  // namespace
 
-int RunConsoleDialogue(int argumentCount, char* arguments[], const char* introduction,
-                       const char* usage, bool (*work)(const char* argument)) {
-  std::fputs(introduction, stdout);
-  std::fputs(usage, stdout);
-  int status = kWrongArguments;
-  if (argumentCount == 2) {
-    status = work(arguments[1]) ? kDone : kStopped;
-  } else {
-    std::fputs(usage, stdout);
+int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgram& program) {
+  const CommandLine line =
+      ParseCommandLine(argumentCount, arguments, kSlashQuestionMarkIsHelp);
+  if (line.action == kShowHelp) {
+    std::fputs(program.usage, stdout);
+    std::fputs(program.helpPointer, stdout);
+    return kDone;
   }
-  // Everything printed is on the screen (or in the file) before the wait.
+  if (line.action == kShowVersion) {
+    std::fputs(program.version, stdout);
+    return kDone;
+  }
+  std::fputs(program.introduction, stdout);
+  std::fputs(program.usage, stdout);
+  int status = kWrongArguments;
+  if (line.files.empty()) {
+    std::fputs(program.usage, stdout);
+  } else {
+    status = WorkOnFiles(line.files, program);
+  }
   std::fflush(stdout);
-  std::getchar();
+  if (IsInteractiveInput()) PauseForEnter();
   return status;
 }

@@ -1,21 +1,50 @@
-// The console dialogue that both programs run around their one piece of work:
-// a fixed block of texts, the argument check, the work on the one argument,
-// and a pause for one character (Enter) before the process ends, so that a
-// console window opened by dragging a file onto the program stays readable.
+// The console dialogue that both programs run around their work on files: a
+// fixed block of texts, the command line, the work on each file it names in
+// turn, and a pause before the process ends when someone at a console can
+// answer it (console/pause.h), so that a console window opened by dropping
+// files onto the program stays readable.
+//
+// Each file is worked on exactly as a run with that one file would: the same
+// lines on standard output, the same file written. A file named twice (by any
+// spelling: files/same_file.h) is worked on once. With more than one file, a
+// closing line counts those done, and standard error warns when two files of
+// the run give databases of one name (the handheld keeps one database per
+// name) or one database path.
+//
+// "--help", "-h" (and "/?" on Windows) print the usage and where to read
+// more; "--version" prints the program's name and version; neither pauses.
 //
 // The exit status tells how the run ended:
-//   0  the work was done completely;
-//   1  it stopped with one of its messages;
-//   2  the command line did not hold exactly one argument (the usage text is
-//      then shown a second time and nothing else happens).
+//   0  every file was done completely (or help or the version was shown);
+//   1  the work on at least one file stopped with one of its messages;
+//   2  the command line named no file (the usage text is then shown a
+//      second time and nothing else happens).
 #ifndef QDCONV_FRONTEND_CONSOLE_DIALOGUE_H_
 #define QDCONV_FRONTEND_CONSOLE_DIALOGUE_H_
 
-// Print |introduction| and |usage|, run |work| on the one argument of
-// |arguments| (|argumentCount| counting the command name), pause, and return
-// the exit status. |work| prints its own messages and returns whether it was
-// done completely.
-int RunConsoleDialogue(int argumentCount, char* arguments[], const char* introduction,
-                       const char* usage, bool (*work)(const char* argument));
+#include <string>
+
+struct ConsoleProgram {
+  const char* introduction;  // printed first by every run
+  const char* usage;         // printed after it, and alone for --help
+  const char* helpPointer;   // the line --help prints after the usage
+  const char* version;       // what --version prints
+  // Formats of the lines a run of several files adds: the closing line
+  // (files done, files given) on standard output, and on standard error the
+  // warning for a file given again (its path) and for two files whose
+  // databases share a name (both paths, the name).
+  const char* closingLine;
+  const char* givenAgain;
+  const char* sameName;
+  // The work on one file: prints its own messages, and returns whether it was
+  // done completely.
+  bool (*work)(const char* file);
+  // The database the work on |file| wrote or read.
+  std::string (*databasePath)(const char* file);
+};
+
+// Run |program| with the command line's |arguments| (|argumentCount|
+// counting the command name); returns the exit status.
+int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgram& program);
 
 #endif  // QDCONV_FRONTEND_CONSOLE_DIALOGUE_H_

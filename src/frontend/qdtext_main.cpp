@@ -8,14 +8,28 @@ namespace {
 
 const char kIntroduction[] =
     "Quendle -> Text file recovery Utility\n"
-    "Version 1.1\n\n\n"
+    "Version " QDCONV_VERSION "\n\n\n"
     "Writes the question file of a database beside it: the database name\n"
     "on the first line, then one line per record, each question line\n"
     "followed by its answer line\n\n";
 const char kUsage[] = "Command Line Argument Usage:\n qdtext.exe <database_file>\n";
 
+std::string ItSelf(const char* databasePath) { return databasePath; }
+
 }  // namespace
 
 int RunProgram(int argumentCount, char* arguments[]) {
-  return RunConsoleDialogue(argumentCount, arguments, kIntroduction, kUsage, RecoverQuestionFile);
+  const ConsoleProgram program = {
+      kIntroduction,
+      kUsage,
+      "Several databases may be given at once. More: man qdtext, or README.txt.\n",
+      "qdtext " QDCONV_VERSION "\n",
+      "Question files written: %i of %i\n",
+      "\"%s\" is given more than once: its question file is written once",
+      "\"%s\" and \"%s\" are both databases named \"%s\": the handheld keeps one database "
+      "per name, so only one of them stays installed",
+      RecoverQuestionFile,
+      ItSelf,
+  };
+  return RunConsoleDialogue(argumentCount, arguments, program);
 }

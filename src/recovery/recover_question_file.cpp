@@ -10,6 +10,7 @@
 
 #include "charset/utf8.h"
 #include "console/common_hints.h"
+#include "console/echo_line.h"
 #include "console/run_message.h"
 #include "console/run_notes.h"
 #include "conversion/document_kind.h"
@@ -44,12 +45,12 @@ void HintDatabaseFault(DatabaseFault fault, const char* databasePath) {
     case kNameWithoutEnd:
       PrintHint("\"%s\" is not a database: qdtext reads a database (.pdb) that qdconv wrote, "
                 "and qdconv converts a question file",
-                PathForConsole(databasePath).c_str());
+                databasePath);
       break;
     case kOtherApplication:
       PrintHint("\"%s\" belongs to another application: only the tutor application's "
                 "databases hold questions",
-                PathForConsole(databasePath).c_str());
+                databasePath);
       break;
     case kDatabaseSound:
       break;
@@ -110,6 +111,12 @@ void WriteText(std::FILE* file, const char* text, std::size_t length) {
   std::fwrite(utf8, 1, HandheldTextToUtf8(text, length, utf8), file);
 }
 
+std::string TextInUtf8(const char* text, std::size_t length) {
+  std::string utf8(kMaxUtf8BytesPerHandheldByte * length, '\0');
+  utf8.resize(HandheldTextToUtf8(text, length, &utf8[0]));
+  return utf8;
+}
+
 // The line end after a record text: a text that ends with a CR keeps it only
 // before a CR LF (a CR right before an LF is read as part of the line end).
 const char* LineEndAfter(const char* text, std::size_t length) {
@@ -119,7 +126,7 @@ const char* LineEndAfter(const char* text, std::size_t length) {
 bool StopQuestionFileExists(const std::string& questionPath) {
   PrintRunMessage("Question file already exists\n");
   PrintHint("\"%s\" is kept as it is: move or rename it, then run qdtext again",
-            PathForConsole(questionPath.c_str()).c_str());
+            questionPath.c_str());
   return false;
 }
 
@@ -222,10 +229,8 @@ bool RecoverQuestionFile(const char* databasePath) {
       return false;
     }
 
-    std::printf("%s %s ", PathForConsole(databasePath).c_str(),
-                PathForConsole(questionPath.c_str()).c_str());
-    WriteText(stdout, reader.name, reader.nameLength);
-    std::fputs("\n", stdout);
+    const std::string name = TextInUtf8(reader.name, reader.nameLength) + "\n";
+    PrintEchoLine(databasePath, questionPath.c_str(), name, name);
     std::error_code error;
     if (std::filesystem::exists(
             std::filesystem::symlink_status(NativePath(questionPath.c_str()), error))) {

@@ -1,4 +1,4 @@
-// The converter's fixed console texts, as the tests expect them.
+// The programs' fixed console texts, as the tests expect them.
 #ifndef QDCONV_TESTS_END_TO_END_CONSOLE_TEXTS_H_
 #define QDCONV_TESTS_END_TO_END_CONSOLE_TEXTS_H_
 
@@ -17,5 +17,19 @@ const std::string kFixedBlock =
     "with no final return character on the last line\n"
     "\n" +
     kUsageText;
+
+const std::string kRecoveryUsage = "Command Line Argument Usage:\n qdtext.exe <database_file>\n";
+
+// Printed at the start of every run of qdtext.
+const std::string kRecoveryFixedBlock =
+    "Quendle -> Text file recovery Utility\n"
+    "Version 1.1\n"
+    "\n"
+    "\n"
+    "Writes the question file of a database beside it: the database name\n"
+    "on the first line, then one line per record, each question line\n"
+    "followed by its answer line\n"
+    "\n" +
+    kRecoveryUsage;
 
 #endif  // QDCONV_TESTS_END_TO_END_CONSOLE_TEXTS_H_

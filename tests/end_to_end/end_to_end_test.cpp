@@ -159,10 +159,6 @@ std::vector<Case> Cases() {
   none.arguments = {};
   none.exitStatus = kWrongArguments;
   cases.push_back(none);
-  Case two = Stops("TwoArguments", kCapitals, kUsageText);
-  two.arguments = {"quiz.txt", "quiz.txt"};
-  two.exitStatus = kWrongArguments;
-  cases.push_back(two);
   Case empty = Stops("EmptyArgument", kCapitals, "Could not open input file\n",
                      SystemError("", "No such file or directory"));
   empty.arguments = {""};

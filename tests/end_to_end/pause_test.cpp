@@ -1,6 +1,9 @@
-// The end of a run: everything is shown and written before the converter waits
-// for one character, and it ends only once that character has come.
+// The end of a run: a pause only where someone at a terminal can answer it,
+// with a prompt on that terminal, once everything is shown and written;
+// anywhere else no pause, and nothing read from standard input.
 #include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,57 +11,73 @@
 
 #include <chrono>
 #include <string>
-#include <thread>
 
 #include "console_texts.h"
 #include "converter_process.h"
 #include "test_files.h"
 
-TEST(PauseTest, WaitsForOneCharacterAfterTheRunIsComplete) {
-  const std::string folder = MakeScratchFolder();
-  WriteFileBytes(folder + "/birds.txt", "Birds\nRed breast?\nRobin");
-  const std::string consolePath = folder + "/console";
-  const std::string expectedConsole = ConsoleText(
-      kFixedBlock + "birds.txt birds.pdb Birds\n0\n1\nQuestions converted: 1\n");
+namespace {
 
-  int keyboard[2];
-  ASSERT_EQ(pipe(keyboard), 0);
-  const pid_t child = fork();
+const char kBirds[] = "Birds\nRed breast?\nRobin";
+const std::string kBirdsConsole = "birds.txt birds.pdb Birds\n0\n1\nQuestions converted: 1\n";
+
+}  // namespace
+
+// In a loop that reads a list of files, the list stays whole for the loop.
+TEST(PauseTest, NoPauseAndNothingReadWhenInputIsAPipe) {
+  const std::string folder = MakeScratchFolder();
+  WriteFileBytes(folder + "/birds.txt", kBirds);
+  ASSERT_EQ(RunShell("cd " + ShellQuote(folder) + " && printf 'good2.txt\\nmore\\n' | { " +
+                     ConverterCommand() + " birds.txt > console; echo $? > status; cat > rest; }"),
+            0);
+  EXPECT_EQ(ReadFileBytes(folder + "/status"), "0\n");
+  EXPECT_EQ(ReadFileBytes(folder + "/console"), ConsoleText(kFixedBlock + kBirdsConsole));
+  EXPECT_EQ(ReadFileBytes(folder + "/rest"), "good2.txt\nmore\n");
+  EXPECT_EQ(ReadFileBytes(folder + "/birds.pdb"), ReadHexFixture("birds.pdb.hex"));
+  RemoveScratchFolder(folder);
+}
+
+// Reads what |terminal| shows into |shown| until it holds |text|; false when
+// the program stops showing anything for |seconds| first.
+bool ReadUntilShown(int terminal, const std::string& text, std::string& shown, int seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (shown.find(text) == std::string::npos) {
+    pollfd ready = {terminal, POLLIN, 0};
+    if (std::chrono::steady_clock::now() > deadline || poll(&ready, 1, 100) < 0) return false;
+    if (!(ready.revents & POLLIN)) continue;
+    char bytes[4096];
+    const ssize_t got = read(terminal, bytes, sizeof bytes);
+    if (got <= 0) return false;
+    shown.append(bytes, static_cast<std::size_t>(got));
+  }
+  return true;
+}
+
+TEST(PauseTest, OnATerminalPromptsThenWaitsForEnter) {
+  if (IsWindowsRun()) GTEST_SKIP() << "a pseudo-terminal is a Linux terminal";
+  const std::string folder = MakeScratchFolder();
+  WriteFileBytes(folder + "/birds.txt", kBirds);
+  int terminal = -1;
+  const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
   ASSERT_GE(child, 0);
   if (child == 0) {
     if (chdir(folder.c_str()) != 0) _exit(127);
-    dup2(keyboard[0], 0);
-    close(keyboard[0]);
-    close(keyboard[1]);
-    const int console = open("console", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(console, 1);
     const std::string command = "exec " + ConverterCommand() + " birds.txt";
     execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
-  close(keyboard[0]);
-
-  // Before it waits, the run is complete: its console, redirected to a file,
-  // and its database. Wait for exactly that, then see that it keeps waiting.
-  const std::string expectedDatabase = ReadHexFixture("birds.pdb.hex");
-  const auto complete = [&] {
-    return ReadFileBytes(consolePath) == expectedConsole &&
-           ReadFileBytes(folder + "/birds.pdb") == expectedDatabase;
-  };
-  for (int waited = 0; waited < 60000 && !complete(); waited += 20) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  EXPECT_EQ(ReadFileBytes(consolePath), expectedConsole);
-  EXPECT_EQ(ReadFileBytes(folder + "/birds.pdb"), expectedDatabase);
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // The prompt comes last, once the run is complete.
+  std::string shown;
+  ASSERT_TRUE(ReadUntilShown(terminal, "Press Enter to close.", shown, 60)) << shown;
+  EXPECT_NE(shown.find("Questions converted: 1"), std::string::npos) << shown;
+  EXPECT_EQ(ReadFileBytes(folder + "/birds.pdb"), ReadHexFixture("birds.pdb.hex"));
   int status = 0;
   EXPECT_EQ(waitpid(child, &status, WNOHANG), 0) << "ended without waiting";
 
-  ASSERT_EQ(write(keyboard[1], "\n", 1), 1);
-  close(keyboard[1]);
+  ASSERT_EQ(write(terminal, "\n", 1), 1);
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-  EXPECT_EQ(ReadFileBytes(consolePath), expectedConsole) << "printed after the pause";
+  close(terminal);
   RemoveScratchFolder(folder);
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "console_texts.h"
 #include "converter_process.h"
 #include "database_bytes.h"
 #include "test_files.h"
@@ -17,17 +18,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kRecoveryIntroduction =
-    "Quendle -> Text file recovery Utility\n"
-    "Version 1.1\n"
-    "\n"
-    "\n"
-    "Writes the question file of a database beside it: the database name\n"
-    "on the first line, then one line per record, each question line\n"
-    "followed by its answer line\n"
-    "\n";
-const std::string kRecoveryUsage = "Command Line Argument Usage:\n qdtext.exe <database_file>\n";
 
 struct RecoveryCase {
   std::string name;
@@ -298,7 +288,7 @@ TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
   EXPECT_EQ(run.errors, ConsoleText(c.errors));
   const std::string& console =
       IsWindowsRun() && !c.windowsConsole.empty() ? c.windowsConsole : c.console;
-  EXPECT_EQ(run.console, ConsoleText(kRecoveryIntroduction + kRecoveryUsage + console));
+  EXPECT_EQ(run.console, ConsoleText(kRecoveryFixedBlock + console));
   if (c.writes) expected[c.stem + ".txt"] = WithPlatformLineEnds(c.question);
   EXPECT_EQ(FolderContents(folder), expected);
   RemoveScratchFolder(folder);

@@ -22,7 +22,9 @@ TEST(WindowsCommandLineTest, SplitsTheLineAsWindowsDoes) {
   } cases[] = {
       {"a quoted path with blanks is one argument", R"(qdconv.exe "my quiz.txt")",
        "my quiz.txt my quiz.pdb" + converted, 0},
-      {"the same path unquoted is two", "qdconv.exe my quiz.txt", kUsageText, 2},
+      {"the same path unquoted is two files", "qdconv.exe my quiz.txt",
+       "Could not open input file\nquiz.txt quiz.pdb" + converted + "Files converted: 1 of 2\n",
+       1},
       {"a quoted stretch joins the rest of its argument", R"(qdconv.exe "my quiz".txt)",
        "my quiz.txt my quiz.pdb" + converted, 0},
       {"a pair of quotes is one empty argument", R"(qdconv.exe "")",
