@@ -44,14 +44,32 @@ HandheldText TextUpToFault(const unsigned char* bytes, const unsigned char* out,
           fault == kUnmappableCharacter ? character : 0};
 }
 
+// Where unmapped characters go when decoding passes over them; null when the
+// first one ends the text.
+using UnmappedList = std::vector<UnmappedCharacter>;
+
+// Whether decoding goes on past |fault| at |in|, |out|: with a list, an
+// unmapped character is marked and listed.
+bool PassOver(TextFault fault, unsigned char* bytes, unsigned char*& out, std::size_t in,
+              std::uint32_t character, UnmappedList* unmapped) {
+  if (fault != kUnmappableCharacter || !unmapped) return false;
+  unmapped->push_back({static_cast<std::size_t>(out - bytes), in, character});
+  *out++ = kUnmappedMark;
+  return true;
+}
+
 HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t length,
-                         bool bigEndian) {
+                         bool bigEndian, UnmappedList* unmapped) {
   unsigned char* out = bytes;
   for (std::size_t in = from; in < length;) {
     std::uint32_t character = 0;
     const int taken = DecodeUtf16Character(bytes + in, length - in, bigEndian, character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
+    if (PassOver(fault, bytes, out, in, character, unmapped)) {
+      in += static_cast<std::size_t>(taken);
+      continue;
+    }
     if (fault != kNoTextFault) return TextUpToFault(bytes, out, fault, in, character);
     if (byte == kEndOfFileByte) break;
     *out++ = byte;
@@ -62,7 +80,8 @@ HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t len
 
 // In UTF-8 a byte 0x1A is always the character, so the text's end is known
 // before decoding.
-HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length) {
+HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length,
+                        UnmappedList* unmapped) {
   length = from + LengthBeforeEndOfFile(bytes + from, length - from);
   // The text up to its first byte beyond ASCII stays as it is.
   const std::size_t in = FindHighByte(bytes, from, length);
@@ -89,32 +108,46 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
         DecodeUtf8Character(next, static_cast<std::size_t>(end - next), character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
-    if (fault != kNoTextFault) {
-      return TextUpToFault(bytes, out, fault, static_cast<std::size_t>(next - bytes), character);
+    const std::size_t in = static_cast<std::size_t>(next - bytes);
+    if (PassOver(fault, bytes, out, in, character, unmapped)) {
+      next += taken;
+      continue;
     }
+    if (fault != kNoTextFault) return TextUpToFault(bytes, out, fault, in, character);
     *out++ = byte;
     next += taken;
   }
   return TextUpTo(bytes, out);
 }
 
-}  // namespace
-
-HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length,
-                                TextEncoding encoding) {
+HandheldText Decode(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                    UnmappedList* unmapped) {
   const std::size_t mark =
       ByteOrderMarkLength(encoding) < length ? ByteOrderMarkLength(encoding) : length;
   switch (encoding) {
     case kUtf8:
     case kUtf8WithByteOrderMark:
-      return DecodeUtf8(bytes, mark, length);
+      return DecodeUtf8(bytes, mark, length, unmapped);
     case kUtf16LittleEndian:
     case kUtf16BigEndian:
     case kUtf16LittleEndianWithoutMark:
     case kUtf16BigEndianWithoutMark:
-      return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding));
+      return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding), unmapped);
     case kBytesAsTheyAre:
       break;
   }
   return {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
+}
+
+}  // namespace
+
+HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length,
+                                TextEncoding encoding) {
+  return Decode(bytes, length, encoding, nullptr);
+}
+
+HandheldText DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
+                                       TextEncoding encoding, UnmappedList& unmapped) {
+  unmapped.clear();
+  return Decode(bytes, length, encoding, &unmapped);
 }

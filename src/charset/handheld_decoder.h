@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "charset/text_encoding.h"
 
@@ -38,5 +39,25 @@ struct HandheldText {
 
 // Decode |bytes[0..length)|, a whole file in |encoding|, in place.
 HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length, TextEncoding encoding);
+
+// A character the handheld has no byte for, passed over by
+// DecodeHandheldTextMarking.
+struct UnmappedCharacter {
+  std::size_t textOffset;  // where its mark stands in the decoded text
+  std::size_t fileOffset;  // where it starts in the file
+  std::uint32_t character;
+};
+
+// The byte that stands for an unmapped character in a marked text: 0x1A,
+// which a decoded text never holds otherwise.
+const unsigned char kUnmappedMark = 0x1A;
+
+// As DecodeHandheldText, but a character the handheld cannot show becomes
+// kUnmappedMark and is listed in |unmapped|, and decoding goes on: for a file
+// of which only some parts are kept (a table's first two columns). Only text
+// that is not valid in its encoding ends it early.
+HandheldText DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
+                                       TextEncoding encoding,
+                                       std::vector<UnmappedCharacter>& unmapped);
 
 #endif  // QDCONV_CHARSET_HANDHELD_DECODER_H_

@@ -23,7 +23,8 @@ void PrintRecordIndex(int index) {
 
 }  // namespace
 
-void PrintTextFault(const HandheldText& text, TextEncoding encoding, int recordNumber) {
+void PrintTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
+                    int recordNumber) {
   const TextFault fault = text.fault;
   if (fault == kUnmappableCharacter && recordNumber == 0) {
     PrintRunMessage("Character the handheld cannot show in the database name\n");
@@ -35,11 +36,22 @@ void PrintTextFault(const HandheldText& text, TextEncoding encoding, int recordN
     PrintRunMessage("Text is not valid %s at record : %i \n", TextEncodingName(encoding),
                     recordNumber);
   }
-  HintTextFault(text, encoding, recordNumber == 0 ? 1 : LineNumberOfRecord(recordNumber - 1));
+  std::string place;
+  if (origin.tableRows && recordNumber == 0) {
+    place = "the file name, which makes the database name,";
+  } else if (origin.tableRows && text.fault == kInvalidText) {
+    place = PlaceInTable(origin.faultRow, origin.faultColumn);
+  } else if (origin.tableRows) {
+    place = PlaceOfRecord(origin, recordNumber - 1);
+  } else {
+    place = "line " + std::to_string(recordNumber == 0 ? 1 : LineNumberOfRecord(recordNumber - 1));
+  }
+  HintTextFault(text, encoding, place);
 }
 
 bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
-                        RecordTexts& records, RecordWarnings& warnings) {
+                        const RecordOrigin& origin, RecordTexts& records,
+                        RecordWarnings& warnings) {
   QuestionLine line;
   records.count = 0;
   for (int index = 0; ReadQuestionLine(reader, line); ++index) {
@@ -48,16 +60,16 @@ bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEn
       PrintRunMessage("Too many records: at most %i\n", kMaxRecordCount);
       int lineCount = index + 1;
       while (ReadQuestionLine(reader, line)) ++lineCount;
-      HintTooManyRecords(lineCount);
+      HintTooManyRecords(lineCount, origin);
       return false;
     }
     if (line.fault != kNoTextFault) {
-      PrintTextFault(text, encoding, index + 1);
+      PrintTextFault(text, encoding, origin, index + 1);
       return false;
     }
     if (IsRecordLineTooLong(line)) {
       PrintRunMessage("Line data too long at record : %i \n", index + 1);
-      HintLineTooLong(line, LineNumberOfRecord(index));
+      HintLineTooLong(line, origin, index);
       return false;
     }
     NoteRecordLine(line, index, warnings);

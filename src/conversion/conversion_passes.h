@@ -10,6 +10,7 @@
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
 #include "conversion/question_reader.h"
+#include "conversion/record_origin.h"
 #include "conversion/record_warnings.h"
 #include "database/record_list.h"
 
@@ -25,11 +26,13 @@ struct RecordTexts {
 // where), or that would be record kMaxRecordCount + 1, after printing why and
 // a hint. Returns true when every line was kept.
 bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
-                        RecordTexts& records, RecordWarnings& warnings);
+                        const RecordOrigin& origin, RecordTexts& records,
+                        RecordWarnings& warnings);
 
 // Print why the text of a line could not be decoded, and a hint: the line is
 // record |recordNumber| (counted from 1), or the name line when it is 0.
-void PrintTextFault(const HandheldText& text, TextEncoding encoding, int recordNumber);
+void PrintTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
+                    int recordNumber);
 
 // Write the body of every kept record to |database|. Returns false when a
 // write failed.

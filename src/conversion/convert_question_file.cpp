@@ -19,10 +19,13 @@
 #include "conversion/line_rules.h"
 #include "conversion/question_hints.h"
 #include "conversion/question_reader.h"
+#include "conversion/record_origin.h"
 #include "conversion/record_warnings.h"
 #include "database/database_header.h"
 #include "database/database_writer.h"
 #include "database/record_list.h"
+#include "table/table_question_text.h"
+#include "table/table_reader.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/same_file.h"
@@ -52,13 +55,24 @@ bool StopWritingDatabase(const std::string& databasePath, int error) {
 
 // Everything after the name line was accepted: the record lines and the
 // whole database. |database| is committed or abandoned on return.
-bool ConvertRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
+// What the records are read from: a question file's text, decoded in place,
+// or the question text a table stands for (table/table_question_text.h).
+struct QuestionSource {
+  const unsigned char* text;  // bytes of the handheld's character set
+  HandheldText decoded;       // its length, and why it ended early
+  TextEncoding encoding;      // the file's, for the messages
+  TextEncoding echoEncoding;  // how the name shows on the echo line
+  RecordOrigin origin;
+};
+
+bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
                         const QuestionLine& nameLine, const std::string& databasePath,
                         OutputFile& database) {
   RecordTexts records;
   RecordWarnings warnings;
   StartRecordWarnings(nameLine, warnings);
-  if (!MeasureRecordLines(reader, text, encoding, records, warnings)) {
+  if (!MeasureRecordLines(reader, source.decoded, source.encoding, source.origin, records,
+                          warnings)) {
     AbandonOutputFile(database);
     return false;
   }
@@ -77,8 +91,41 @@ bool ConvertRecordLines(QuestionReader& reader, const HandheldText& text, TextEn
   if (CommitOutputFile(database, kReplaceExistingTarget) != kCommitted) {
     return StopWritingDatabase(databasePath, database.error);
   }
-  PrintRecordWarnings(warnings, records.count);
+  PrintRecordWarnings(warnings, records.count, source.origin);
   return true;
+}
+
+// The run from the name line on, the database open.
+bool ConvertSource(const char* questionPath, const std::string& databasePath,
+                   const QuestionSource& source, DocumentKind kind, OutputFile& database) {
+  QuestionReader reader;
+  StartQuestionReader(source.text, source.decoded.length, source.decoded.fault, reader);
+  QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
+  ReadQuestionLine(reader, nameLine);
+  PrintQuestionEchoLine(questionPath, databasePath, nameLine, source.echoEncoding);
+  if (kind != kPlainText) {
+    AbandonOutputFile(database);
+    PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));
+    HintNotPlainText();
+    return false;
+  }
+  if (nameLine.fault != kNoTextFault) {
+    AbandonOutputFile(database);
+    PrintTextFault(source.decoded, source.encoding, source.origin, 0);
+    return false;
+  }
+  if (!IsDatabaseNameValid(nameLine)) {
+    AbandonOutputFile(database);
+    PrintRunMessage("Database name invalid\n");
+    if (source.origin.tableRows) {
+      HintDatabaseName(nameLine.text, nameLine.length,
+                       "the database name, made from the file name,");
+    } else {
+      HintDatabaseNameLine(nameLine, source.decoded.length > 0);
+    }
+    return false;
+  }
+  return ConvertRecordLines(reader, source, nameLine, databasePath, database);
 }
 
 // The run once the question file is in memory.
@@ -100,31 +147,23 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
   std::setvbuf(database.stream, databaseBuffer, _IOFBF, sizeof databaseBuffer);
 
   const DocumentKind kind = DetectDocumentKind(bytes.data(), bytes.size());
+  bool tabSeparated = false;
+  if (IsTablePath(questionPath, tabSeparated)) {
+    // One row more than a database holds, to tell that there are too many.
+    TableQuestionText table;
+    MakeTableQuestionText(bytes.data(), bytes.size(), questionPath, tabSeparated,
+                          kMaxRecordCount / 2 + 1, table);
+    HandheldText decoded = table.fault;
+    decoded.length = table.text.size();
+    const QuestionSource source = {
+        reinterpret_cast<const unsigned char*>(table.text.data()), decoded, table.encoding,
+        kUtf8, {&table.rows, table.rowCount, table.faultRow, table.faultColumn}};
+    return ConvertSource(questionPath, databasePath, source, kind, database);
+  }
   const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
-  const HandheldText text = DecodeHandheldText(bytes.data(), bytes.size(), encoding);
-  QuestionReader reader;
-  StartQuestionReader(bytes.data(), text.length, text.fault, reader);
-  QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
-  ReadQuestionLine(reader, nameLine);
-  PrintQuestionEchoLine(questionPath, databasePath, nameLine, encoding);
-  if (kind != kPlainText) {
-    AbandonOutputFile(database);
-    PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));
-    HintNotPlainText();
-    return false;
-  }
-  if (nameLine.fault != kNoTextFault) {
-    AbandonOutputFile(database);
-    PrintTextFault(text, encoding, 0);
-    return false;
-  }
-  if (!IsDatabaseNameValid(nameLine)) {
-    AbandonOutputFile(database);
-    PrintRunMessage("Database name invalid\n");
-    HintDatabaseNameLine(nameLine, text.length > 0);
-    return false;
-  }
-  return ConvertRecordLines(reader, text, encoding, nameLine, databasePath, database);
+  const HandheldText decoded = DecodeHandheldText(bytes.data(), bytes.size(), encoding);
+  const QuestionSource source = {bytes.data(), decoded, encoding, encoding, kQuestionFileOrigin};
+  return ConvertSource(questionPath, databasePath, source, kind, database);
 }
 
 }  // namespace

@@ -9,17 +9,16 @@
 #include "conversion/line_rules.h"
 #include "database/record_list.h"
 
-void HintTextFault(const HandheldText& text, TextEncoding encoding, int lineNumber) {
+void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place) {
   if (text.fault == kUnmappableCharacter) {
     char character[5] = {};
     EncodeUtf8Character(text.faultCharacter, character);
-    PrintHint("line %i holds \"%s\" (U+%04X), a character the handheld cannot show: "
-              "replace it",
-              lineNumber, character, static_cast<unsigned>(text.faultCharacter));
+    PrintHint("%s holds \"%s\" (U+%04X), a character the handheld cannot show: replace it",
+              place.c_str(), character, static_cast<unsigned>(text.faultCharacter));
   } else if (text.fault == kInvalidText) {
-    PrintHint("line %i is not valid %s at byte offset %i of the file: save the file again "
-              "as %s from your editor",
-              lineNumber, TextEncodingName(encoding), static_cast<int>(text.faultOffset),
+    PrintHint("%s is not valid %s at byte offset %i of the file: save the file again as %s "
+              "from your editor",
+              place.c_str(), TextEncodingName(encoding), static_cast<int>(text.faultOffset),
               TextEncodingName(encoding));
   }
 }
@@ -38,8 +37,13 @@ void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText) {
   HintDatabaseName(nameLine.text, nameLine.length, "line 1, the database name,");
 }
 
-void HintLineTooLong(const QuestionLine& line, int lineNumber) {
-  if (line.endsWithLineFeed) {
+void HintLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int index) {
+  const int lineNumber = LineNumberOfRecord(index);
+  if (origin.tableRows) {
+    PrintHint("%s is %i characters long: a cell holds at most %i",
+              PlaceOfRecord(origin, index).c_str(), static_cast<int>(line.length),
+              static_cast<int>(kMaxRecordLineLength));
+  } else if (line.endsWithLineFeed) {
     PrintHint("line %i is %i characters long: a line holds at most %i (only the last line, "
               "without a line end, up to %i)",
               lineNumber, static_cast<int>(line.length), static_cast<int>(kMaxRecordLineLength),
@@ -50,7 +54,13 @@ void HintLineTooLong(const QuestionLine& line, int lineNumber) {
   }
 }
 
-void HintTooManyRecords(int recordLineCount) {
+void HintTooManyRecords(int recordLineCount, const RecordOrigin& origin) {
+  if (origin.tableRows) {
+    PrintHint("the table holds %i rows of questions, a database at most %i: split the file "
+              "into several",
+              origin.tableRowCount, kMaxRecordCount / 2);
+    return;
+  }
   PrintHint("the file holds %i question and answer lines, a database at most %i (%i "
             "questions): split the file into several",
             recordLineCount, kMaxRecordCount, kMaxRecordCount / 2);

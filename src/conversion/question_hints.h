@@ -10,21 +10,23 @@
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
 #include "conversion/question_reader.h"
+#include "conversion/record_origin.h"
 
 // Which character the handheld cannot show and its code point, or where the
-// text stopped being valid |encoding|: |text|'s fault, found on line
-// |lineNumber|.
-void HintTextFault(const HandheldText& text, TextEncoding encoding, int lineNumber);
+// text stopped being valid |encoding|: |text|'s fault, found at |place|
+// ("line 3", "row 12, column B").
+void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place);
 
 // Which rule the name line breaks; |fileHoldsText| is false for a file that
 // holds no text at all.
 void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText);
 
-// How long record line |lineNumber| is, and the most it may hold.
-void HintLineTooLong(const QuestionLine& line, int lineNumber);
+// How long record |index| is, and the most it may hold.
+void HintLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int index);
 
-// How many record lines the file holds, and that it must be split.
-void HintTooManyRecords(int recordLineCount);
+// How many record lines (or table rows) the file holds, and that it must be
+// split.
+void HintTooManyRecords(int recordLineCount, const RecordOrigin& origin);
 
 // Why the database path is the question file: a database given to qdconv,
 // or a path that leads to the question file.

@@ -38,7 +38,41 @@ void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warning
   }
 }
 
-void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount) {
+namespace {
+
+void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
+                        const RecordOrigin& origin) {
+  const LinesOfOneKind& blank = warnings.blankLines;
+  for (int k = 0; k < blank.count && k < kLinesNamedPerWarning; ++k) {
+    const int index = blank.recordIndexes[k];
+    PrintWarning(index % 2 == 0 ? "%s is empty: the answer of that row has no question"
+                                : "%s is empty: the question of that row has no answer",
+                 PlaceOfRecord(origin, index).c_str());
+  }
+  if (blank.count > kLinesNamedPerWarning) {
+    PrintWarning("%i more empty cells", blank.count - kLinesNamedPerWarning);
+  }
+  const LinesOfOneKind& cut = warnings.cutLines;
+  for (int k = 0; k < cut.count && k < kLinesNamedPerWarning; ++k) {
+    PrintWarning("%s holds a NUL byte: the text after it is not stored",
+                 PlaceOfRecord(origin, cut.recordIndexes[k]).c_str());
+  }
+  if (cut.count > kLinesNamedPerWarning) {
+    PrintWarning("%i more cells hold a NUL byte", cut.count - kLinesNamedPerWarning);
+  }
+  if (recordCount == 0) {
+    PrintWarning("no rows of questions: the database holds no question");
+  }
+}
+
+}  // namespace
+
+void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
+                         const RecordOrigin& origin) {
+  if (origin.tableRows) {
+    PrintTableWarnings(warnings, recordCount, origin);
+    return;
+  }
   if (warnings.nameCutByNul) {
     PrintWarning("line 1 holds a NUL byte: the database name ends before it");
   }

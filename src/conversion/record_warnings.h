@@ -10,6 +10,7 @@
 #define QDCONV_CONVERSION_RECORD_WARNINGS_H_
 
 #include "conversion/question_reader.h"
+#include "conversion/record_origin.h"
 
 const int kLinesNamedPerWarning = 5;
 
@@ -30,8 +31,10 @@ void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings)
 // Note record line |index| (counted from 0).
 void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings);
 
-// Print the warnings for a database of |recordCount| records. Prints nothing
-// when there is nothing to warn about.
-void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount);
+// Print the warnings for a database of |recordCount| records from |origin|.
+// Prints nothing when there is nothing to warn about. In a table, an empty
+// cell shifts nothing: the question or the answer of its row is missing.
+void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
+                         const RecordOrigin& origin);
 
 #endif  // QDCONV_CONVERSION_RECORD_WARNINGS_H_

@@ -1,5 +1,6 @@
-// libFuzzer target: any bytes as a question file, through the real conversion,
-// over an old database. After each run it fails loudly when
+// libFuzzer target: any bytes as a question file, or as a table (CSV or
+// tab-separated, as the input's last byte chooses), through the real
+// conversion, over an old database. After each run it fails loudly when
 //   - the question file is no longer what it was,
 //   - a run that reports success leaves a database that breaks a rule of the
 //     layout, or whose records disagree with the console's summary (twice, or
@@ -21,7 +22,7 @@
 namespace {
 
 std::string folderPath;
-std::string questionPath;
+std::string questionPaths[3];
 std::string databasePath;
 std::string consolePath;
 
@@ -66,7 +67,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   char folder[] = "/tmp/qdconvfuzzXXXXXX";
   if (!mkdtemp(folder)) Fail("no scratch folder");
   folderPath = folder;
-  questionPath = std::string(folder) + "/q.txt";
+  questionPaths[0] = std::string(folder) + "/q.txt";
+  questionPaths[1] = std::string(folder) + "/q.csv";
+  questionPaths[2] = std::string(folder) + "/q.tsv";
   databasePath = std::string(folder) + "/q.pdb";
   consolePath = std::string(folder) + "/console";
   return 0;
@@ -74,6 +77,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string question(reinterpret_cast<const char*>(data), size);
+  const std::string& questionPath = questionPaths[size > 0 ? data[size - 1] % 3 : 0];
   WriteBytes(questionPath, question);
   WriteBytes(databasePath, kOldDatabase);
   if (!std::freopen(consolePath.c_str(), "w", stdout)) Fail("no console file");
@@ -89,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ++files;
   }
   if (files != 3) Fail("a file other than the question file, database and console is left");
+  std::filesystem::remove(questionPath);
   const std::string console = ReadBytes(consolePath, &exists);
   const std::string database = ReadBytes(databasePath, &exists);
   if (!converted) {

@@ -28,7 +28,8 @@ Measurement Measure(const std::string& recordLines) {
   const QuestionLine nameLine = {"Quiz", 4, true, false, kNoTextFault};
   StartRecordWarnings(nameLine, warnings);
   testing::internal::CaptureStdout();
-  const bool complete = MeasureRecordLines(reader, text, kBytesAsTheyAre, *records, warnings);
+  const bool complete =
+      MeasureRecordLines(reader, text, kBytesAsTheyAre, kQuestionFileOrigin, *records, warnings);
   std::fflush(stdout);
   Measurement result = {complete, {}, {}, testing::internal::GetCapturedStdout(), warnings};
   for (int k = 0; k < records->count; ++k) {

@@ -79,6 +79,9 @@ def question_files(source_dir):
         ("utf16be-without-mark.txt", ACCENTS.encode("utf-16-be")),
         ("letter.rtf.txt", b"{\\rtf1\\ansi\\deff0\nCapitals\\par\n}"),
         ("polish.txt", "Quiz\nQ1\nWis\u0142\u0105\nA".encode()),
+        ("Capitales.csv", "France ?;Paris\r\n\"Espagne ?\";\"Madrid, \"\"la\"\"\nville\"\r\n".encode("cp1252")),
+        ("deck.TSV", b"#separator:tab\n#html:true\nFrance<br>?\tParis &amp; co&#233;\ttag\n"),
+        ("missing-answer.csv", b"France?,\n,Madrid\n"),
     ]
 
 

@@ -1,0 +1,18 @@
+#include "conversion/record_origin.h"
+
+#include "conversion/line_rules.h"
+
+std::string PlaceInTable(int row, int column) {
+  std::string letters;
+  for (int n = column + 1; n > 0; n = (n - 1) / 26) {
+    letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+  }
+  return "row " + std::to_string(row) + ", column " + letters;
+}
+
+std::string PlaceOfRecord(const RecordOrigin& origin, int index) {
+  if (!origin.tableRows) return "line " + std::to_string(LineNumberOfRecord(index));
+  const std::size_t pair = static_cast<std::size_t>(index / 2);
+  const int row = pair < origin.tableRows->size() ? (*origin.tableRows)[pair] : 0;
+  return PlaceInTable(row, index % 2);
+}

@@ -1,0 +1,29 @@
+// Where each record of a database comes from, to name it in hints and
+// warnings as the teacher sees it: a line of a question file, as an editor
+// numbers it (the name is line 1), or a cell of a table, as a spreadsheet
+// shows it ("row 12, column B").
+#ifndef QDCONV_CONVERSION_RECORD_ORIGIN_H_
+#define QDCONV_CONVERSION_RECORD_ORIGIN_H_
+
+#include <string>
+#include <vector>
+
+struct RecordOrigin {
+  // For a table: the spreadsheet row of each question and answer pair, and
+  // how many such rows it holds in all; null for a question file.
+  const std::vector<int>* tableRows;
+  int tableRowCount;
+  // For a table whose text could not be decoded: the cell where it stopped.
+  int faultRow;
+  int faultColumn;  // from 0
+};
+
+const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0};
+
+// "line 5" or "row 12, column B" for record |index| (counted from 0).
+std::string PlaceOfRecord(const RecordOrigin& origin, int index);
+
+// "row 12, column B" for |row| and |column| (counted from 0).
+std::string PlaceInTable(int row, int column);
+
+#endif  // QDCONV_CONVERSION_RECORD_ORIGIN_H_

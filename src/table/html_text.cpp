@@ -1,0 +1,90 @@
+#include "table/html_text.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+#include "charset/code_page_1252.h"
+
+namespace {
+
+const std::size_t kLongestReference = 10;  // "&#x10FFFF;" and every name taken
+
+// The character |name| (between '&' and ';') refers to, or 0.
+std::uint32_t ReferencedCharacter(const std::string& name) {
+  static const struct {
+    const char* name;
+    std::uint32_t character;
+  } kNames[] = {{"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''},
+                {"nbsp", 0xA0}};
+  for (const auto& known : kNames) {
+    if (name == known.name) return known.character;
+  }
+  if (name.size() < 2 || name[0] != '#') return 0;
+  const bool hex = name[1] == 'x' || name[1] == 'X';
+  const std::string digits = name.substr(hex ? 2 : 1);
+  if (digits.empty()) return 0;
+  for (char c : digits) {
+    if (!(hex ? std::isxdigit(static_cast<unsigned char>(c))
+              : std::isdigit(static_cast<unsigned char>(c)))) {
+      return 0;
+    }
+  }
+  const unsigned long value = std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10);
+  return value <= 0x10FFFF ? static_cast<std::uint32_t>(value) : 0;
+}
+
+bool IsSpacingTag(const std::string& tag) {
+  std::size_t i = tag[0] == '/' ? 1 : 0;
+  std::string name;
+  while (i < tag.size() && std::isalpha(static_cast<unsigned char>(tag[i]))) {
+    name += static_cast<char>(std::tolower(static_cast<unsigned char>(tag[i++])));
+  }
+  return name == "br" || name == "div";
+}
+
+}  // namespace
+
+void MakePlainText(TableCell& cell) {
+  const std::string& text = cell.text;
+  std::string plain;
+  std::vector<std::uint32_t> unmapped;
+  std::size_t mark = 0;  // the next of cell.unmapped
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '<') {
+      const std::size_t end = text.find('>', i);
+      if (end != std::string::npos) {
+        const std::string tag = text.substr(i + 1, end - i - 1);
+        if (!tag.empty() && IsSpacingTag(tag)) plain += ' ';
+        for (char inside : tag) mark += static_cast<unsigned char>(inside) == kUnmappedMark;
+        i = end;
+        continue;
+      }
+    } else if (c == '&') {
+      const std::size_t end = text.find(';', i);
+      if (end != std::string::npos && end - i <= kLongestReference) {
+        const std::uint32_t character = ReferencedCharacter(text.substr(i + 1, end - i - 1));
+        if (character != 0) {
+          unsigned char byte = 0;
+          if (character < 0x20 || character == 0x7F) {
+            plain += ' ';
+          } else if (HandheldByteOfCharacter(character, byte)) {
+            plain += static_cast<char>(byte);
+          } else {
+            plain += static_cast<char>(kUnmappedMark);
+            unmapped.push_back(character);
+          }
+          i = end;
+          continue;
+        }
+      }
+    } else if (static_cast<unsigned char>(c) == kUnmappedMark) {
+      unmapped.push_back(mark < cell.unmapped.size() ? cell.unmapped[mark] : 0);
+      ++mark;
+    }
+    plain += c;
+  }
+  cell.text = plain;
+  cell.unmapped = unmapped;
+}

@@ -1,0 +1,14 @@
+// The plain text of a table cell exported with HTML (a flashcard
+// application's "html:true"): tags removed, <br> and <div> as one space,
+// character references as their characters.
+#ifndef QDCONV_TABLE_HTML_TEXT_H_
+#define QDCONV_TABLE_HTML_TEXT_H_
+
+#include "table/table_reader.h"
+
+// Make |cell| plain text in place. A reference to a character the handheld
+// cannot show becomes kUnmappedMark, listed in cell.unmapped; one to a
+// control character becomes a space, as a line break does.
+void MakePlainText(TableCell& cell);
+
+#endif  // QDCONV_TABLE_HTML_TEXT_H_

@@ -1,0 +1,41 @@
+// The question file a table stands for: the database name made from the
+// table's file name on line 1, then the question and the answer of each row
+// on lines of their own, in row order, each ending with LF. Converting it
+// gives the database of the table, byte for byte that of the question file
+// a teacher would have typed; its record lines are the table's cells, so the
+// converter's rules, messages and progress numbers apply to them unchanged.
+//
+// The name is the file name without its last extension (the folder and a
+// name's leading dot as files/sibling_path.h takes them), control characters
+// removed, cut after 31 characters of the handheld's character set.
+//
+// The table is decoded as a question file is (charset/text_encoding.h). A
+// character the handheld cannot show stops the text only where it is kept: in
+// the name or in a question or answer, not in a column that is ignored.
+#ifndef QDCONV_TABLE_TABLE_QUESTION_TEXT_H_
+#define QDCONV_TABLE_TABLE_QUESTION_TEXT_H_
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "charset/handheld_decoder.h"
+#include "charset/text_encoding.h"
+
+struct TableQuestionText {
+  std::string text;   // bytes of the handheld's character set
+  // Why the text ends early, if it does: the fault belongs to its last line.
+  HandheldText fault;
+  TextEncoding encoding;   // the table file's
+  std::vector<int> rows;   // the spreadsheet row of each question and answer
+  int rowCount;            // rows of questions in the table, all of them
+  int faultRow;            // where a text that is not valid stopped
+  int faultColumn;
+};
+
+// Make the question text of the table |bytes[0..length)| (decoded in place)
+// at |path|. At most |maxPairs| rows are kept.
+void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char* path,
+                           bool tabSeparated, std::size_t maxPairs, TableQuestionText& out);
+
+#endif  // QDCONV_TABLE_TABLE_QUESTION_TEXT_H_

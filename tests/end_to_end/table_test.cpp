@@ -1,0 +1,159 @@
+// Tables (CSV and tab-separated files) through the converter as a process: a
+// table that converts gives byte for byte the database of the question file
+// it stands for, with the same console after the paths; one that stops says
+// why, and names the row and the column on standard error.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console_texts.h"
+#include "converter_process.h"
+
+namespace {
+
+struct TableCase {
+  std::string name;
+  std::string fileName;  // the table's
+  std::string table;
+  // The question file it stands for; empty when the run stops.
+  std::string question;
+  std::string console;  // when it stops: what follows the fixed block
+  std::string errors;
+  int exitStatus = 0;
+};
+
+// What follows the database path on the echo line: the name line, the
+// progress numbers and the summary.
+std::string AfterThePaths(const std::string& console) {
+  const std::size_t at = console.find(".pdb ");
+  return at == std::string::npos ? console : console.substr(at + 5);
+}
+
+TableCase Converts(std::string name, std::string fileName, std::string table,
+                   std::string question, std::string errors = "") {
+  TableCase c;
+  c.name = std::move(name);
+  c.fileName = std::move(fileName);
+  c.table = std::move(table);
+  c.question = std::move(question);
+  c.errors = std::move(errors);
+  return c;
+}
+
+TableCase Stops(std::string name, std::string table, std::string console, std::string errors) {
+  TableCase c;
+  c.name = std::move(name);
+  c.fileName = "quiz.csv";
+  c.table = std::move(table);
+  c.console = std::move(console);
+  c.errors = std::move(errors);
+  c.exitStatus = 1;
+  return c;
+}
+
+std::vector<TableCase> Cases() {
+  std::vector<TableCase> cases;
+  const std::string capitals = "quiz\nFrance?\nParis\nSpain?\nMadrid";
+  cases.push_back(Converts("Comma", "quiz.csv", "France?,Paris\r\nSpain?,Madrid\r\n", capitals));
+  cases.push_back(Converts("Semicolon", "quiz.csv", "France?;Paris\nSpain?;Madrid, la capitale",
+                           "quiz\nFrance?\nParis\nSpain?\nMadrid, la capitale"));
+  cases.push_back(Converts("TabSeparated", "quiz.TSV", "France?\tParis\nSpain?\tMadrid", capitals));
+  cases.push_back(Converts("QuotedSeparatorsAndDoubledQuotes", "quiz.csv",
+                           "\"Paris, France?\",\"The \"\"City of Light\"\"\"\n",
+                           "quiz\nParis, France?\nThe \"City of Light\""));
+  cases.push_back(Converts("CellOverTwoLines", "quiz.csv",
+                           "France?,\"Paris\r\nla capitale\"\nSpain?,\"Madrid\nde Espa\xC3\xB1" "a\"",
+                           "quiz\nFrance?\nParis la capitale\nSpain?\nMadrid de Espa\xC3\xB1" "a"));
+  cases.push_back(Converts("EmptyRowsAndAThirdColumn", "quiz.csv",
+                           "France?,Paris,geo\n\n,,tag only\nSpain?,Madrid,geo\n", capitals));
+  cases.push_back(Converts("HeaderBlockWithHtml", "quiz.txt.tsv",
+                           "#separator:tab\n#html:true\n#deck:Capitals\n"
+                           "France<br>?\t<b>Paris</b> &amp; r&#233;gion &#xE9;le&nbsp;!\t<i>tag\n",
+                           "quiz.txt\nFrance ?\nParis & r\xE9gion \xE9le\xA0!"));
+  cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
+                           "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
+                           "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
+  cases.push_back(Converts("Ansi", "quiz.csv", "Caf\xE9?,Th\xE9\n", "quiz\nCaf\xE9?\nTh\xE9"));
+  cases.push_back(Converts("Utf8WithByteOrderMark", "quiz.csv",
+                           "\xEF\xBB\xBF" "Caf\xC3\xA9?,Th\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC\n",
+                           "quiz\nCaf\xE9?\nTh\xE9 \x96 \x80"));
+  cases.push_back(Converts("NameCutAfter31Characters",
+                           "G\xC3\xA9ographie europ\xC3\xA9" "enne, premi\xC3\xA8re ann\xC3\xA9" "e.csv",
+                           "France?,Paris",
+                           "G\xC3\xA9ographie europ\xC3\xA9" "enne, premi\xC3\xA8re\nFrance?\nParis"));
+  cases.push_back(Converts("LetterTheHandheldLacksInAnIgnoredColumn", "quiz.csv",
+                           "France?,Paris,Wis\xC5\x82" "a\n", "quiz\nFrance?\nParis"));
+  const std::string x200(200, 'x'), x201(201, 'x');
+  cases.push_back(Converts("Cells200", "quiz.csv", x200 + "," + x200,
+                           "quiz\n" + x200 + "\n" + x200));
+  cases.push_back(Converts("MissingAnswerAndQuestion", "quiz.csv", "France?,\n,Madrid\n",
+                           "quiz\nFrance?\n\n\nMadrid",
+                           "Warning: row 1, column B is empty: the question of that row has no "
+                           "answer\nWarning: row 2, column A is empty: the answer of that row "
+                           "has no question\n"));
+  std::string rows1500, question1500 = "quiz\n";
+  for (int i = 0; i < 1500; ++i) {
+    rows1500 += "Q" + std::to_string(i) + ",A\n";
+    question1500 += "Q" + std::to_string(i) + "\nA\n";
+  }
+  cases.push_back(Converts("Rows1500", "quiz.csv", rows1500, question1500));
+
+  std::string progress3001;
+  for (int i = 0; i <= 3000; ++i) progress3001 += std::to_string(i) + "\n";
+  cases.push_back(Stops("Rows1501", rows1500 + "Q,A\n",
+                        "quiz.csv quiz.pdb quiz\n" + progress3001 +
+                            "Too many records: at most 3000\n",
+                        "Hint: the table holds 1501 rows of questions, a database at most 1500: "
+                        "split the file into several\n"));
+  cases.push_back(Stops("Cell201", "France?,Paris\n#,Q\n" + x201 + ",A\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n2\n3\n4\nLine data too long at record : 5 \n",
+                        "Hint: row 3, column A is 201 characters long: a cell holds at most 200\n"));
+  cases.push_back(Stops("LetterTheHandheldLacks", "France?,Paris\nPologne?,Wars\xC5\xBC" "awa\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n2\n3\n"
+                        "Character the handheld cannot show at record : 4 \n",
+                        "Hint: row 2, column B holds \"\xC5\xBC\" (U+017C), a character the "
+                        "handheld cannot show: replace it\n"));
+  cases.push_back(Stops("HtmlReferenceTheHandheldLacks", "#html:true\nQ?,&#x142;\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n"
+                        "Character the handheld cannot show at record : 2 \n",
+                        "Hint: row 2, column B holds \"\xC5\x82\" (U+0142), a character the "
+                        "handheld cannot show: replace it\n"));
+  return cases;
+}
+
+void PrintTo(const TableCase& c, std::ostream* out) { *out << c.name; }
+
+class TableTest : public testing::TestWithParam<TableCase> {};
+
+TEST_P(TableTest, GivesTheDatabaseOfItsQuestionFile) {
+  const TableCase& c = GetParam();
+  const std::string tableFolder = MakeScratchFolder();
+  WriteFileBytes(tableFolder + "/" + c.fileName, c.table);
+  const ConverterRun table = RunConverter(tableFolder, {c.fileName});
+  EXPECT_EQ(table.exitStatus, c.exitStatus);
+  EXPECT_EQ(table.errors, ConsoleText(c.errors));
+  const std::string stem = c.fileName.substr(0, c.fileName.rfind('.'));
+  if (c.question.empty()) {
+    EXPECT_EQ(table.console, ConsoleText(kFixedBlock + c.console));
+    EXPECT_FALSE(FileExists(tableFolder + "/" + stem + ".pdb"));
+  } else {
+    const std::string questionFolder = MakeScratchFolder();
+    WriteFileBytes(questionFolder + "/" + stem + ".text", c.question);
+    const ConverterRun question = RunConverter(questionFolder, {stem + ".text"});
+    EXPECT_EQ(question.exitStatus, 0);
+    EXPECT_EQ(AfterThePaths(table.console), AfterThePaths(question.console));
+    const std::string database = ReadFileBytes(tableFolder + "/" + stem + ".pdb");
+    EXPECT_FALSE(database.empty());
+    EXPECT_EQ(database, ReadFileBytes(questionFolder + "/" + stem + ".pdb"));
+    RemoveScratchFolder(questionFolder);
+  }
+  RemoveScratchFolder(tableFolder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, TableTest, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<TableCase>& info) {
+                           return info.param.name;
+                         });
+
+}  // namespace
