@@ -22,24 +22,6 @@ bool IsBlank(const QuestionLine& line) {
 
 const char* SideOfPair(int index) { return index % 2 == 0 ? "question" : "answer"; }
 
-}  // namespace
-
-void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings) {
-  warnings.nameCutByNul = nameLine.cutByNul;
-  warnings.blankLines.count = 0;
-  warnings.cutLines.count = 0;
-}
-
-void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings) {
-  if (line.cutByNul) {
-    AddLine(index, warnings.cutLines);
-  } else if (IsBlank(line)) {
-    AddLine(index, warnings.blankLines);
-  }
-}
-
-namespace {
-
 void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
                         const RecordOrigin& origin) {
   const LinesOfOneKind& blank = warnings.blankLines;
@@ -66,6 +48,20 @@ void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
 }
 
 }  // namespace
+
+void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings) {
+  warnings.nameCutByNul = nameLine.cutByNul;
+  warnings.blankLines.count = 0;
+  warnings.cutLines.count = 0;
+}
+
+void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings) {
+  if (line.cutByNul) {
+    AddLine(index, warnings.cutLines);
+  } else if (IsBlank(line)) {
+    AddLine(index, warnings.blankLines);
+  }
+}
 
 void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
                          const RecordOrigin& origin) {

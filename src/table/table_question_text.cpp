@@ -1,8 +1,7 @@
 #include "table/table_question_text.h"
 
-#include <cstring>
-
 #include "database/database_header.h"
+#include "files/sibling_path.h"
 #include "table/table_reader.h"
 
 namespace {
@@ -10,18 +9,13 @@ namespace {
 // The file name of |path| without its folder and last extension, and without
 // control characters, in UTF-8.
 std::string FileNameStem(const char* path) {
-  const std::size_t length = std::strlen(path);
-  std::size_t start = length >= 2 && path[1] == ':' ? 2 : 0;
-  for (std::size_t i = start; i < length; ++i) {
-    if (path[i] == '/' || path[i] == '\\') start = i + 1;
-  }
-  std::size_t cut = length;
-  for (std::size_t i = start + 1; i < length; ++i) {
-    if (path[i] == '.') cut = i;
-  }
+  const std::string withoutExtension = SiblingPath(path, "");
+  std::size_t start = withoutExtension.size() >= 2 && withoutExtension[1] == ':' ? 2 : 0;
+  const std::size_t slash = withoutExtension.find_last_of("/\\");
+  if (slash != std::string::npos) start = slash + 1;
   std::string stem;
-  for (std::size_t i = start; i < cut; ++i) {
-    const unsigned char c = static_cast<unsigned char>(path[i]);
+  for (std::size_t i = start; i < withoutExtension.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(withoutExtension[i]);
     if (c >= 0x20 && c != 0x7F) stem += static_cast<char>(c);
   }
   return stem;
