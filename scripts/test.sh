@@ -23,6 +23,7 @@ command -v g++ > /dev/null || missing+=(g++)
 perl -MPalm::PDB -e 1 2> /dev/null || missing+=(libpalm-perl)
 # The package tests.
 command -v dpkg-shlibdeps > /dev/null || missing+=(dpkg-dev)
+command -v dh > /dev/null || missing+=(debhelper)
 command -v lintian > /dev/null || missing+=(lintian)
 command -v man > /dev/null || missing+=(man-db)
 command -v groff > /dev/null || missing+=(groff-base)

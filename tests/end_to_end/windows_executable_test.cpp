@@ -45,6 +45,9 @@ TEST(WindowsExecutableTest, CarriesVersionInformation) {
     EXPECT_EQ(VersionString(program.executable, "ProductName"), "qdconv") << program.name;
     EXPECT_EQ(VersionString(program.executable, "ProductVersion"), "1.1") << program.name;
     EXPECT_EQ(VersionString(program.executable, "FileVersion"), "1.1") << program.name;
+    EXPECT_EQ(VersionString(program.executable, "LegalCopyright"),
+              "Copyright (c) 2026 the qdconv authors. MIT License.")
+        << program.name;
     EXPECT_EQ(VersionString(program.executable, "FileDescription"), program.description);
     EXPECT_EQ(VersionString(program.executable, "OriginalFilename"), program.name + ".exe");
   }

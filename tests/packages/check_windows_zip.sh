@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows zip from the Windows BUILD_DIR and checks it: it holds
-# exactly the listed files, its text files have CR LF line ends, and the
-# qdconv.exe in it converts the bundled example under Wine to the expected
-# database.
+# exactly the listed files, its text files have CR LF line ends, its README is
+# the user guide with no Markdown fence or table line, the licence is there,
+# and the qdconv.exe in it converts the bundled example under Wine to the
+# expected database.
 #   check_windows_zip.sh BUILD_DIR SOURCE_DIR [WEB_PAGE]
 set -euo pipefail
 build_dir=$1
@@ -14,7 +15,8 @@ trap 'rm -rf "$scratch"' EXIT
 "${CPACK:-cpack}" --config "$build_dir/CPackConfig.cmake" -G ZIP -B "$scratch/package" > /dev/null
 zip=$(ls "$scratch"/package/qdconv-*-win64.zip)
 folder=$(basename "$zip" .zip)
-expected="$folder/README.txt
+expected="$folder/LICENSE.txt
+$folder/README.txt
 $folder/capitals.txt
 $folder/qdconv.exe
 $folder/qdtext.exe"
@@ -23,10 +25,14 @@ contents=$(unzip -Z1 "$zip" | sort)
 [ "$contents" = "$expected" ] || { echo "unexpected contents:"; echo "$contents"; exit 1; }
 
 unzip -q "$zip" -d "$scratch/unpacked"
-for text in README.txt capitals.txt; do
+for text in README.txt LICENSE.txt capitals.txt; do
   lone=$(perl -ne 'print "$.\n" if /(?<!\r)\n/' "$scratch/unpacked/$folder/$text")
   [ -z "$lone" ] || { echo "$text: lines without CR LF: $lone"; exit 1; }
 done
+
+! grep -n -e '^```' -e '^|' "$scratch/unpacked/$folder/README.txt" ||
+  { echo "README.txt holds Markdown a text editor shows as is"; exit 1; }
+grep -q "MIT License" "$scratch/unpacked/$folder/LICENSE.txt"
 
 # Address space randomization off: see kWineCommand in converter_process.h.
 (cd "$scratch/unpacked/$folder" && env WINEDEBUG=-all setarch -R wine qdconv.exe capitals.txt \
