@@ -75,3 +75,9 @@ std::size_t HandheldTextToUtf8(const char* text, std::size_t length, char* out) 
   }
   return written;
 }
+
+std::string HandheldTextInUtf8(const char* text, std::size_t length) {
+  std::string utf8(kMaxUtf8BytesPerHandheldByte * length, '\0');
+  utf8.resize(HandheldTextToUtf8(text, length, &utf8[0]));
+  return utf8;
+}

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // The longest UTF-8 form of a character of the handheld's character set.
 const std::size_t kMaxUtf8BytesPerHandheldByte = 3;
@@ -25,5 +26,8 @@ std::size_t EncodeUtf8Character(std::uint32_t character, char* out);
 // which has room for kMaxUtf8BytesPerHandheldByte * |length| bytes; returns
 // how many bytes it took.
 std::size_t HandheldTextToUtf8(const char* text, std::size_t length, char* out);
+
+// HandheldTextToUtf8 into a string of its own.
+std::string HandheldTextInUtf8(const char* text, std::size_t length);
 
 #endif  // QDCONV_CHARSET_UTF8_H_

@@ -41,8 +41,7 @@ void PrintQuestionEchoLine(const char* questionPath, const std::string& database
   // Only what is shown is copied: a first line may be megabytes long.
   std::string held(nameLine.text, std::min(nameLine.length, kMaxStoredLineBytes));
   if (nameLine.endsWithLineFeed && held.size() < kMaxStoredLineBytes) held += '\n';
-  std::string utf8(kMaxUtf8BytesPerHandheldByte * held.size(), '\0');
-  utf8.resize(HandheldTextToUtf8(held.data(), held.size(), &utf8[0]));
+  const std::string utf8 = HandheldTextInUtf8(held.data(), held.size());
   PrintEchoLine(questionPath, databasePath.c_str(), encoding == kBytesAsTheyAre ? held : utf8,
                 utf8);
 }

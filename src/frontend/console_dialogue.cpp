@@ -41,12 +41,6 @@ std::string DatabaseName(const std::string& databasePath) {
   return name;
 }
 
-std::string NameInUtf8(const std::string& name) {
-  std::string utf8(kMaxUtf8BytesPerHandheldByte * name.size(), '\0');
-  utf8.resize(HandheldTextToUtf8(name.data(), name.size(), &utf8[0]));
-  return utf8;
-}
-
 bool IsGivenBefore(const std::vector<const char*>& files, std::size_t index) {
   for (std::size_t k = 0; k < index; ++k) {
     if (std::strcmp(files[k], files[index]) == 0 || IsSameFile(files[k], files[index])) {
@@ -69,7 +63,7 @@ void WarnOfCollisions(const std::vector<DoneFile>& earlier, const DoneFile& done
   }
   for (const DoneFile& before : earlier) {
     if (!done.name.empty() && done.name == before.name) {
-      PrintWarning(program.sameName, before.file, done.file, NameInUtf8(done.name).c_str());
+      PrintWarning(program.sameName, before.file, done.file, HandheldTextInUtf8(done.name.data(), done.name.size()).c_str());
       return;
     }
   }

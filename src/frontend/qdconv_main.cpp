@@ -14,8 +14,6 @@ const char kIntroduction[] =
     "with no final return character on the last line\n\n";
 const char kUsage[] = "Command Line Argument Usage:\n qdconv.exe <input_file>\n";
 
-std::string DatabaseOf(const char* questionPath) { return DeriveDatabasePath(questionPath); }
-
 }  // namespace
 
 int RunProgram(int argumentCount, char* arguments[]) {
@@ -29,7 +27,7 @@ int RunProgram(int argumentCount, char* arguments[]) {
       "\"%s\" and \"%s\" both make a database named \"%s\": the handheld keeps one database "
       "per name, so only one of them stays installed",
       ConvertQuestionFile,
-      DatabaseOf,
+      DeriveDatabasePath,
   };
   return RunConsoleDialogue(argumentCount, arguments, program);
 }

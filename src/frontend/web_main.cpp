@@ -62,8 +62,7 @@ const char* PageDatabaseSummary(const char* databasePath) {
   if (!OpenDatabaseFile(databasePath, reader)) return Answer("");
   std::string summary;
   if (ReadDatabaseHeader(reader) == kDatabaseSound) {
-    char name[kMaxUtf8BytesPerHandheldByte * kDatabaseNameFieldSize];
-    summary.assign(name, HandheldTextToUtf8(reader.name, reader.nameLength, name));
+    summary = HandheldTextInUtf8(reader.name, reader.nameLength);
     summary += "\t" + std::to_string(reader.recordCount / 2);
   }
   CloseDatabaseFile(reader);

@@ -111,12 +111,6 @@ void WriteText(std::FILE* file, const char* text, std::size_t length) {
   std::fwrite(utf8, 1, HandheldTextToUtf8(text, length, utf8), file);
 }
 
-std::string TextInUtf8(const char* text, std::size_t length) {
-  std::string utf8(kMaxUtf8BytesPerHandheldByte * length, '\0');
-  utf8.resize(HandheldTextToUtf8(text, length, &utf8[0]));
-  return utf8;
-}
-
 // The line end after a record text: a text that ends with a CR keeps it only
 // before a CR LF (a CR right before an LF is read as part of the line end).
 const char* LineEndAfter(const char* text, std::size_t length) {
@@ -229,7 +223,7 @@ bool RecoverQuestionFile(const char* databasePath) {
       return false;
     }
 
-    const std::string name = TextInUtf8(reader.name, reader.nameLength) + "\n";
+    const std::string name = HandheldTextInUtf8(reader.name, reader.nameLength) + "\n";
     PrintEchoLine(databasePath, questionPath.c_str(), name, name);
     std::error_code error;
     if (std::filesystem::exists(
