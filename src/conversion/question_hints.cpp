@@ -1,13 +1,11 @@
 #include "conversion/question_hints.h"
 
-#include <cctype>
-#include <cstring>
-
 #include "charset/utf8.h"
 #include "console/common_hints.h"
 #include "console/run_notes.h"
 #include "conversion/line_rules.h"
 #include "database/record_list.h"
+#include "files/sibling_path.h"
 
 void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place) {
   if (text.fault == kUnmappableCharacter) {
@@ -67,13 +65,7 @@ void HintTooManyRecords(int recordLineCount, const RecordOrigin& origin) {
 }
 
 void HintSameFile(const char* questionPath, const std::string& databasePath) {
-  const std::size_t length = std::strlen(questionPath);
-  bool database = length >= 4;
-  for (std::size_t i = 0; database && i < 4; ++i) {
-    database = std::tolower(static_cast<unsigned char>(questionPath[length - 4 + i])) ==
-               ".pdb"[i];
-  }
-  if (database) {
+  if (HasExtension(questionPath, ".pdb")) {
     PrintHint("\"%s\" is a database, not a question file: qdtext turns a database back into "
               "its question file",
               questionPath);

@@ -11,9 +11,16 @@
 #ifndef QDCONV_FILES_SIBLING_PATH_H_
 #define QDCONV_FILES_SIBLING_PATH_H_
 
+#include <cstddef>
 #include <string>
 
 // |extension| includes its dot.
 std::string SiblingPath(const char* path, const char* extension);
+
+// Where the file name of |path| starts: after its folder part.
+std::size_t FileNameStart(const char* path);
+
+// Whether |path| ends with |extension| (its dot included), in any case.
+bool HasExtension(const char* path, const char* extension);
 
 #endif  // QDCONV_FILES_SIBLING_PATH_H_

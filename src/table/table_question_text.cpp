@@ -10,11 +10,8 @@ namespace {
 // control characters, in UTF-8.
 std::string FileNameStem(const char* path) {
   const std::string withoutExtension = SiblingPath(path, "");
-  std::size_t start = withoutExtension.size() >= 2 && withoutExtension[1] == ':' ? 2 : 0;
-  const std::size_t slash = withoutExtension.find_last_of("/\\");
-  if (slash != std::string::npos) start = slash + 1;
   std::string stem;
-  for (std::size_t i = start; i < withoutExtension.size(); ++i) {
+  for (std::size_t i = FileNameStart(path); i < withoutExtension.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(withoutExtension[i]);
     if (c >= 0x20 && c != 0x7F) stem += static_cast<char>(c);
   }

@@ -4,21 +4,10 @@
 #include <cctype>
 #include <cstring>
 
+#include "files/sibling_path.h"
 #include "table/html_text.h"
 
 namespace {
-
-bool EndsWith(const char* path, const char* extension) {
-  const std::size_t length = std::strlen(path), extensionLength = std::strlen(extension);
-  if (length < extensionLength) return false;
-  for (std::size_t i = 0; i < extensionLength; ++i) {
-    if (std::tolower(static_cast<unsigned char>(path[length - extensionLength + i])) !=
-        extension[i]) {
-      return false;
-    }
-  }
-  return true;
-}
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -141,8 +130,8 @@ char DetectSeparator(const TableCursor& cursor) {
 }  // namespace
 
 bool IsTablePath(const char* path, bool& tabSeparated) {
-  tabSeparated = EndsWith(path, ".tsv");
-  return tabSeparated || EndsWith(path, ".csv");
+  tabSeparated = HasExtension(path, ".tsv");
+  return tabSeparated || HasExtension(path, ".csv");
 }
 
 void ReadQuestionTable(const unsigned char* text, std::size_t length,
