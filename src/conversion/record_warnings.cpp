@@ -1,5 +1,7 @@
 #include "conversion/record_warnings.h"
 
+#include <string>
+
 #include "console/run_notes.h"
 #include "conversion/line_rules.h"
 
@@ -7,7 +9,6 @@ namespace {
 
 void AddLine(int index, LinesOfOneKind& lines) {
   if (lines.count < kLinesNamedPerWarning) {
-    lines.lineNumbers[lines.count] = LineNumberOfRecord(index);
     lines.recordIndexes[lines.count] = index;
   }
   ++lines.count;
@@ -75,14 +76,15 @@ void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
   const LinesOfOneKind& blank = warnings.blankLines;
   for (int k = 0; k < blank.count && k < kLinesNamedPerWarning; ++k) {
     const int index = blank.recordIndexes[k];
+    const std::string place = PlaceOfRecord(origin, index);
     if (index + 1 == recordCount) {
-      PrintWarning("line %i is blank: it becomes an empty %s at the end of the quiz "
+      PrintWarning("%s is blank: it becomes an empty %s at the end of the quiz "
                    "(an extra line end at the end of the file?)",
-                   blank.lineNumbers[k], SideOfPair(index));
+                   place.c_str(), SideOfPair(index));
     } else {
-      PrintWarning("line %i is blank: it becomes an empty %s, and every question and answer "
+      PrintWarning("%s is blank: it becomes an empty %s, and every question and answer "
                    "after it moves by one line",
-                   blank.lineNumbers[k], SideOfPair(index));
+                   place.c_str(), SideOfPair(index));
     }
   }
   if (blank.count > kLinesNamedPerWarning) {
@@ -90,8 +92,8 @@ void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
   }
   const LinesOfOneKind& cut = warnings.cutLines;
   for (int k = 0; k < cut.count && k < kLinesNamedPerWarning; ++k) {
-    PrintWarning("line %i holds a NUL byte: the text after it on that line is not stored",
-                 cut.lineNumbers[k]);
+    PrintWarning("%s holds a NUL byte: the text after it on that line is not stored",
+                 PlaceOfRecord(origin, cut.recordIndexes[k]).c_str());
   }
   if (cut.count > kLinesNamedPerWarning) {
     PrintWarning("%i more lines hold a NUL byte", cut.count - kLinesNamedPerWarning);

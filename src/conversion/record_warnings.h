@@ -15,8 +15,7 @@
 const int kLinesNamedPerWarning = 5;
 
 struct LinesOfOneKind {
-  int lineNumbers[kLinesNamedPerWarning];  // the first ones, in file order
-  int recordIndexes[kLinesNamedPerWarning];
+  int recordIndexes[kLinesNamedPerWarning];  // the first ones, in file order
   int count;
 };
 

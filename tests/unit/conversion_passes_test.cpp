@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/line_rules.h"
 #include "test_files.h"
 
 namespace {
@@ -39,6 +40,13 @@ Measurement Measure(const std::string& recordLines) {
   return result;
 }
 
+// The editor's numbers of the first |count| lines of |lines|.
+std::vector<int> LineNumbers(const LinesOfOneKind& lines, int count) {
+  std::vector<int> numbers;
+  for (int k = 0; k < count; ++k) numbers.push_back(LineNumberOfRecord(lines.recordIndexes[k]));
+  return numbers;
+}
+
 }  // namespace
 
 TEST(MeasureRecordLinesTest, KeepsOneTextPerLineAndPrintsIndexes) {
@@ -58,11 +66,10 @@ TEST(MeasureRecordLinesTest, NotesBlankAndCutLinesByTheirLineInTheFile) {
   EXPECT_TRUE(m.complete);
   const LinesOfOneKind& blank = m.warnings.blankLines;
   EXPECT_EQ(blank.count, 8);
-  EXPECT_EQ(std::vector<int>(blank.lineNumbers, blank.lineNumbers + 5),
-            (std::vector<int>{3, 4, 7, 8, 9}));
+  EXPECT_EQ(LineNumbers(blank, 5), (std::vector<int>{3, 4, 7, 8, 9}));
   const LinesOfOneKind& cut = m.warnings.cutLines;
   EXPECT_EQ(cut.count, 2);
-  EXPECT_EQ(std::vector<int>(cut.lineNumbers, cut.lineNumbers + 2), (std::vector<int>{5, 6}));
+  EXPECT_EQ(LineNumbers(cut, 2), (std::vector<int>{5, 6}));
   EXPECT_FALSE(m.warnings.nameCutByNul);
 }
 
