@@ -37,14 +37,12 @@ void PrintTextFault(const HandheldText& text, TextEncoding encoding, const Recor
                     recordNumber);
   }
   std::string place;
-  if (origin.tableRows && recordNumber == 0) {
-    place = "the file name, which makes the database name,";
+  if (recordNumber == 0) {
+    place = origin.tableRows ? "the file name, which makes the database name," : "line 1";
   } else if (origin.tableRows && text.fault == kInvalidText) {
     place = PlaceInTable(origin.faultRow, origin.faultColumn);
-  } else if (origin.tableRows) {
-    place = PlaceOfRecord(origin, recordNumber - 1);
   } else {
-    place = "line " + std::to_string(recordNumber == 0 ? 1 : LineNumberOfRecord(recordNumber - 1));
+    place = PlaceOfRecord(origin, recordNumber - 1);
   }
   HintTextFault(text, encoding, place);
 }
