@@ -36,19 +36,19 @@ void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText) {
 }
 
 void HintLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int index) {
-  const int lineNumber = LineNumberOfRecord(index);
+  const std::string place = PlaceOfRecord(origin, index);
+  const int length = static_cast<int>(line.length);
   if (origin.tableRows) {
-    PrintHint("%s is %i characters long: a cell holds at most %i",
-              PlaceOfRecord(origin, index).c_str(), static_cast<int>(line.length),
+    PrintHint("%s is %i characters long: a cell holds at most %i", place.c_str(), length,
               static_cast<int>(kMaxRecordLineLength));
   } else if (line.endsWithLineFeed) {
-    PrintHint("line %i is %i characters long: a line holds at most %i (only the last line, "
+    PrintHint("%s is %i characters long: a line holds at most %i (only the last line, "
               "without a line end, up to %i)",
-              lineNumber, static_cast<int>(line.length), static_cast<int>(kMaxRecordLineLength),
+              place.c_str(), length, static_cast<int>(kMaxRecordLineLength),
               static_cast<int>(kMaxStoredLineBytes));
   } else {
-    PrintHint("line %i is %i characters long: even without a line end a line holds at most %i",
-              lineNumber, static_cast<int>(line.length), static_cast<int>(kMaxStoredLineBytes));
+    PrintHint("%s is %i characters long: even without a line end a line holds at most %i",
+              place.c_str(), length, static_cast<int>(kMaxStoredLineBytes));
   }
 }
 
