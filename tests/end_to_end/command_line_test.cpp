@@ -39,8 +39,6 @@ std::string DatabaseOf(const std::string& question) {
   return ReadHexFixture(question == kCapitals ? "capitals.pdb.hex" : "birds.pdb.hex");
 }
 
-std::string Warning(const std::string& text) { return "Warning: " + text + "\n"; }
-
 std::string SameName(const std::string& first, const std::string& second,
                      const std::string& verb) {
   return Warning("\"" + first + "\" and \"" + second + "\" " + verb +

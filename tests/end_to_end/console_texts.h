@@ -32,4 +32,8 @@ const std::string kRecoveryFixedBlock =
     "\n" +
     kRecoveryUsage;
 
+// A line of standard error: a hint after a stop, or a warning.
+inline std::string Hint(const std::string& text) { return "Hint: " + text + "\n"; }
+inline std::string Warning(const std::string& text) { return "Warning: " + text + "\n"; }
+
 #endif  // QDCONV_TESTS_END_TO_END_CONSOLE_TEXTS_H_

@@ -121,9 +121,6 @@ std::string Utf16WithByteOrderMark(const std::string& utf8, const char* encoding
   return (bigEndian ? std::string("\xFE\xFF") : std::string("\xFF\xFE")) + output;
 }
 
-std::string Hint(const std::string& text) { return "Hint: " + text + "\n"; }
-std::string Warning(const std::string& text) { return "Warning: " + text + "\n"; }
-
 const std::string kNoQuestion =
     Warning("no question and answer lines after the name: the database holds no question");
 std::string OddLines(int count) {

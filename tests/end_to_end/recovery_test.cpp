@@ -67,8 +67,6 @@ RecoveryCase RefusesAtARecord(std::string name, std::string database, std::strin
                  std::move(errors));
 }
 
-std::string Hint(const std::string& text) { return "Hint: " + text + "\n"; }
-
 const std::string kDamaged =
     Hint("the database is damaged: copy it again from the handheld, or convert its question "
          "file again");
