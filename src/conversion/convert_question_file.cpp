@@ -64,9 +64,21 @@ struct QuestionSource {
   RecordOrigin origin;
 };
 
+// The records written, for a preview.
+void FillPreview(const RecordTexts& records, const RecordWarnings& warnings,
+                 const RecordOrigin& origin, QuizPreview& preview) {
+  preview.fromTable = origin.tableRows != nullptr;
+  preview.records.clear();
+  for (int k = 0; k < records.count; ++k) {
+    AddPreviewRecord(records.texts[k], records.sizes[k] - 1, LineOrRowOfRecord(origin, k),
+                     warnings.findings[k], preview);
+  }
+  MarkQuestionWithoutAnswer(preview);
+}
+
 bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
                         const QuestionLine& nameLine, const std::string& databasePath,
-                        OutputFile& database) {
+                        OutputFile& database, QuizPreview* preview) {
   RecordTexts records;
   RecordWarnings warnings;
   StartRecordWarnings(nameLine, warnings);
@@ -91,12 +103,14 @@ bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
     return StopWritingDatabase(databasePath, database.error);
   }
   PrintRecordWarnings(warnings, records.count, source.origin);
+  if (preview) FillPreview(records, warnings, source.origin, *preview);
   return true;
 }
 
 // The run from the name line on, the database open.
 bool ConvertSource(const char* questionPath, const std::string& databasePath,
-                   const QuestionSource& source, DocumentKind kind, OutputFile& database) {
+                   const QuestionSource& source, DocumentKind kind, OutputFile& database,
+                   QuizPreview* preview) {
   QuestionReader reader;
   StartQuestionReader(source.text, source.decoded.length, source.decoded.fault, reader);
   QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
@@ -124,11 +138,12 @@ bool ConvertSource(const char* questionPath, const std::string& databasePath,
     }
     return false;
   }
-  return ConvertRecordLines(reader, source, nameLine, databasePath, database);
+  return ConvertRecordLines(reader, source, nameLine, databasePath, database, preview);
 }
 
 // The run once the question file is in memory.
-bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& bytes) {
+bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& bytes,
+                          QuizPreview* preview) {
   const std::string databasePath = DeriveDatabasePath(questionPath);
   if (IsSameFile(questionPath, databasePath.c_str())) {
     PrintRunMessage("Input and output file are the same\n");
@@ -157,21 +172,19 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
     const QuestionSource source = {
         reinterpret_cast<const unsigned char*>(table.text.data()), decoded, table.encoding,
         kUtf8, {&table.rows, table.rowCount, table.faultRow, table.faultColumn}};
-    return ConvertSource(questionPath, databasePath, source, kind, database);
+    return ConvertSource(questionPath, databasePath, source, kind, database, preview);
   }
   const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
   const HandheldText decoded = DecodeHandheldText(bytes.data(), bytes.size(), encoding);
   const QuestionSource source = {bytes.data(), decoded, encoding, encoding, kQuestionFileOrigin};
-  return ConvertSource(questionPath, databasePath, source, kind, database);
+  return ConvertSource(questionPath, databasePath, source, kind, database, preview);
 }
 
-}  // namespace
-
-bool ConvertQuestionFile(const char* questionPath) {
+bool ReadAndConvert(const char* questionPath, QuizPreview* preview) {
   std::vector<unsigned char> bytes;
   switch (ReadWholeFile(questionPath, kMaxQuestionFileSize, bytes)) {
     case kWholeFileRead:
-      return ConvertQuestionBytes(questionPath, bytes);
+      return ConvertQuestionBytes(questionPath, bytes, preview);
     case kWholeFileNotOpened: {
       const int error = errno;
       PrintRunMessage("Could not open input file\n");
@@ -190,4 +203,16 @@ bool ConvertQuestionFile(const char* questionPath) {
   PrintRunMessage("Could not read input file\n");
   HintSystemError(questionPath, error);
   return false;
+}
+
+}  // namespace
+
+bool ConvertQuestionFile(const char* questionPath) {
+  return ReadAndConvert(questionPath, nullptr);
+}
+
+bool ConvertQuestionFile(const char* questionPath, QuizPreview& preview) {
+  preview.records.clear();
+  preview.fromTable = false;
+  return ReadAndConvert(questionPath, &preview);
 }

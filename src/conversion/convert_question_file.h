@@ -20,7 +20,13 @@
 #ifndef QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_
 #define QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_
 
+#include "conversion/quiz_preview.h"
+
 // Returns true when the complete database was written, false after a stop.
 bool ConvertQuestionFile(const char* questionPath);
+
+// The same, and when the database was written, |preview| holds its records
+// with their lines or rows and findings; otherwise it is left empty.
+bool ConvertQuestionFile(const char* questionPath, QuizPreview& preview);
 
 #endif  // QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_

@@ -10,9 +10,13 @@ std::string PlaceInTable(int row, int column) {
   return "row " + std::to_string(row) + ", column " + letters;
 }
 
-std::string PlaceOfRecord(const RecordOrigin& origin, int index) {
-  if (!origin.tableRows) return "line " + std::to_string(LineNumberOfRecord(index));
+int LineOrRowOfRecord(const RecordOrigin& origin, int index) {
+  if (!origin.tableRows) return LineNumberOfRecord(index);
   const std::size_t pair = static_cast<std::size_t>(index / 2);
-  const int row = pair < origin.tableRows->size() ? (*origin.tableRows)[pair] : 0;
-  return PlaceInTable(row, index % 2);
+  return pair < origin.tableRows->size() ? (*origin.tableRows)[pair] : 0;
+}
+
+std::string PlaceOfRecord(const RecordOrigin& origin, int index) {
+  const int number = LineOrRowOfRecord(origin, index);
+  return origin.tableRows ? PlaceInTable(number, index % 2) : "line " + std::to_string(number);
 }

@@ -20,6 +20,10 @@ struct RecordOrigin {
 
 const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0};
 
+// The line (5) or the row (12) of record |index| (counted from 0); a table
+// record's column is its side of the pair, index % 2.
+int LineOrRowOfRecord(const RecordOrigin& origin, int index);
+
 // "line 5" or "row 12, column B" for record |index| (counted from 0).
 std::string PlaceOfRecord(const RecordOrigin& origin, int index);
 

@@ -14,13 +14,6 @@ void AddLine(int index, LinesOfOneKind& lines) {
   ++lines.count;
 }
 
-bool IsBlank(const QuestionLine& line) {
-  for (std::size_t i = 0; i < line.length; ++i) {
-    if (line.text[i] != ' ' && line.text[i] != '\t') return false;
-  }
-  return true;
-}
-
 const char* SideOfPair(int index) { return index % 2 == 0 ? "question" : "answer"; }
 
 void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
@@ -57,11 +50,15 @@ void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings)
 }
 
 void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings) {
+  RecordFinding finding = kRecordSound;
   if (line.cutByNul) {
     AddLine(index, warnings.cutLines);
-  } else if (IsBlank(line)) {
+    finding = kRecordCutByNul;
+  } else if (IsBlankText(line.text, line.length)) {
     AddLine(index, warnings.blankLines);
+    finding = kRecordBlank;
   }
+  if (index < kMaxRecordCount) warnings.findings[index] = finding;
 }
 
 void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,

@@ -10,7 +10,9 @@
 #define QDCONV_CONVERSION_RECORD_WARNINGS_H_
 
 #include "conversion/question_reader.h"
+#include "conversion/quiz_preview.h"
 #include "conversion/record_origin.h"
+#include "database/record_list.h"
 
 const int kLinesNamedPerWarning = 5;
 
@@ -23,6 +25,7 @@ struct RecordWarnings {
   bool nameCutByNul;
   LinesOfOneKind blankLines;  // empty, or only spaces and tabs
   LinesOfOneKind cutLines;    // cut by a NUL byte
+  RecordFinding findings[kMaxRecordCount];  // of every line noted, by record index
 };
 
 void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings);

@@ -14,6 +14,7 @@
 #include "console/run_message.h"
 #include "console/run_notes.h"
 #include "conversion/document_kind.h"
+#include "conversion/line_rules.h"
 #include "database/database_reader.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
@@ -154,7 +155,8 @@ bool CanBeALine(const char* text, std::uint64_t length, int record) {
 // Everything after the name line: the records, each checked before it is
 // written. |question| is committed or abandoned on return.
 bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
-                      const std::string& questionPath, OutputFile& question) {
+                      const std::string& questionPath, OutputFile& question,
+                      QuizPreview* preview) {
   char text[kTextCapacity];
   for (int record = 0; record < reader.recordCount; ++record) {
     std::uint64_t length = 0;
@@ -170,6 +172,10 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
     }
     const std::size_t size = static_cast<std::size_t>(length);
     WriteText(question.stream, text, size);
+    if (preview) {
+      AddPreviewRecord(text, size, LineNumberOfRecord(record),
+                       IsBlankText(text, size) ? kRecordBlank : kRecordSound, *preview);
+    }
     // A text longer than a line with a line end may hold is ended by a NUL,
     // which hides the line end from the length test; as the last line it
     // needs neither.
@@ -189,9 +195,7 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
   return StopWithSystemError("Could not write output file\n", questionPath, question.error);
 }
 
-}  // namespace
-
-bool RecoverQuestionFile(const char* databasePath) {
+bool Recover(const char* databasePath, QuizPreview* preview) {
   const std::string questionPath = SiblingPath(databasePath, ".txt");
   DatabaseReader reader;
   if (!OpenDatabaseFile(databasePath, reader)) {
@@ -236,10 +240,26 @@ bool RecoverQuestionFile(const char* databasePath) {
     }
     WriteText(question.stream, reader.name, reader.nameLength);
     if (reader.recordCount > 0) std::fputs(kLineEnd, question.stream);
-    if (!WriteRecordLines(reader, databasePath, questionPath, question)) return false;
+    if (!WriteRecordLines(reader, databasePath, questionPath, question, preview)) return false;
     PrintRunMessage("Questions written: %i\n", reader.recordCount / 2);
     return true;
   }();
   CloseDatabaseFile(reader);
+  return written;
+}
+
+}  // namespace
+
+bool RecoverQuestionFile(const char* databasePath) { return Recover(databasePath, nullptr); }
+
+bool RecoverQuestionFile(const char* databasePath, QuizPreview& preview) {
+  preview.fromTable = false;
+  preview.records.clear();
+  const bool written = Recover(databasePath, &preview);
+  if (written) {
+    MarkQuestionWithoutAnswer(preview);
+  } else {
+    preview.records.clear();
+  }
   return written;
 }

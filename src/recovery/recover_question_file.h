@@ -25,7 +25,14 @@
 #ifndef QDCONV_RECOVERY_RECOVER_QUESTION_FILE_H_
 #define QDCONV_RECOVERY_RECOVER_QUESTION_FILE_H_
 
+#include "conversion/quiz_preview.h"
+
 // Returns true when the complete question file was written.
 bool RecoverQuestionFile(const char* databasePath);
+
+// The same, and when the question file was written, |preview| holds the
+// database's records with the lines they are on in it; otherwise it is left
+// empty.
+bool RecoverQuestionFile(const char* databasePath, QuizPreview& preview);
 
 #endif  // QDCONV_RECOVERY_RECOVER_QUESTION_FILE_H_

@@ -1,5 +1,6 @@
 #include "table/table_question_text.h"
 
+#include "charset/utf8.h"
 #include "database/database_header.h"
 #include "files/sibling_path.h"
 #include "table/table_reader.h"
@@ -16,6 +17,41 @@ std::string FileNameStem(const char* path) {
     if (c >= 0x20 && c != 0x7F) stem += static_cast<char>(c);
   }
   return stem;
+}
+
+// The name cell: the stem of |path| cut after kMaxDatabaseNameLength
+// characters of the handheld's character set; |fault| tells when it holds a
+// character the handheld cannot show, or text that is not valid.
+TableCell MakeNameCell(const char* path, HandheldText& fault) {
+  std::string stem = FileNameStem(path);
+  std::vector<UnmappedCharacter> unmapped;
+  fault = DecodeHandheldTextMarking(reinterpret_cast<unsigned char*>(&stem[0]), stem.size(), kUtf8,
+                                    unmapped);
+  stem.resize(fault.length < kMaxDatabaseNameLength ? fault.length : kMaxDatabaseNameLength);
+  TableCell cell = {stem, {}};
+  for (const UnmappedCharacter& character : unmapped) {
+    if (character.textOffset < stem.size()) cell.unmapped.push_back(character.character);
+  }
+  return cell;
+}
+
+// |cell| in UTF-8, its marked characters put back.
+std::string CellInUtf8(const TableCell& cell) {
+  std::string utf8;
+  std::size_t next = 0;  // of cell.unmapped
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= cell.text.size(); ++i) {
+    if (i < cell.text.size() && static_cast<unsigned char>(cell.text[i]) != kUnmappedMark) {
+      continue;
+    }
+    utf8 += HandheldTextInUtf8(cell.text.data() + start, i - start);
+    if (i < cell.text.size() && next < cell.unmapped.size()) {
+      char character[4];
+      utf8.append(character, EncodeUtf8Character(cell.unmapped[next++], character));
+    }
+    start = i + 1;
+  }
+  return utf8;
 }
 
 // Appends |cell| as a line; false, with |out|'s fault set, when it holds a
@@ -44,22 +80,16 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   out.faultRow = out.faultColumn = 0;
 
   // The name line, from the file name.
-  std::string stem = FileNameStem(path);
-  std::vector<UnmappedCharacter> unmapped;
-  const HandheldText name = DecodeHandheldTextMarking(
-      reinterpret_cast<unsigned char*>(&stem[0]), stem.size(), kUtf8, unmapped);
-  stem.resize(name.length < kMaxDatabaseNameLength ? name.length : kMaxDatabaseNameLength);
-  TableCell nameCell = {stem, {}};
-  for (const UnmappedCharacter& character : unmapped) {
-    if (character.textOffset < stem.size()) nameCell.unmapped.push_back(character.character);
-  }
+  HandheldText name;
+  const TableCell nameCell = MakeNameCell(path, name);
   if (name.fault != kNoTextFault) {
-    out.text = stem;
+    out.text = nameCell.text;
     out.fault = name;
     return;
   }
   if (!AppendCell(nameCell, out)) return;
 
+  std::vector<UnmappedCharacter> unmapped;
   out.encoding = DetectTextEncoding(bytes, length);
   const HandheldText text = DecodeHandheldTextMarking(bytes, length, out.encoding, unmapped);
   QuestionTable table;
@@ -74,4 +104,22 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
     out.faultRow = table.endRow;
     out.faultColumn = table.endColumn;
   }
+}
+
+std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length, const char* path,
+                                    bool tabSeparated) {
+  HandheldText name;
+  const TableCell nameCell = MakeNameCell(path, name);
+  std::string text = CellInUtf8(nameCell);
+  if (text.empty()) return text;
+  text += '\n';
+  std::vector<UnmappedCharacter> unmapped;
+  const TextEncoding encoding = DetectTextEncoding(bytes, length);
+  const HandheldText decoded = DecodeHandheldTextMarking(bytes, length, encoding, unmapped);
+  QuestionTable table;
+  ReadQuestionTable(bytes, decoded.length, unmapped, tabSeparated, length, table);
+  for (const TablePair& pair : table.pairs) {
+    text += CellInUtf8(pair.cells[0]) + '\n' + CellInUtf8(pair.cells[1]) + '\n';
+  }
+  return text;
 }

@@ -38,4 +38,12 @@ struct TableQuestionText {
 void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char* path,
                            bool tabSeparated, std::size_t maxPairs, TableQuestionText& out);
 
+// The same question text in UTF-8, every character kept (those the handheld
+// cannot show too), for a teacher to edit: every row of the table, and the
+// name line; empty when the file name gives no name. A text that is not valid
+// in its encoding ends at the last cell read before the fault. Converting the
+// result gives what converting the table gives.
+std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length, const char* path,
+                                    bool tabSeparated);
+
 #endif  // QDCONV_TABLE_TABLE_QUESTION_TEXT_H_

@@ -1,0 +1,164 @@
+// The quiz a run shows record by record: each record's text in UTF-8, its
+// line or row, and what is wrong with it; for a question file, a table and a
+// database going back. And a table's question text for editing, which must
+// convert to the table's own database.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "conversion/convert_question_file.h"
+#include "conversion/quiz_preview.h"
+#include "recovery/recover_question_file.h"
+#include "table/table_question_text.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class QuizPreviewTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("qdconv-preview-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+
+  static std::string Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+
+  fs::path folder_;
+};
+
+struct Shown {
+  int place;
+  std::string text;
+  RecordFinding finding;
+  bool operator==(const Shown& other) const {
+    return place == other.place && text == other.text && finding == other.finding;
+  }
+};
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+  *out << shown.place << " \"" << shown.text << "\" " << static_cast<int>(shown.finding);
+}
+
+std::vector<Shown> ShownRecords(const QuizPreview& preview) {
+  std::vector<Shown> shown;
+  for (const PreviewRecord& record : preview.records) {
+    shown.push_back({record.place, record.text, record.finding});
+  }
+  return shown;
+}
+
+struct PreviewCase {
+  const char* name;
+  const char* fileName;
+  std::string bytes;
+  bool fromTable;
+  std::vector<Shown> records;  // none: the run stops
+};
+
+TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
+  const PreviewCase cases[] = {
+      {"BlankLineAndQuestionWithoutAnswer", "quiz.txt", "Quiz\nQ1?\n\nQ2?\nA2\nQ3?", false,
+       {{2, "Q1?", kRecordSound}, {3, "", kRecordBlank}, {4, "Q2?", kRecordSound},
+        {5, "A2", kRecordSound}, {6, "Q3?", kQuestionWithoutAnswer}}},
+      {"LineCutByNulAndSpaces", "quiz.txt", std::string("Quiz\nab\0cd\n \t\n", 14), false,
+       {{2, "ab", kRecordCutByNul}, {3, " \t", kRecordBlank}}},
+      {"AnsiInUtf8", "quiz.txt", "Quiz\r\nCaf\xe9 ?\r\n\x80 5\r\n", false,
+       {{2, "Caf\xc3\xa9 ?", kRecordSound}, {3, "\xe2\x82\xac 5", kRecordSound}}},
+      {"TableRowsAndEmptyCell", "quiz.csv", "France?,Paris\n\n,Madrid\n", true,
+       {{1, "France?", kRecordSound}, {1, "Paris", kRecordSound}, {3, "", kRecordBlank},
+        {3, "Madrid", kRecordSound}}},
+      {"StopShowsNothing", "quiz.txt", "Quiz\n" + std::string(201, 'x') + "\nA", false, {}},
+  };
+  for (const PreviewCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    QuizPreview preview;
+    preview.records.push_back({"left over", 1, kRecordSound});
+    testing::internal::CaptureStdout();
+    const bool converted = ConvertQuestionFile(Write(c.fileName, c.bytes).c_str(), preview);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(converted, !c.records.empty());
+    EXPECT_EQ(ShownRecords(preview), c.records);
+    if (converted) {
+      EXPECT_EQ(preview.fromTable, c.fromTable);
+    }
+  }
+}
+
+TEST_F(QuizPreviewTest, ShowsADatabaseGoingBackWithTheLinesOfItsQuestionFile) {
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(ConvertQuestionFile(Write("quiz.txt", "Quiz\n\nParis\nSpain?").c_str()));
+  Write("back.pdb", Read((folder_ / "quiz.pdb").string()));
+  QuizPreview preview;
+  const bool recovered = RecoverQuestionFile((folder_ / "back.pdb").string().c_str(), preview);
+  Write("damaged.pdb", Read((folder_ / "quiz.pdb").string()).substr(0, 90));
+  QuizPreview damaged;
+  const bool damagedRecovered =
+      RecoverQuestionFile((folder_ / "damaged.pdb").string().c_str(), damaged);
+  testing::internal::GetCapturedStdout();
+  ASSERT_TRUE(recovered);
+  const std::vector<Shown> expected = {
+      {2, "", kRecordBlank}, {3, "Paris", kRecordSound}, {4, "Spain?", kQuestionWithoutAnswer}};
+  EXPECT_EQ(ShownRecords(preview), expected);
+  EXPECT_FALSE(damagedRecovered);
+  EXPECT_TRUE(damaged.records.empty());
+}
+
+// The text a teacher edits for a table converts to the table's database,
+// byte for byte, and keeps every character, even those that stop it.
+TEST_F(QuizPreviewTest, TableTextForEditingConvertsAsTheTable) {
+  struct TextCase {
+    const char* fileName;
+    std::string table;
+    std::string text;
+  } cases[] = {
+      {"Capitales.csv", "France ?;\"Paris, \"\"la\"\"\r\nville\"\r\n;Madrid\r\n",
+       "Capitales\nFrance ?\nParis, \"la\" ville\n\nMadrid\n"},
+      {"deck.TSV", "#html:true\nCaf&#233;<br>?\t\xe2\x82\xac 5\textra \xf0\x9f\x98\x80\n",
+       "deck\nCaf\xc3\xa9 ?\n\xe2\x82\xac 5\n"},
+      {"ansi.csv", "Caf\xe9,Oui\n", "ansi\nCaf\xc3\xa9\nOui\n"},
+      {"emoji.tsv", "Q \xf0\x9f\x98\x80\tA\n", "emoji\nQ \xf0\x9f\x98\x80\nA\n"},
+      {"A name much longer than thirty-one characters.csv", "Q,A\n",
+       "A name much longer than thirty-\nQ\nA\n"},
+  };
+  for (TextCase& c : cases) {
+    SCOPED_TRACE(c.fileName);
+    const std::string tablePath = Write(c.fileName, c.table);
+    std::string bytes = c.table;
+    bool tabSeparated = std::string(c.fileName).find(".csv") == std::string::npos;
+    const std::string text = TableQuestionTextInUtf8(
+        reinterpret_cast<unsigned char*>(&bytes[0]), bytes.size(), tablePath.c_str(),
+        tabSeparated);
+    EXPECT_EQ(text, c.text);
+
+    const std::string textPath = Write("edited.txt", text);
+    testing::internal::CaptureStdout();
+    const bool tableConverted = ConvertQuestionFile(tablePath.c_str());
+    const bool textConverted = ConvertQuestionFile(textPath.c_str());
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(textConverted, tableConverted);
+    if (tableConverted) {
+      const fs::path stem = fs::path(tablePath).replace_extension(".pdb");
+      EXPECT_EQ(Read((folder_ / "edited.pdb").string()), Read(stem.string()));
+    }
+    fs::remove(folder_ / "edited.pdb");
+  }
+}
+
+}  // namespace
