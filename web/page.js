@@ -1,61 +1,44 @@
 "use strict";
-// The page around the module: a file chosen or dropped is written to the
-// module's in-memory file system and converted there, by the same code as
-// the programs: a database (.pdb) back to its question file as qdtext does,
-// anything else to a database as qdconv does. The result is offered as a
-// download; nothing leaves the page.
+// The page around the module. Every conversion runs the programs' own code on
+// a file in the module's in-memory file system: a database (.pdb) back to its
+// question file as qdtext does, anything else to a database as qdconv does.
+// Files come from the picker or a drop anywhere on the page; the editor's
+// text is converted as a UTF-8 question file a moment after typing stops.
+// Results are offered as downloads; nothing leaves the page.
 (function () {
   const element = (id) => document.getElementById(id);
   const folder = "/work";
-  let download = null;  // the object URL offered last
-  // The module's WebAssembly, handed over as bytes: nothing is fetched.
-  const wasmBinary = Uint8Array.from(atob(qdconvWasm), (c) => c.charCodeAt(0));
-  const ready = createQdconvModule({ wasmBinary, print: () => {}, printErr: () => {} })
-  .then((module) => {
+  const pairsShownFirst = 20;  // of a long quiz, before the rest is asked for
+  const typingPause = 400;     // milliseconds without typing before converting
+
+  // The module, started from the WebAssembly handed over as bytes: nothing is
+  // fetched. A browser without WebAssembly, or one where it fails to start,
+  // is told so at once.
+  const ready = Promise.resolve().then(() => {
+    if (typeof WebAssembly !== "object") throw new Error("no WebAssembly");
+    const wasmBinary = Uint8Array.from(atob(qdconvWasm), (c) => c.charCodeAt(0));
+    return createQdconvModule({ wasmBinary, print: () => {}, printErr: () => {} });
+  }).then((module) => {
     module.FS.mkdir(folder);
     module.FS.chdir(folder);
     return module;
   });
+  ready.catch(() => {
+    element("unsupported").hidden = false;
+    element("file").disabled = true;
+    element("text").disabled = true;
+    announce("This browser cannot run the converter.");
+  });
 
-  // The run's warnings and hints, as the console prints them on standard
-  // error: one per line, each starting with "Warning: " or "Hint: ".
-  function showNotes(notes) {
-    const list = element("notes");
-    list.replaceChildren();
-    for (const note of notes.split("\n").filter((line) => line !== "")) {
-      const item = document.createElement("li");
-      item.className = note.startsWith("Warning: ") ? "warning" : "hint";
-      item.textContent = note;
-      list.append(item);
-    }
-    list.hidden = list.children.length === 0;
+  function announce(text) {
+    element("status").textContent = text;
   }
 
-  function show(ok, message, summary, outputName, bytes, notes) {
-    const result = element("result");
-    result.hidden = false;
-    result.classList.toggle("refused", !ok);
-    element("outcome").textContent = ok ? "Converted" : "Not converted";
-    element("message").textContent = message;
-    showNotes(notes || "");
-    const [name, questions] = summary ? summary.split("\t") : [];
-    element("summary").hidden = !summary;
-    element("name").textContent = name || "";
-    element("questions").textContent = questions || "";
-    if (download) URL.revokeObjectURL(download);
-    download = null;
-    const link = element("download");
-    link.hidden = !ok;
-    if (ok) {
-      download = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
-      link.href = download;
-      link.download = outputName;
-      link.textContent = "Download " + outputName;
-    }
-    result.dataset.runs = String(Number(result.dataset.runs) + 1);
-  }
+  // ---- Runs --------------------------------------------------------------
 
-  function convert(module, fileName, bytes) {
+  // Converts |bytes| as a file named |fileName|. Returns what the page shows
+  // of the run, and the text the editor shows for the file.
+  function run(module, fileName, bytes) {
     const FS = module.FS;
     for (const entry of FS.readdir(folder)) {
       if (entry !== "." && entry !== "..") FS.unlink(entry);
@@ -63,41 +46,375 @@
     const inputName = fileName.replace(/[\\/]/g, "_") || "question file";
     const toQuestionFile = /\.pdb$/i.test(inputName);
     FS.writeFile(inputName, bytes);
+    const call = (name, ...args) => module.ccall(name, "string", args.map((a) => typeof a), args);
     const ok = module.ccall(toQuestionFile ? "RecoverForPage" : "ConvertForPage",
                             "number", ["string"], [inputName]) === 1;
-    const message = module.ccall("PageMessage", "string", [], []);
-    const notes = module.ccall("PageNotes", "string", [], []);
-    const outputName = module.ccall("PageOutputPath", "string", ["string", "number"],
-                                    [inputName, toQuestionFile ? 0 : 1]);
-    const database = toQuestionFile ? inputName : outputName;
-    const summary = ok ? module.ccall("PageDatabaseSummary", "string", ["string"], [database]) : "";
-    show(ok, message, summary, outputName, ok ? FS.readFile(outputName) : null, notes);
+    const shown = {
+      fileName,
+      ok,
+      toQuestionFile,
+      message: call("PageMessage"),
+      notes: call("PageNotes"),
+      outputName: call("PageOutputPath", inputName, toQuestionFile ? 0 : 1),
+      preview: JSON.parse(call("PagePreview")),
+    };
+    const database = toQuestionFile ? inputName : shown.outputName;
+    shown.summary = ok ? call("PageDatabaseSummary", database) : "";
+    shown.output = ok ? FS.readFile(shown.outputName) : null;
+    // The editor's text: the question file a database gives back, or the
+    // file's own text decoded as the converter reads it.
+    shown.textName = inputName;
+    if (toQuestionFile) {
+      shown.text = ok ? new TextDecoder().decode(shown.output) : "";
+      shown.textName = shown.outputName;
+    } else {
+      const how = call("PageEditorText", inputName);
+      if (how.startsWith("text\n")) {
+        shown.text = how.slice("text\n".length);
+        shown.textName = call("PageOutputPath", inputName, 0);
+      } else {
+        const text = how ? new TextDecoder(how).decode(bytes) : "";
+        const end = text.indexOf("\u001a");
+        shown.text = end < 0 ? text : text.slice(0, end);
+      }
+    }
+    return shown;
   }
 
-  function take(file) {
-    if (!file) return;
-    Promise.all([ready, file.arrayBuffer()])
-      .then(([module, buffer]) => convert(module, file.name, new Uint8Array(buffer)))
-      .catch((error) => show(false, "The page could not read the file: " + error, "", "", null));
+  // ---- Showing a run -----------------------------------------------------
+
+  function make(tag, className, text) {
+    const made = document.createElement(tag);
+    if (className) made.className = className;
+    if (text !== undefined) made.textContent = text;
+    return made;
+  }
+
+  // The run's warnings and hints, as the console prints them on standard
+  // error: one per line, each starting with "Warning: " or "Hint: ".
+  function showNotes(list, notes) {
+    list.replaceChildren();
+    for (const note of notes.split("\n").filter((line) => line !== "")) {
+      list.append(make("li", note.startsWith("Warning: ") ? "warning" : "hint", note));
+    }
+    list.hidden = list.children.length === 0;
+  }
+
+  // A button that saves |bytes| as |fileName|: a real button, so that Enter
+  // and Space both work.
+  function setDownload(button, label, fileName, bytes) {
+    button.hidden = !bytes;
+    if (!bytes) return;
+    button.textContent = label;
+    button.dataset.fileName = fileName;
+    button.onclick = () => {
+      const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
+      const link = document.createElement("a");
+      link.href = url;
+      link.download = fileName;
+      document.body.append(link);
+      link.click();
+      link.remove();
+      setTimeout(() => URL.revokeObjectURL(url), 60000);
+    };
+  }
+
+  const findingTexts = {
+    1: (side, table) => table ? "Empty cell: the " + side + " of this row is missing"
+                              : "Blank line: an empty " + side + " (every pair after it moves)",
+    2: () => "Holds a NUL byte: the text after it is not stored",
+    3: () => "No answer: the last question has none",
+  };
+
+  function recordCell(record, side, table) {
+    const cell = make("td");
+    if (!record) return cell;
+    cell.append(record[1] === "" ? make("span", "text empty", "(empty)")
+                                 : make("span", "text", record[1]));
+    if (record[2]) cell.append(make("span", "finding", "\u26A0\uFE0E " + findingTexts[record[2]](side, table)));
+    return cell;
+  }
+
+  // The quiz as a table of question and answer pairs, in record order, named
+  // by their lines (or rows). A long quiz shows its first pairs and every
+  // pair with a finding, until the rest is asked for.
+  function showPreview(container, preview, all) {
+    container.replaceChildren();
+    const records = preview.records;
+    if (records.length === 0) return;
+    const pairs = [];
+    for (let k = 0; k < records.length; k += 2) pairs.push([records[k], records[k + 1]]);
+    const hasFinding = (pair) => pair.some((record) => record && record[2] !== 0);
+    const table = make("table");
+    table.append(make("caption", "", "Your quiz: " + pairs.length +
+                      (pairs.length === 1 ? " question" : " questions")));
+    const head = make("tr");
+    for (const title of [preview.table ? "Row" : "Lines", "Question", "Answer"]) {
+      const th = make("th", "", title);
+      th.scope = "col";
+      head.append(th);
+    }
+    table.appendChild(make("thead")).append(head);
+    const body = table.appendChild(make("tbody"));
+    let hidden = 0;
+    const gap = () => {
+      if (hidden === 0) return;
+      const row = body.appendChild(make("tr"));
+      const cell = row.appendChild(make("td", "gap", "\u2026 " + hidden +
+                                        (hidden === 1 ? " more pair" : " more pairs")));
+      cell.colSpan = 3;
+      hidden = 0;
+    };
+    pairs.forEach((pair, index) => {
+      if (!all && index >= pairsShownFirst && !hasFinding(pair)) {
+        ++hidden;
+        return;
+      }
+      gap();
+      const [question, answer] = pair;
+      const row = body.appendChild(make("tr", hasFinding(pair) ? "has-finding" : ""));
+      row.dataset.place = String(question[0]);
+      const place = preview.table || !answer ? String(question[0])
+                                             : question[0] + "\u2013" + answer[0];
+      const th = row.appendChild(make("th", "", place));
+      th.scope = "row";
+      row.append(recordCell(question, "question", preview.table),
+                 recordCell(answer, "answer", preview.table));
+    });
+    gap();
+    container.append(table);
+    if (!all && body.querySelector("td.gap")) {
+      const more = make("button", "secondary", "Show all " + pairs.length + " questions");
+      more.type = "button";
+      more.id = "show-all";
+      more.onclick = () => {
+        showPreview(container, preview, true);
+        container.querySelector("table").tabIndex = -1;
+        container.querySelector("table").focus();
+      };
+      container.append(more);
+    }
+  }
+
+  // The editor's result: the run |shown| of |title|, with the question
+  // file's text to keep (|textBytes|, named |textName|) when it is not
+  // the run's own output.
+  function showResult(shown, title, textName, textBytes) {
+    const result = element("result");
+    result.classList.toggle("refused", !shown.ok);
+    element("outcome").textContent = title + ": " + (shown.ok ? "converted" : "not converted");
+    element("message").textContent = shown.message;
+    showNotes(element("notes"), shown.notes);
+    const [name, questions] = shown.summary ? shown.summary.split("\t") : [];
+    element("summary").hidden = !shown.summary;
+    element("name").textContent = name || "";
+    element("questions").textContent = questions || "";
+    setDownload(element("download"), "Download " + shown.outputName, shown.outputName,
+                shown.output);
+    const keepText = shown.ok && !shown.toQuestionFile && textBytes;
+    setDownload(element("download-text"), "Download " + textName + " (the question file, UTF-8)",
+                textName, keepText ? textBytes : null);
+    element("next-steps").hidden = !shown.ok || shown.toQuestionFile;
+    showPreview(element("preview"), shown.preview, false);
+    result.hidden = false;
+    result.dataset.runs = String(Number(result.dataset.runs) + 1);
+    result.dataset.state = "done";
+    announce(title + ": " + shown.message);
+  }
+
+  // ---- The editor --------------------------------------------------------
+
+  const area = element("text");
+  // The file name the editor's text converts as: the file it came from, or,
+  // for text typed here, one made from its first line (the quiz's name).
+  let editorName = "";
+  let typingTimer = 0;
+
+  function fileNameFromText(text) {
+    const line = text.split("\n", 1)[0];
+    const name = line.replace(/[\u0000-\u001f\u007f"*/:<>?\\|]/g, "_")
+                     .replace(/^[\s.]+|[\s.]+$/g, "").slice(0, 64);
+    return (name || "quiz") + ".txt";
+  }
+
+  function convertEditorText(module) {
+    typingTimer = 0;
+    const text = area.value;
+    if (text === "") {
+      editorName = "";
+      element("source").textContent = "";
+      element("result").hidden = true;
+      element("result").dataset.state = "done";
+      return;
+    }
+    const name = editorName || fileNameFromText(text);
+    const bytes = new TextEncoder().encode(text);
+    showResult(run(module, name, bytes), editorName ? name + " (edited)" : "Your questions",
+               name, bytes);
+  }
+
+  function scheduleConversion() {
+    element("result").dataset.state = "waiting";
+    clearTimeout(typingTimer);
+    typingTimer = setTimeout(() => ready.then(convertEditorText), typingPause);
+  }
+
+  area.addEventListener("input", scheduleConversion);
+
+  // Whether every row of |text| that is not empty holds a tab. A spreadsheet
+  // puts a cell that holds a line break in double quotes (a doubled one
+  // stands for itself): rows end only outside them.
+  function isTabSeparated(text) {
+    let quoted = false;
+    let rowHasTab = false;
+    let rowIsEmpty = true;
+    let rows = 0;
+    for (const c of text + "\n") {
+      if (c === '"') quoted = !quoted;
+      if (quoted || (c !== "\n" && c !== "\r")) {
+        rowHasTab = rowHasTab || (!quoted && c === "\t");
+        rowIsEmpty = false;
+        continue;
+      }
+      if (!rowIsEmpty && !rowHasTab) return false;
+      rows += rowIsEmpty ? 0 : 1;
+      rowHasTab = false;
+      rowIsEmpty = true;
+    }
+    return rows > 0;
+  }
+
+  // Two columns pasted from a spreadsheet arrive as tab-separated rows: they
+  // become question and answer lines, read as the converter reads a table.
+  // Into an empty editor they come with a name line to type over.
+  area.addEventListener("paste", (event) => {
+    const pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
+    if (!isTabSeparated(pasted)) return;
+    event.preventDefault();
+    element("result").dataset.state = "waiting";
+    ready.then((module) => {
+      const pastedName = "Questions.tsv";
+      module.FS.writeFile(pastedName, new TextEncoder().encode(pasted));
+      const text = module.ccall("PageEditorText", "string", ["string"], [pastedName])
+                         .slice("text\n".length);
+      module.FS.unlink(pastedName);
+      const whole = area.selectionStart === 0 && area.selectionEnd === area.value.length;
+      if (whole) {
+        area.value = text;
+        area.setSelectionRange(0, text.indexOf("\n"));
+      } else {
+        const start = area.selectionStart;
+        const before = start === 0 || area.value[start - 1] === "\n" ? "" : "\n";
+        area.setRangeText(before + text.slice(text.indexOf("\n") + 1), start,
+                          area.selectionEnd, "end");
+      }
+      scheduleConversion();
+    });
+  });
+
+  // Puts the text of the file |shown| came from into the editor.
+  function openInEditor(shown) {
+    clearTimeout(typingTimer);
+    area.value = shown.text;
+    editorName = shown.text === "" ? "" : shown.textName;
+    element("source").textContent = editorName ? " (" + editorName + ")" : "";
+    const textBytes = new TextEncoder().encode(shown.text);
+    showResult(shown, shown.fileName, shown.textName, textBytes);
+  }
+
+  // ---- Files ---------------------------------------------------------------
+
+  // One entry of the list of several files.
+  function fileEntry(shown) {
+    const item = make("li", shown.ok ? "" : "refused");
+    item.dataset.fileName = shown.fileName;
+    item.append(make("h3", "", shown.fileName + ": " + (shown.ok ? "converted" : "not converted")));
+    item.append(make("p", "message", shown.message));
+    const notes = item.appendChild(make("ul", "notes"));
+    showNotes(notes, shown.notes);
+    const buttons = item.appendChild(make("p", "downloads"));
+    const download = buttons.appendChild(make("button"));
+    download.type = "button";
+    download.className = "download";
+    setDownload(download, "Download " + shown.outputName, shown.outputName, shown.output);
+    const edit = buttons.appendChild(make("button", "secondary", "Show in the editor"));
+    edit.type = "button";
+    edit.setAttribute("aria-label", "Show " + shown.fileName + " in the editor");
+    edit.onclick = () => {
+      openInEditor(shown);
+      area.focus();
+    };
+    return item;
+  }
+
+  // Warnings for databases of the same name: the handheld keeps one of each.
+  function showSameNames(runs) {
+    const list = element("same-names");
+    const first = new Map();
+    let notes = "";
+    for (const shown of runs) {
+      if (!shown.ok || shown.toQuestionFile) continue;
+      const name = shown.summary.split("\t")[0];
+      if (first.has(name)) {
+        notes += "Warning: \"" + first.get(name) + "\" and \"" + shown.fileName +
+                 "\" both make a database named \"" + name + "\": the handheld keeps one " +
+                 "database per name, so only one of them stays installed\n";
+      } else {
+        first.set(name, shown.fileName);
+      }
+    }
+    showNotes(list, notes);
+  }
+
+  function showFiles(runs) {
+    const section = element("files");
+    if (runs.length === 1) {
+      section.hidden = true;
+      openInEditor(runs[0]);
+      return;
+    }
+    element("file-list").replaceChildren(...runs.map(fileEntry));
+    showSameNames(runs);
+    section.hidden = false;
+    section.dataset.runs = String(Number(section.dataset.runs || 0) + 1);
+    const converted = runs.filter((shown) => shown.ok).length;
+    announce(runs.length + " files: " + converted + " converted, " +
+             (runs.length - converted) + " not converted");
+  }
+
+  function take(files) {
+    if (files.length === 0) return;
+    ready.then((module) => Promise.all(files.map((file) => file.arrayBuffer().then(
+      (buffer) => run(module, file.name, new Uint8Array(buffer)),
+      (error) => ({ fileName: file.name, ok: false, toQuestionFile: false,
+                    message: "The page could not read the file: " + error, notes: "",
+                    outputName: "", output: null, summary: "", text: "", textName: "",
+                    preview: { table: false, records: [] } }))))
+      .then(showFiles));
   }
 
   const input = element("file");
   input.addEventListener("change", () => {
-    take(input.files[0]);
+    take(Array.from(input.files));
     input.value = "";
   });
-  const drop = element("drop");
+  // Files dropped anywhere on the page, never opened in its place.
+  const carriesFiles = (event) => event.dataTransfer && event.dataTransfer.types.includes("Files");
   for (const type of ["dragenter", "dragover"]) {
-    drop.addEventListener(type, (event) => {
+    document.addEventListener(type, (event) => {
+      if (!carriesFiles(event)) return;
       event.preventDefault();
-      drop.classList.add("over");
+      event.dataTransfer.dropEffect = "copy";
+      document.body.classList.add("dragging");
     });
   }
-  for (const type of ["dragleave", "drop"]) {
-    drop.addEventListener(type, () => drop.classList.remove("over"));
-  }
-  drop.addEventListener("drop", (event) => {
+  document.addEventListener("dragleave", (event) => {
+    if (!event.relatedTarget) document.body.classList.remove("dragging");
+  });
+  document.addEventListener("drop", (event) => {
+    document.body.classList.remove("dragging");
+    if (!carriesFiles(event)) return;
     event.preventDefault();
-    take(event.dataTransfer.files[0]);
+    take(Array.from(event.dataTransfer.files));
   });
 })();

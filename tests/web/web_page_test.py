@@ -1,30 +1,33 @@
 #!/usr/bin/python3
 """The web page in a real browser: headless Chromium, the page opened from
-file://, question files and databases given to it through its file picker.
+file://, question files and databases given to it through its file picker
+(one at a time and several at once) and dropped on it, question files typed
+into its editor and a spreadsheet's columns pasted there.
 
-Each file also goes through the native qdconv or qdtext, which is the
-oracle: a conversion the program completes must give a download that is
-byte for byte the file the program writes, with the database's name and
-number of questions shown; a refusal must show the message the program's
-console ends with, and offer no download. Either way the page must show the
-warnings and hints the program prints on standard error, in its words. The page must make no network
-request at all, and break no rule of its Content-Security-Policy.
+Each file, typed text or paste also goes through the native qdconv or
+qdtext, which is the oracle: a conversion the program completes must give a
+download that is byte for byte the file the program writes, with the
+database's name and number of questions shown, and a preview of exactly its
+records, every blank one marked; a refusal must show the message the
+program's console ends with, and offer no download. Either way the page
+must show the warnings and hints the program prints on standard error, in
+its words. The page must make no network request at all, and break no rule
+of its Content-Security-Policy.
 
   web_page_test.py PAGE QDCONV QDTEXT SOURCE_DIR [--screenshot PNG]
 """
 import argparse
-import json
 import os
 import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+
+from page_driver import (PageRun, Tally, console_errors, database_records, database_summary,
+                         network_requests, run_native, start_browser, wait_for)
 
 
 def capitals(line_end="\n"):
@@ -103,89 +106,30 @@ def databases(source_dir, qdconv, scratch):
     return files
 
 
-def run_native(program, name, contents, scratch):
-    """Runs |program| on a file |name| holding |contents| in a folder of its
-    own. Returns its exit status, its console, and the name and bytes of the
-    file it wrote (or None)."""
-    folder = pathlib.Path(tempfile.mkdtemp(dir=scratch))
-    (folder / name).write_bytes(contents)
-    before = set(os.listdir(folder))
-    run = subprocess.run([program, name], cwd=folder, stdin=subprocess.DEVNULL,
-                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
-    written = set(os.listdir(folder)) - before
-    written_name = written.pop() if written else None
-    output = (folder / written_name).read_bytes() if written_name else None
-    shutil.rmtree(folder)
-    return run.returncode, run.stdout, written_name, output, run.stderr
-
-
-def handheld_text(data):
-    """Bytes of the handheld's character set as text: code page 1252, its
-    five undefined bytes as the control characters of the same number."""
-    return "".join(chr(b) if b in (0x81, 0x8D, 0x8F, 0x90, 0x9D) else bytes([b]).decode("cp1252")
-                   for b in data)
-
-
-def database_summary(database):
-    name = database[:32].split(b"\x00")[0]
-    if name.endswith(b"\n"):
-        name = name[:-1]
-    return handheld_text(name), str(int.from_bytes(database[76:78], "big") // 2)
-
-
-def start_browser(scratch):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                     "--disable-background-networking", "--disable-component-update",
-                     "--disable-sync", "--no-first-run", "--disable-quic",
-                     "--window-size=900,800", "--user-data-dir=" + str(scratch / "profile")):
-        options.add_argument(argument)
-    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    return driver
-
-
-def wait_for(condition, what, seconds=60):
-    """Waits until |condition()| holds, and fails naming |what| if it never does."""
-    deadline = time.monotonic() + seconds
-    while not condition():
-        if time.monotonic() > deadline:
-            raise AssertionError("timed out waiting for " + what)
-        time.sleep(0.02)
-
-
-class PageRun:
-    def __init__(self, driver, downloads):
-        self.driver = driver
-        self.downloads = downloads
-
-    def give(self, path):
-        """Gives |path| to the page's file picker; returns what the page shows."""
-        result = self.driver.find_element(By.ID, "result")
-        runs = result.get_attribute("data-runs")
-        self.driver.find_element(By.ID, "file").send_keys(str(path))
-        wait_for(lambda: result.get_attribute("data-runs") != runs, "the page's answer")
-        link = self.driver.find_element(By.ID, "download")
-        notes = self.driver.find_elements(By.CSS_SELECTOR, "#notes li")
-        return {
-            "message": self.driver.find_element(By.ID, "message").text,
-            "notes": "".join(note.get_attribute("textContent") + "\n" for note in notes),
-            "name": self.driver.find_element(By.ID, "name").get_attribute("textContent"),
-            "questions": self.driver.find_element(By.ID, "questions").get_attribute("textContent"),
-            "download": link.get_attribute("download") if link.is_displayed() else None,
-            "link": link,
-        }
-
-    def download(self, shown):
-        """Clicks the page's download link; returns the file's bytes."""
-        for entry in self.downloads.iterdir():
-            entry.unlink()
-        shown["link"].click()
-        target = self.downloads / shown["download"]
-        wait_for(lambda: target.exists() and not list(self.downloads.glob("*.crdownload")),
-                 "the download of " + shown["download"])
-        return target.read_bytes()
+def preview_faults(rows, records, table_rows=None):
+    """How the preview's |rows| differ from the database's |records|: every
+    row shown must be its pair, named by its lines (or |table_rows|); the
+    first 20 pairs and every pair with a blank record must be shown, and
+    those blank records marked."""
+    pairs = [records[k:k + 2] for k in range(0, len(records), 2)]
+    places = table_rows or [2 + 2 * k for k in range(len(pairs))]
+    faults = []
+    shown = {row[0]: row for row in rows}
+    for index, pair in enumerate(pairs):
+        blank = [text.strip(" \t") == "" for text in pair]
+        row = shown.get(places[index])
+        if row is None:
+            if index < 20 or any(blank):
+                faults.append("the pair at %d is not shown" % places[index])
+            continue
+        expected = [[text, is_blank] for text, is_blank in zip(pair, blank)]
+        cells = row[1:1 + len(pair)]
+        # A finding the oracle cannot see (a NUL byte's cut) may mark a row too.
+        if [c[0] for c in cells] != pair or any(e[1] and not c[1] for e, c in zip(expected, cells)):
+            faults.append("the pair at %d shows %r, not %r" % (places[index], cells, expected))
+    if len(rows) > len(pairs):
+        faults.append("%d rows for %d pairs" % (len(rows), len(pairs)))
+    return faults
 
 
 def check(page_run, program, name, contents, scratch):
@@ -209,26 +153,170 @@ def check(page_run, program, name, contents, scratch):
             return faults + ["no download, though %s converts it" % tool]
         if shown["download"] != written_name:
             faults.append("download named %r, not %r" % (shown["download"], written_name))
-        if page_run.download(shown) != expected:
+        if page_run.download(shown["button"]) != expected:
             faults.append("the download differs from what %s writes" % tool)
-        summary = database_summary(expected if tool == "qdconv" else contents)
+        database = expected if tool == "qdconv" else contents
+        summary = database_summary(database)
         if (shown["name"], shown["questions"]) != summary:
             faults.append("shows %r, %r instead of %r" % (shown["name"], shown["questions"], summary))
+        if not name.lower().endswith((".csv", ".tsv")):
+            faults += preview_faults(page_run.preview_rows(), database_records(database))
     elif shown["download"] is not None:
         faults.append("offers a download though %s refuses it" % tool)
+    elif page_run.preview_rows():
+        faults.append("shows a preview though %s refuses it" % tool)
     return faults
 
 
-def network_requests(driver, page):
-    """The URLs of every request the page's document made, but the page."""
-    urls = []
-    for entry in driver.get_log("performance"):
-        message = json.loads(entry["message"])["message"]
-        if message["method"] == "Network.requestWillBeSent":
-            request = message["params"]
-            if request.get("documentURL") == page and request["request"]["url"] != page:
-                urls.append(request["request"]["url"])
-    return urls
+def check_table_preview(page_run, qdconv, scratch):
+    """A table's preview names its rows as a spreadsheet does."""
+    table = b"France?;Paris\r\n\r\n;Madrid\r\nItalie?;Rome\r\n"
+    expected = run_native(qdconv, "quiz.csv", table, scratch)[3]
+    given = scratch / "given"
+    shutil.rmtree(given, ignore_errors=True)
+    given.mkdir()
+    (given / "quiz.csv").write_bytes(table)
+    page_run.give(given / "quiz.csv")
+    return preview_faults(page_run.preview_rows(), database_records(expected), [1, 3, 4])
+
+
+def check_long_preview(page_run, scratch):
+    """A long quiz shows its first pairs and its findings, then all on asking."""
+    text = "Quiz\n" + "".join("Q%d?\nA%d\n" % (k, k) for k in range(100)) + "\n"
+    path = scratch / "long.txt"
+    path.write_text(text)
+    page_run.give(path)
+    faults = []
+    records = ["Q%d?" % (k // 2) if k % 2 == 0 else "A%d" % (k // 2) for k in range(200)] + [""]
+    places = [row[0] for row in page_run.preview_rows()]
+    if places != [2 + 2 * k for k in range(20)] + [202]:
+        faults.append("shows the pairs at %r first" % places)
+    page_run.element("show-all").click()
+    faults += preview_faults(page_run.preview_rows(), records)
+    if len(page_run.preview_rows()) != 101:
+        faults.append("shows %d pairs of 101 after asking for all" % len(page_run.preview_rows()))
+    return faults
+
+
+def check_typed(page_run, qdconv, scratch, text):
+    """Text typed into the editor gives what qdconv makes of the same bytes,
+    and the question file to keep is those bytes."""
+    page_run.type_text(text)
+    contents = text.encode("utf-8")
+    status, _, _, expected, errors = run_native(qdconv, "typed.txt", contents, scratch)
+    shown = page_run.shown()
+    faults = []
+    if page_run.attribute("text", "value") != text:
+        faults.append("the editor holds %r" % page_run.attribute("text", "value"))
+    if shown["notes"].encode("utf-8") != errors:
+        faults.append("notes %r, not %r" % (shown["notes"], errors))
+    if status != 0 or shown["download"] is None:
+        return faults + ["no database: %r" % shown["message"]]
+    if page_run.download(shown["button"]) != expected:
+        faults.append("the database differs from what qdconv makes of the text")
+    if page_run.download(page_run.element("download-text")) != contents:
+        faults.append("the question file to keep is not the text in UTF-8")
+    return faults + preview_faults(page_run.preview_rows(), database_records(expected))
+
+
+PASTE = """
+const area = document.getElementById('text');
+area.focus();
+area.select();
+const data = new DataTransfer();
+data.setData('text/plain', arguments[0]);
+area.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,
+                                                cancelable: true}));
+"""
+
+
+def check_paste(page_run, qdconv, scratch):
+    """Two columns pasted from a spreadsheet (tab-separated rows) into the
+    emptied editor become the question file of that table: the database is
+    what qdconv makes of the rows as a .tsv file named after the name line
+    the page gives them."""
+    pasted = "France ?\tParis\r\nEspagne ?\t\"Madrid,\r\nla capitale\"\r\n\r\nÉté\t€ 5\r\n"
+    page_run.element("text").clear()
+    page_run.driver.execute_script(PASTE, pasted)
+    wait_for(lambda: page_run.attribute("result", "data-state") == "done", "the paste's run")
+    status, _, _, expected, _ = run_native(qdconv, "Questions.tsv", pasted.encode("utf-8"), scratch)
+    text = page_run.attribute("text", "value")
+    faults = []
+    if text != "Questions\nFrance ?\nParis\nEspagne ?\nMadrid, la capitale\nÉté\n€ 5\n":
+        faults.append("the editor holds %r" % text)
+    shown = page_run.shown()
+    if status != 0 or shown["download"] is None:
+        return faults + ["no database: %r" % shown["message"]]
+    if page_run.download(shown["button"]) != expected:
+        faults.append("the database differs from what qdconv makes of the rows")
+    return faults
+
+
+def check_several(page_run, qdconv, qdtext, scratch, source_dir):
+    """Several files through the picker: each listed with its own download,
+    byte for byte what the program writes, and the same warning as qdconv's
+    for two databases of one name."""
+    files = [("capitals.txt", (source_dir / "examples" / "capitals.txt").read_bytes()),
+             ("again.txt", b"Capitals of Europe\nQ?\nA\n"),
+             ("refused.txt", b"Quiz\n" + b"x" * 201),
+             ("birds.pdb", bytes.fromhex("".join(
+                 line.split("#")[0]
+                 for line in (source_dir / "tests" / "fixtures" / "birds.pdb.hex").read_text()
+                 .splitlines())))]
+    given = scratch / "several"
+    shutil.rmtree(given, ignore_errors=True)
+    given.mkdir()
+    for name, contents in files:
+        (given / name).write_bytes(contents)
+    page_run.give(*(given / name for name, _ in files))
+    faults = []
+    items = page_run.driver.find_elements(By.CSS_SELECTOR, "#file-list > li")
+    if [item.get_attribute("data-file-name") for item in items] != [name for name, _ in files]:
+        return ["lists %r" % [item.get_attribute("data-file-name") for item in items]]
+    for item, (name, contents) in zip(items, files):
+        program = qdtext if name.endswith(".pdb") else qdconv
+        status, console, written_name, expected, _ = run_native(program, name, contents, scratch)
+        button = item.find_element(By.CSS_SELECTOR, "button.download")
+        message = item.find_element(By.CSS_SELECTOR, ".message").text
+        if not console.endswith(message.encode("utf-8") + b"\n"):
+            faults.append("%s: message %r" % (name, message))
+        if status != 0:
+            if button.is_displayed():
+                faults.append("%s: offers a download though it is refused" % name)
+        elif button.get_attribute("data-file-name") != written_name:
+            faults.append("%s: download named %r" % (name, button.get_attribute("data-file-name")))
+        elif page_run.download(button) != expected:
+            faults.append("%s: the download differs from what the program writes" % name)
+    # The same two question files through qdconv at once.
+    run = subprocess.run([qdconv, "capitals.txt", "again.txt"], cwd=given,
+                         stdin=subprocess.DEVNULL, capture_output=True, check=False)
+    warnings = [note.get_attribute("textContent")
+                for note in page_run.driver.find_elements(By.CSS_SELECTOR, "#same-names li")]
+    native = [line for line in run.stderr.decode("utf-8").splitlines() if "both make" in line]
+    if warnings != native or not native:
+        faults.append("warns %r, not %r" % (warnings, native))
+    return faults
+
+
+DROP = """
+const data = new DataTransfer();
+data.items.add(new File([arguments[0]], 'dropped.txt'));
+const drop = new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true});
+document.querySelector('h1').dispatchEvent(drop);
+return drop.defaultPrevented;
+"""
+
+
+def check_drop_outside_the_box(page_run):
+    """A file dropped anywhere on the page is converted, not opened in the tab."""
+    runs = page_run.attribute("result", "data-runs")
+    prevented = page_run.driver.execute_script(DROP, "Dropped\nQ?\nA")
+    wait_for(lambda: page_run.attribute("result", "data-runs") != runs, "the dropped file's run")
+    faults = [] if prevented else ["the browser's own drop was not prevented"]
+    outcome = page_run.element("outcome").text
+    if outcome != "dropped.txt: converted":
+        faults.append("shows %r" % outcome)
+    return faults
 
 
 def main():
@@ -244,40 +332,46 @@ def main():
     scratch = pathlib.Path(tempfile.mkdtemp(prefix="qdconv-web-"))
     downloads = scratch / "downloads"
     downloads.mkdir()
+    qdconv, qdtext = arguments.qdconv, arguments.qdtext
 
     driver = start_browser(scratch)
-    passed = failed = 0
+    tally = Tally()
     try:
         driver.execute_cdp_cmd("Page.setDownloadBehavior",
                                {"behavior": "allow", "downloadPath": str(downloads)})
         driver.get(page.as_uri())
         page_run = PageRun(driver, downloads)
-        cases = [(arguments.qdconv, name, contents) for name, contents in question_files(source_dir)]
-        cases += [(arguments.qdtext, name, contents)
-                  for name, contents in databases(source_dir, arguments.qdconv, scratch)]
+        cases = [(qdconv, name, contents) for name, contents in question_files(source_dir)]
+        cases += [(qdtext, name, contents)
+                  for name, contents in databases(source_dir, qdconv, scratch)]
         for program, name, contents in cases:
-            faults = check(page_run, program, name, contents, scratch)
-            print(("FAIL " if faults else "ok   ") + name + "".join("\n     " + f for f in faults))
-            failed += bool(faults)
-            passed += not faults
+            tally.report(name, check(page_run, program, name, contents, scratch))
+        tally.report("a table's preview names its rows", check_table_preview(page_run, qdconv, scratch))
+        tally.report("a long quiz's preview", check_long_preview(page_run, scratch))
+        tally.report("typed text", check_typed(
+            page_run, qdconv, scratch, "Capitales d'été\nOù est Paris ?\nÀ Paris\n\nEspagne ?\nMadrid"))
+        tally.report("typed text with a line end at the end", check_typed(
+            page_run, qdconv, scratch, "Birds\nRed breast?\nRobin\n"))
+        tally.report("a spreadsheet's columns pasted", check_paste(page_run, qdconv, scratch))
+        tally.report("several files at once", check_several(page_run, qdconv, qdtext, scratch,
+                                                            source_dir))
+        tally.report("a file dropped outside the box", check_drop_outside_the_box(page_run))
 
         requests = network_requests(driver, page.as_uri())
-        print(("FAIL" if requests else "ok  ") + " no network request" +
-              "".join("\n     " + url for url in requests))
-        errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
-        print(("FAIL" if errors else "ok  ") + " no error in the browser's console" +
-              "".join("\n     " + error for error in errors))
-        failed += bool(requests) + bool(errors)
-        passed += (not requests) + (not errors)
+        tally.report("no network request", requests)
+        tally.report("no error in the browser's console", console_errors(driver))
 
         if arguments.screenshot:
-            page_run.give((source_dir / "examples" / "capitals.txt").resolve())
+            driver.set_window_size(900, 1500)
+            shown = scratch / "Capitals.txt"
+            shown.write_bytes(b"Capitals of Europe\nFrance?\nParis\n\nSpain?\nMadrid\n"
+                              b"Italy?\nRome\nNorway?\nOslo\n")
+            page_run.give(shown)
             driver.save_screenshot(arguments.screenshot)
     finally:
         driver.quit()
         shutil.rmtree(scratch, ignore_errors=True)
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
+    return tally.close()
 
 
 if __name__ == "__main__":
