@@ -37,6 +37,7 @@ if [ "$web" = yes ]; then
   command -v chromium > /dev/null || missing+=(chromium)
   command -v chromedriver > /dev/null || missing+=(chromium-driver)
   /usr/bin/python3 -c 'import selenium' 2> /dev/null || missing+=(python3-selenium)
+  command -v npm > /dev/null || missing+=(npm)
 fi
 bash scripts/install_packages.sh ${missing[@]+"${missing[@]}"}
 
@@ -44,6 +45,11 @@ options=()
 if [ "$web" = yes ]; then
   bash scripts/build_web.sh "$build_dir/web" "$@"
   options+=(-DQDCONV_WEB_PAGE="$PWD/$build_dir/web/qdconv.html")
+  # axe-core, at the version and checksum tests/web/package-lock.json records.
+  mkdir -p "$build_dir/npm"
+  cp tests/web/package.json tests/web/package-lock.json "$build_dir/npm/"
+  npm ci --prefix "$build_dir/npm" --no-audit --no-fund > /dev/null
+  options+=(-DQDCONV_AXE_SCRIPT="$PWD/$build_dir/npm/node_modules/axe-core/axe.min.js")
 fi
 if [ "$windows" = yes ]; then
   cmake -S . -B "$build_dir/windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \

@@ -146,8 +146,7 @@
     for (let k = 0; k < records.length; k += 2) pairs.push([records[k], records[k + 1]]);
     const hasFinding = (pair) => pair.some((record) => record && record[2] !== 0);
     const table = make("table");
-    table.append(make("caption", "", "Your quiz: " + pairs.length +
-                      (pairs.length === 1 ? " question" : " questions")));
+    table.append(make("caption", "", "Your quiz, question by question"));
     const head = make("tr");
     for (const title of [preview.table ? "Row" : "Lines", "Question", "Answer"]) {
       const th = make("th", "", title);
@@ -184,7 +183,7 @@
     gap();
     container.append(table);
     if (!all && body.querySelector("td.gap")) {
-      const more = make("button", "secondary", "Show all " + pairs.length + " questions");
+      const more = make("button", "secondary", "Show all " + pairs.length + " rows");
       more.type = "button";
       more.id = "show-all";
       more.onclick = () => {
@@ -339,7 +338,7 @@
     setDownload(download, "Download " + shown.outputName, shown.outputName, shown.output);
     const edit = buttons.appendChild(make("button", "secondary", "Show in the editor"));
     edit.type = "button";
-    edit.setAttribute("aria-label", "Show " + shown.fileName + " in the editor");
+    edit.setAttribute("aria-label", "Show in the editor: " + shown.fileName);
     edit.onclick = () => {
       openInEditor(shown);
       area.focus();

@@ -362,7 +362,7 @@ def main():
         tally.report("no error in the browser's console", console_errors(driver))
 
         if arguments.screenshot:
-            driver.set_window_size(900, 1500)
+            driver.set_window_size(900, 1760)
             shown = scratch / "Capitals.txt"
             shown.write_bytes(b"Capitals of Europe\nFrance?\nParis\n\nSpain?\nMadrid\n"
                               b"Italy?\nRome\nNorway?\nOslo\n")
