@@ -210,7 +210,8 @@
     element("questions").textContent = questions || "";
     setDownload(element("download"), "Download " + shown.outputName, shown.outputName,
                 shown.output);
-    const keepText = shown.ok && !shown.toQuestionFile && textBytes;
+    // The question file is worth keeping even while it does not convert yet.
+    const keepText = !shown.toQuestionFile && textBytes && textBytes.length > 0;
     setDownload(element("download-text"), "Download " + textName + " (the question file, UTF-8)",
                 textName, keepText ? textBytes : null);
     element("next-steps").hidden = !shown.ok || shown.toQuestionFile;

@@ -200,7 +200,7 @@ def check_long_preview(page_run, scratch):
 
 def check_typed(page_run, qdconv, scratch, text):
     """Text typed into the editor gives what qdconv makes of the same bytes,
-    and the question file to keep is those bytes."""
+    and the question file to keep (saved by the keyboard) is those bytes."""
     page_run.type_text(text)
     contents = text.encode("utf-8")
     status, _, _, expected, errors = run_native(qdconv, "typed.txt", contents, scratch)
@@ -214,7 +214,7 @@ def check_typed(page_run, qdconv, scratch, text):
         return faults + ["no database: %r" % shown["message"]]
     if page_run.download(shown["button"]) != expected:
         faults.append("the database differs from what qdconv makes of the text")
-    if page_run.download(page_run.element("download-text")) != contents:
+    if page_run.download(page_run.element("download-text"), by_space=True) != contents:
         faults.append("the question file to keep is not the text in UTF-8")
     return faults + preview_faults(page_run.preview_rows(), database_records(expected))
 
