@@ -348,25 +348,23 @@
   }
 
   // Warnings for databases of the same name: the handheld keeps one of each.
-  function showSameNames(runs) {
-    const list = element("same-names");
+  function showSameNames(module, runs) {
     const first = new Map();
     let notes = "";
     for (const shown of runs) {
       if (!shown.ok || shown.toQuestionFile) continue;
       const name = shown.summary.split("\t")[0];
       if (first.has(name)) {
-        notes += "Warning: \"" + first.get(name) + "\" and \"" + shown.fileName +
-                 "\" both make a database named \"" + name + "\": the handheld keeps one " +
-                 "database per name, so only one of them stays installed\n";
+        notes += module.ccall("PageSameNameWarning", "string", ["string", "string", "string"],
+                              [first.get(name), shown.fileName, name]) + "\n";
       } else {
         first.set(name, shown.fileName);
       }
     }
-    showNotes(list, notes);
+    showNotes(element("same-names"), notes);
   }
 
-  function showFiles(runs) {
+  function showFiles(module, runs) {
     const section = element("files");
     if (runs.length === 1) {
       section.hidden = true;
@@ -374,7 +372,7 @@
       return;
     }
     element("file-list").replaceChildren(...runs.map(fileEntry));
-    showSameNames(runs);
+    showSameNames(module, runs);
     section.hidden = false;
     section.dataset.runs = String(Number(section.dataset.runs || 0) + 1);
     const converted = runs.filter((shown) => shown.ok).length;
@@ -382,15 +380,30 @@
              (runs.length - converted) + " not converted");
   }
 
+  // A file the browser could not read, as a refused run.
+  function unreadable(file, error) {
+    return { fileName: file.name, ok: false, toQuestionFile: false,
+             message: "The page could not read the file: " + error, notes: "", outputName: "",
+             output: null, summary: "", text: "", textName: "",
+             preview: { table: false, records: [] } };
+  }
+
   function take(files) {
     if (files.length === 0) return;
-    ready.then((module) => Promise.all(files.map((file) => file.arrayBuffer().then(
-      (buffer) => run(module, file.name, new Uint8Array(buffer)),
-      (error) => ({ fileName: file.name, ok: false, toQuestionFile: false,
-                    message: "The page could not read the file: " + error, notes: "",
-                    outputName: "", output: null, summary: "", text: "", textName: "",
-                    preview: { table: false, records: [] } }))))
-      .then(showFiles));
+    ready.then(async (module) => {
+      const runs = [];
+      for (const file of files) {
+        let bytes;
+        try {
+          bytes = new Uint8Array(await file.arrayBuffer());
+        } catch (error) {
+          runs.push(unreadable(file, error));
+          continue;
+        }
+        runs.push(run(module, file.name, bytes));
+      }
+      showFiles(module, runs);
+    });
   }
 
   const input = element("file");

@@ -7,4 +7,11 @@
 
 std::string DeriveDatabasePath(const char* questionPath);
 
+// The warning for two question files (the first two %s) that make databases
+// of one name (the third): the console's, and the web page's for several
+// files.
+const char kSameDatabaseNameWarning[] =
+    "\"%s\" and \"%s\" both make a database named \"%s\": the handheld keeps one database "
+    "per name, so only one of them stays installed";
+
 #endif  // QDCONV_CONVERSION_DATABASE_PATH_H_

@@ -24,8 +24,7 @@ int RunProgram(int argumentCount, char* arguments[]) {
       "qdconv " QDCONV_VERSION "\n",
       "Files converted: %i of %i\n",
       "\"%s\" is given more than once: it is converted once",
-      "\"%s\" and \"%s\" both make a database named \"%s\": the handheld keeps one database "
-      "per name, so only one of them stays installed",
+      kSameDatabaseNameWarning,
       ConvertQuestionFile,
       DeriveDatabasePath,
   };

@@ -71,6 +71,15 @@ int RecoverForPage(const char* databasePath) {
   return RecoverQuestionFile(databasePath, preview);
 }
 
+// The warning, as the console gives it, for the question files |first| and
+// |second| that both make a database named |name| (UTF-8 all three).
+const char* PageSameNameWarning(const char* first, const char* second, const char* name) {
+  const int length = std::snprintf(nullptr, 0, kSameDatabaseNameWarning, first, second, name);
+  std::string warning(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+  std::snprintf(&warning[0], warning.size() + 1, kSameDatabaseNameWarning, first, second, name);
+  return Answer("Warning: " + warning);
+}
+
 // The records of the last run that completed, as JSON:
 //   {"table": false, "records": [[place, "text", finding], ...]}
 // with the place a line number (or, for a table, a row) and the finding a
