@@ -87,6 +87,12 @@ return Array.from(document.querySelectorAll(arguments[0] + ' tbody tr[data-place
 """
 
 
+CONVERTED = """
+return document.getElementById('text').value === arguments[0] &&
+       document.getElementById('result').dataset.state === 'done';
+"""
+
+
 class PageRun:
     """The page in |driver|, its downloads landing in |downloads|."""
 
@@ -131,7 +137,9 @@ class PageRun:
         area = self.element("text")
         area.clear()
         area.send_keys(text)
-        wait_for(lambda: self.attribute("result", "data-state") == "done", "the typed text's run")
+        # Once the editor holds all of it, its last input has marked the
+        # result as waiting: "done" can then only come from converting it.
+        wait_for(lambda: self.driver.execute_script(CONVERTED, text), "the typed text's run")
 
     def download(self, button, by_space=False):
         """Clicks a download button, or presses Space on it; returns the
