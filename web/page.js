@@ -124,6 +124,7 @@
                               : "Blank line: an empty " + side + " (every pair after it moves)",
     2: () => "Holds a NUL byte: the text after it is not stored",
     3: () => "No answer: the last question has none",
+    4: () => "The conversion stopped here: see the hint above",
   };
 
   function recordCell(record, side, table) {
@@ -146,7 +147,9 @@
     for (let k = 0; k < records.length; k += 2) pairs.push([records[k], records[k + 1]]);
     const hasFinding = (pair) => pair.some((record) => record && record[2] !== 0);
     const table = make("table");
-    table.append(make("caption", "", "Your quiz, question by question"));
+    const stopped = records[records.length - 1][2] === 4;
+    table.append(make("caption", "", stopped ? "Your quiz, up to where the conversion stopped"
+                                             : "Your quiz, question by question"));
     const head = make("tr");
     for (const title of [preview.table ? "Row" : "Lines", "Question", "Answer"]) {
       const th = make("th", "", title);

@@ -54,6 +54,7 @@ bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEn
   records.count = 0;
   for (int index = 0; ReadQuestionLine(reader, line); ++index) {
     PrintRecordIndex(index);
+    records.stoppedAt = line;
     if (index >= kMaxRecordCount) {
       PrintRunMessage("Too many records: at most %i\n", kMaxRecordCount);
       int lineCount = index + 1;

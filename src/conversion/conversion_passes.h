@@ -18,6 +18,9 @@ struct RecordTexts {
   const char* texts[kMaxRecordCount];      // views into the question file's text
   std::uint32_t sizes[kMaxRecordCount];    // record text length plus one (NUL)
   int count;
+  // After a pass that stopped: the line it stopped at, record line |count|
+  // (as much of it as was decoded).
+  QuestionLine stoppedAt;
 };
 
 // For each record line print its index from 0 ("%i\n"), test it, note what

@@ -64,16 +64,23 @@ struct QuestionSource {
   RecordOrigin origin;
 };
 
-// The records written, for a preview.
+// The records kept, for a preview; when the pass stopped, the line it
+// stopped at too.
 void FillPreview(const RecordTexts& records, const RecordWarnings& warnings,
-                 const RecordOrigin& origin, QuizPreview& preview) {
+                 const RecordOrigin& origin, bool stopped, QuizPreview& preview) {
   preview.fromTable = origin.tableRows != nullptr;
   preview.records.clear();
   for (int k = 0; k < records.count; ++k) {
     AddPreviewRecord(records.texts[k], records.sizes[k] - 1, LineOrRowOfRecord(origin, k),
                      warnings.findings[k], preview);
   }
-  MarkQuestionWithoutAnswer(preview);
+  if (!stopped) {
+    MarkQuestionWithoutAnswer(preview);
+    return;
+  }
+  const QuestionLine& line = records.stoppedAt;
+  AddPreviewRecord(line.text, std::min(line.length, kMaxStoredLineBytes),
+                   LineOrRowOfRecord(origin, records.count), kRecordStoppedTheRun, preview);
 }
 
 bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
@@ -85,6 +92,7 @@ bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
   if (!MeasureRecordLines(reader, source.decoded, source.encoding, source.origin, records,
                           warnings)) {
     AbandonOutputFile(database);
+    if (preview) FillPreview(records, warnings, source.origin, true, *preview);
     return false;
   }
   RecordListEntry entries[kMaxRecordCount];
@@ -103,7 +111,7 @@ bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
     return StopWritingDatabase(databasePath, database.error);
   }
   PrintRecordWarnings(warnings, records.count, source.origin);
-  if (preview) FillPreview(records, warnings, source.origin, *preview);
+  if (preview) FillPreview(records, warnings, source.origin, false, *preview);
   return true;
 }
 

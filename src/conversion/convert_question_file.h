@@ -25,8 +25,9 @@
 // Returns true when the complete database was written, false after a stop.
 bool ConvertQuestionFile(const char* questionPath);
 
-// The same, and when the database was written, |preview| holds its records
-// with their lines or rows and findings; otherwise it is left empty.
+// The same, and |preview| holds the records with their lines or rows and
+// findings: all of them when the database was written; after a stop at a
+// record line, those before it and that line; otherwise none.
 bool ConvertQuestionFile(const char* questionPath, QuizPreview& preview);
 
 #endif  // QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_

@@ -1,9 +1,10 @@
-// The quiz a completed run made or read, record by record, for a page that
-// shows it before the database goes onto the handheld: each record's text in
-// UTF-8, where it stands (the line of the question file as an editor numbers
-// it, or the row of the table as a spreadsheet does; the column is the
-// record's side of its pair), and what is wrong with it. Pairs are records
-// 2k (question) and 2k + 1 (answer).
+// The quiz a run made or read, record by record, for a page that shows it
+// before the database goes onto the handheld: each record's text in UTF-8,
+// where it stands (the line of the question file as an editor numbers it, or
+// the row of the table as a spreadsheet does; the column is the record's side
+// of its pair), and what is wrong with it. Pairs are records 2k (question)
+// and 2k + 1 (answer). A run that stopped at a record line shows the lines
+// before it and, last, that line.
 #ifndef QDCONV_CONVERSION_QUIZ_PREVIEW_H_
 #define QDCONV_CONVERSION_QUIZ_PREVIEW_H_
 
@@ -16,6 +17,7 @@ enum RecordFinding : unsigned char {
   kRecordBlank,              // empty, or only spaces and tabs
   kRecordCutByNul,           // its line held a NUL byte: the text after it is lost
   kQuestionWithoutAnswer,    // the last record of an odd number
+  kRecordStoppedTheRun,      // the line the run stopped at, as far as it was read
 };
 
 struct PreviewRecord {

@@ -1,6 +1,6 @@
 // The quiz a run shows record by record: each record's text in UTF-8, its
-// line or row, and what is wrong with it; for a question file, a table and a
-// database going back. And a table's question text for editing, which must
+// line or row, and what is wrong with it, up to the line a stop names; for a
+// question file, a table and a database going back. And a table's question text for editing, which must
 // convert to the table's own database.
 #include <gtest/gtest.h>
 
@@ -84,7 +84,15 @@ TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
       {"TableRowsAndEmptyCell", "quiz.csv", "France?,Paris\n\n,Madrid\n", true,
        {{1, "France?", kRecordSound}, {1, "Paris", kRecordSound}, {3, "", kRecordBlank},
         {3, "Madrid", kRecordSound}}},
-      {"StopShowsNothing", "quiz.txt", "Quiz\n" + std::string(201, 'x') + "\nA", false, {}},
+      {"StopAtALineTooLong", "quiz.txt", "Quiz\nQ1?\n" + std::string(201, 'x') + "\nA", false,
+       {{2, "Q1?", kRecordSound}, {3, std::string(201, 'x'), kRecordStoppedTheRun}}},
+      {"StopAtACharacterTheHandheldLacks", "quiz.txt", "Quiz\nQ1\nA1\nQ2 \xf0\x9f\x98\x80 ?\nA2",
+       false,
+       {{2, "Q1", kRecordSound}, {3, "A1", kRecordSound}, {4, "Q2 ", kRecordStoppedTheRun}}},
+      {"StopInATableCell", "quiz.tsv", "Q1\tA1\n\nQ2\t" + std::string(201, 'y') + "\n", true,
+       {{1, "Q1", kRecordSound}, {1, "A1", kRecordSound}, {3, "Q2", kRecordSound},
+        {3, std::string(201, 'y'), kRecordStoppedTheRun}}},
+      {"StopAtTheNameShowsNothing", "quiz.txt", std::string(32, 'n') + "\nQ?\nA", false, {}},
   };
   for (const PreviewCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,9 +101,10 @@ TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
     testing::internal::CaptureStdout();
     const bool converted = ConvertQuestionFile(Write(c.fileName, c.bytes).c_str(), preview);
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(converted, !c.records.empty());
+    const bool stops = c.records.empty() || c.records.back().finding == kRecordStoppedTheRun;
+    EXPECT_EQ(converted, !stops);
     EXPECT_EQ(ShownRecords(preview), c.records);
-    if (converted) {
+    if (!c.records.empty()) {
       EXPECT_EQ(preview.fromTable, c.fromTable);
     }
   }

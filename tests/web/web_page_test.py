@@ -19,6 +19,7 @@ of its Content-Security-Policy.
 import argparse
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -132,6 +133,23 @@ def preview_faults(rows, records, table_rows=None):
     return faults
 
 
+def stop_faults(rows, notes):
+    """A refused run's preview, if it shows one, ends at the line it stopped
+    at, marked; and where the hint names a line (or row), it is that one."""
+    if not rows:
+        return []
+    place, *cells = rows[-1]
+    cells = [cell for cell in cells if cell[0] is not None]
+    if not cells[-1][1]:
+        return ["the preview's last row is not marked as where the run stopped"]
+    named = re.search(r"\b(line|row) (\d+)", notes)
+    stop = place + (len(cells) - 1 if named and named.group(1) == "line" else 0)
+    if named and int(named.group(2)) != stop:
+        return ["the run stopped at %s %s, the preview at %d" % (named.group(1), named.group(2),
+                                                                   stop)]
+    return []
+
+
 def check(page_run, program, name, contents, scratch):
     """Gives one file to the page and to the native program; returns the
     differences found."""
@@ -163,8 +181,8 @@ def check(page_run, program, name, contents, scratch):
             faults += preview_faults(page_run.preview_rows(), database_records(database))
     elif shown["download"] is not None:
         faults.append("offers a download though %s refuses it" % tool)
-    elif page_run.preview_rows():
-        faults.append("shows a preview though %s refuses it" % tool)
+    else:
+        faults += stop_faults(page_run.preview_rows(), shown["notes"])
     return faults
 
 
