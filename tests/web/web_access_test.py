@@ -80,7 +80,8 @@ def outline_faults(driver, scheme):
 
 def check_schemes(page_run, page, axe_source, scratch):
     """axe-core and the outlines in both schemes: on the page as it opens,
-    after a conversion with findings, and after several files."""
+    after a conversion with findings, after several files, and after a
+    refusal whose preview shows where it stopped."""
     driver = page_run.driver
     blank = scratch / "blank-line.txt"
     blank.write_bytes(b"Capitals\nFrance?\nParis\n\nSpain?\nMadrid\n")
@@ -99,6 +100,9 @@ def check_schemes(page_run, page, axe_source, scratch):
                    for v in axe_violations(driver, axe_source)]
         page_run.give(blank, refused)
         faults += ["%s, after several files: %s" % (scheme, v)
+                   for v in axe_violations(driver, axe_source)]
+        page_run.give(refused)
+        faults += ["%s, after a refusal: %s" % (scheme, v)
                    for v in axe_violations(driver, axe_source)]
     return faults
 
