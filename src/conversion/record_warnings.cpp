@@ -7,35 +7,37 @@
 
 namespace {
 
-void AddLine(int index, LinesOfOneKind& lines) {
-  if (lines.count < kLinesNamedPerWarning) {
-    lines.recordIndexes[lines.count] = index;
-  }
-  ++lines.count;
-}
-
 const char* SideOfPair(int index) { return index % 2 == 0 ? "question" : "answer"; }
+
+// Warns about each named line of |lines| with |warnAbout|, then about the
+// rest with |more| (a format for their number).
+template <typename WarnAbout>
+void WarnAboutLines(const LinesOfOneKind& lines, WarnAbout warnAbout, const char* more) {
+  for (int k = 0; k < lines.count && k < kLinesNamedPerWarning; ++k) {
+    warnAbout(lines.recordIndexes[k]);
+  }
+  if (lines.count > kLinesNamedPerWarning) {
+    PrintWarning(more, lines.count - kLinesNamedPerWarning);
+  }
+}
 
 void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
                         const RecordOrigin& origin) {
-  const LinesOfOneKind& blank = warnings.blankLines;
-  for (int k = 0; k < blank.count && k < kLinesNamedPerWarning; ++k) {
-    const int index = blank.recordIndexes[k];
-    PrintWarning(index % 2 == 0 ? "%s is empty: the answer of that row has no question"
-                                : "%s is empty: the question of that row has no answer",
-                 PlaceOfRecord(origin, index).c_str());
-  }
-  if (blank.count > kLinesNamedPerWarning) {
-    PrintWarning("%i more empty cells", blank.count - kLinesNamedPerWarning);
-  }
-  const LinesOfOneKind& cut = warnings.cutLines;
-  for (int k = 0; k < cut.count && k < kLinesNamedPerWarning; ++k) {
-    PrintWarning("%s holds a NUL byte: the text after it is not stored",
-                 PlaceOfRecord(origin, cut.recordIndexes[k]).c_str());
-  }
-  if (cut.count > kLinesNamedPerWarning) {
-    PrintWarning("%i more cells hold a NUL byte", cut.count - kLinesNamedPerWarning);
-  }
+  WarnAboutLines(
+      FindLines(warnings, kRecordBlank, recordCount),
+      [&](int index) {
+        PrintWarning(index % 2 == 0 ? "%s is empty: the answer of that row has no question"
+                                    : "%s is empty: the question of that row has no answer",
+                     PlaceOfRecord(origin, index).c_str());
+      },
+      "%i more empty cells");
+  WarnAboutLines(
+      FindLines(warnings, kRecordCutByNul, recordCount),
+      [&](int index) {
+        PrintWarning("%s holds a NUL byte: the text after it is not stored",
+                     PlaceOfRecord(origin, index).c_str());
+      },
+      "%i more cells hold a NUL byte");
   if (recordCount == 0) {
     PrintWarning("no rows of questions: the database holds no question");
   }
@@ -45,20 +47,25 @@ void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
 
 void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings) {
   warnings.nameCutByNul = nameLine.cutByNul;
-  warnings.blankLines.count = 0;
-  warnings.cutLines.count = 0;
 }
 
 void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings) {
-  RecordFinding finding = kRecordSound;
-  if (line.cutByNul) {
-    AddLine(index, warnings.cutLines);
-    finding = kRecordCutByNul;
-  } else if (IsBlankText(line.text, line.length)) {
-    AddLine(index, warnings.blankLines);
-    finding = kRecordBlank;
+  if (index >= kMaxRecordCount) return;
+  warnings.findings[index] = line.cutByNul                         ? kRecordCutByNul
+                             : IsBlankText(line.text, line.length) ? kRecordBlank
+                                                                   : kRecordSound;
+}
+
+LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
+                         int recordCount) {
+  LinesOfOneKind lines;
+  lines.count = 0;
+  for (int index = 0; index < recordCount && index < kMaxRecordCount; ++index) {
+    if (warnings.findings[index] != finding) continue;
+    if (lines.count < kLinesNamedPerWarning) lines.recordIndexes[lines.count] = index;
+    ++lines.count;
   }
-  if (index < kMaxRecordCount) warnings.findings[index] = finding;
+  return lines;
 }
 
 void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
@@ -70,31 +77,28 @@ void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
   if (warnings.nameCutByNul) {
     PrintWarning("line 1 holds a NUL byte: the database name ends before it");
   }
-  const LinesOfOneKind& blank = warnings.blankLines;
-  for (int k = 0; k < blank.count && k < kLinesNamedPerWarning; ++k) {
-    const int index = blank.recordIndexes[k];
-    const std::string place = PlaceOfRecord(origin, index);
-    if (index + 1 == recordCount) {
-      PrintWarning("%s is blank: it becomes an empty %s at the end of the quiz "
-                   "(an extra line end at the end of the file?)",
-                   place.c_str(), SideOfPair(index));
-    } else {
-      PrintWarning("%s is blank: it becomes an empty %s, and every question and answer "
-                   "after it moves by one line",
-                   place.c_str(), SideOfPair(index));
-    }
-  }
-  if (blank.count > kLinesNamedPerWarning) {
-    PrintWarning("%i more blank lines", blank.count - kLinesNamedPerWarning);
-  }
-  const LinesOfOneKind& cut = warnings.cutLines;
-  for (int k = 0; k < cut.count && k < kLinesNamedPerWarning; ++k) {
-    PrintWarning("%s holds a NUL byte: the text after it on that line is not stored",
-                 PlaceOfRecord(origin, cut.recordIndexes[k]).c_str());
-  }
-  if (cut.count > kLinesNamedPerWarning) {
-    PrintWarning("%i more lines hold a NUL byte", cut.count - kLinesNamedPerWarning);
-  }
+  WarnAboutLines(
+      FindLines(warnings, kRecordBlank, recordCount),
+      [&](int index) {
+        const std::string place = PlaceOfRecord(origin, index);
+        if (index + 1 == recordCount) {
+          PrintWarning("%s is blank: it becomes an empty %s at the end of the quiz "
+                       "(an extra line end at the end of the file?)",
+                       place.c_str(), SideOfPair(index));
+        } else {
+          PrintWarning("%s is blank: it becomes an empty %s, and every question and answer "
+                       "after it moves by one line",
+                       place.c_str(), SideOfPair(index));
+        }
+      },
+      "%i more blank lines");
+  WarnAboutLines(
+      FindLines(warnings, kRecordCutByNul, recordCount),
+      [&](int index) {
+        PrintWarning("%s holds a NUL byte: the text after it on that line is not stored",
+                     PlaceOfRecord(origin, index).c_str());
+      },
+      "%i more lines hold a NUL byte");
   if (recordCount == 0) {
     PrintWarning("no question and answer lines after the name: the database holds no question");
   } else if (recordCount % 2 != 0) {

@@ -16,22 +16,27 @@
 
 const int kLinesNamedPerWarning = 5;
 
-struct LinesOfOneKind {
-  int recordIndexes[kLinesNamedPerWarning];  // the first ones, in file order
-  int count;
-};
-
 struct RecordWarnings {
   bool nameCutByNul;
-  LinesOfOneKind blankLines;  // empty, or only spaces and tabs
-  LinesOfOneKind cutLines;    // cut by a NUL byte
-  RecordFinding findings[kMaxRecordCount];  // of every line noted, by record index
+  // What each record line noted is: sound, blank (empty, or only spaces and
+  // tabs) or cut by a NUL byte; by record index.
+  RecordFinding findings[kMaxRecordCount];
 };
 
 void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings);
 
 // Note record line |index| (counted from 0).
 void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings);
+
+// The lines of one kind among the first |recordCount| noted: the first
+// kLinesNamedPerWarning of them, which the warnings name, and how many in all.
+struct LinesOfOneKind {
+  int recordIndexes[kLinesNamedPerWarning];  // in file order
+  int count;
+};
+
+LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
+                         int recordCount);
 
 // Print the warnings for a database of |recordCount| records from |origin|.
 // Prints nothing when there is nothing to warn about. In a table, an empty

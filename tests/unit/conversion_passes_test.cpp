@@ -64,10 +64,11 @@ TEST(MeasureRecordLinesTest, NotesBlankAndCutLinesByTheirLineInTheFile) {
   for (int i = 0; i < 6; ++i) lines += "\n";
   const Measurement m = Measure(lines + "last");
   EXPECT_TRUE(m.complete);
-  const LinesOfOneKind& blank = m.warnings.blankLines;
+  const int lineCount = static_cast<int>(m.texts.size());
+  const LinesOfOneKind blank = FindLines(m.warnings, kRecordBlank, lineCount);
   EXPECT_EQ(blank.count, 8);
   EXPECT_EQ(LineNumbers(blank, 5), (std::vector<int>{3, 4, 7, 8, 9}));
-  const LinesOfOneKind& cut = m.warnings.cutLines;
+  const LinesOfOneKind cut = FindLines(m.warnings, kRecordCutByNul, lineCount);
   EXPECT_EQ(cut.count, 2);
   EXPECT_EQ(LineNumbers(cut, 2), (std::vector<int>{5, 6}));
   EXPECT_FALSE(m.warnings.nameCutByNul);
