@@ -89,13 +89,17 @@ def question_files(source_dir):
     ]
 
 
+def hex_fixture(source_dir, name):
+    """The bytes of tests/fixtures/|name|.hex: hexadecimal pairs, '#' to the
+    end of a line a comment."""
+    text = (source_dir / "tests" / "fixtures" / (name + ".hex")).read_text()
+    return bytes.fromhex("".join(line.split("#")[0] for line in text.splitlines()))
+
+
 def databases(source_dir, qdconv, scratch):
     """(file name, bytes) of the databases given to the page."""
-    files = []
-    for name in ("birds.pdb.hex", "capitals.pdb.hex", "example.pdb.hex"):
-        text = (source_dir / "tests" / "fixtures" / name).read_text()
-        hexes = "".join(line.split("#")[0] for line in text.splitlines())
-        files.append((name[:-len(".hex")], bytes.fromhex(hexes)))
+    files = [(name, hex_fixture(source_dir, name))
+             for name in ("birds.pdb", "capitals.pdb", "example.pdb")]
     # What the native qdconv makes of the accented quiz, and a damaged copy.
     accented = run_native(qdconv, "accents.txt", ACCENTS.encode("utf-8"), scratch)[3]
     files.append(("accents.pdb", accented))
@@ -277,10 +281,7 @@ def check_several(page_run, qdconv, qdtext, scratch, source_dir):
     files = [("capitals.txt", (source_dir / "examples" / "capitals.txt").read_bytes()),
              ("again.txt", b"Capitals of Europe\nQ?\nA\n"),
              ("refused.txt", b"Quiz\n" + b"x" * 201),
-             ("birds.pdb", bytes.fromhex("".join(
-                 line.split("#")[0]
-                 for line in (source_dir / "tests" / "fixtures" / "birds.pdb.hex").read_text()
-                 .splitlines())))]
+             ("birds.pdb", hex_fixture(source_dir, "birds.pdb"))]
     given = scratch / "several"
     shutil.rmtree(given, ignore_errors=True)
     given.mkdir()
