@@ -119,20 +119,26 @@
     };
   }
 
+  // The findings of a preview's records ([place, text, finding]), as the
+  // module numbers them (RecordFinding).
+  const finding = { sound: 0, blank: 1, cutByNul: 2, withoutAnswer: 3, stoppedTheRun: 4 };
   const findingTexts = {
-    1: (side, table) => table ? "Empty cell: the " + side + " of this row is missing"
-                              : "Blank line: an empty " + side + " (every pair after it moves)",
-    2: () => "Holds a NUL byte: the text after it is not stored",
-    3: () => "No answer: the last question has none",
-    4: () => "The conversion stopped here: see the hint above",
+    [finding.blank]: (side, table) =>
+      table ? "Empty cell: the " + side + " of this row is missing"
+            : "Blank line: an empty " + side + " (every pair after it moves)",
+    [finding.cutByNul]: () => "Holds a NUL byte: the text after it is not stored",
+    [finding.withoutAnswer]: () => "No answer: the last question has none",
+    [finding.stoppedTheRun]: () => "The conversion stopped here: see the hint above",
   };
 
   function recordCell(record, side, table) {
     const cell = make("td");
     if (!record) return cell;
-    cell.append(record[1] === "" ? make("span", "text empty", "(empty)")
-                                 : make("span", "text", record[1]));
-    if (record[2]) cell.append(make("span", "finding", "\u26A0\uFE0E " + findingTexts[record[2]](side, table)));
+    const [, text, found] = record;
+    cell.append(text === "" ? make("span", "text empty", "(empty)") : make("span", "text", text));
+    if (found !== finding.sound) {
+      cell.append(make("span", "finding", "\u26A0\uFE0E " + findingTexts[found](side, table)));
+    }
     return cell;
   }
 
@@ -145,9 +151,9 @@
     if (records.length === 0) return;
     const pairs = [];
     for (let k = 0; k < records.length; k += 2) pairs.push([records[k], records[k + 1]]);
-    const hasFinding = (pair) => pair.some((record) => record && record[2] !== 0);
+    const hasFinding = (pair) => pair.some((record) => record && record[2] !== finding.sound);
     const table = make("table");
-    const stopped = records[records.length - 1][2] === 4;
+    const stopped = records[records.length - 1][2] === finding.stoppedTheRun;
     table.append(make("caption", "", stopped ? "Your quiz, up to where the conversion stopped"
                                              : "Your quiz, question by question"));
     const head = make("tr");
