@@ -37,8 +37,8 @@
   // ---- Runs --------------------------------------------------------------
 
   // Converts |bytes| as a file named |fileName|. Returns what the page shows
-  // of the run, and the text the editor shows for the file.
-  function run(module, fileName, bytes) {
+  // of the run and, |withText|, the text the editor shows for the file.
+  function run(module, fileName, bytes, withText) {
     const FS = module.FS;
     for (const entry of FS.readdir(folder)) {
       if (entry !== "." && entry !== "..") FS.unlink(entry);
@@ -64,7 +64,9 @@
     // The editor's text: the question file a database gives back, or the
     // file's own text decoded as the converter reads it.
     shown.textName = inputName;
-    if (toQuestionFile) {
+    if (!withText) {
+      shown.text = null;
+    } else if (toQuestionFile) {
       shown.text = ok ? new TextDecoder().decode(shown.output) : "";
       shown.textName = shown.outputName;
     } else {
@@ -258,7 +260,7 @@
     }
     const name = editorName || fileNameFromText(text);
     const bytes = new TextEncoder().encode(text);
-    showResult(run(module, name, bytes), editorName ? name + " (edited)" : "Your questions",
+    showResult(run(module, name, bytes, false), editorName ? name + " (edited)" : "Your questions",
                name, bytes);
   }
 
@@ -409,7 +411,7 @@
           runs.push(unreadable(file, error));
           continue;
         }
-        runs.push(run(module, file.name, bytes));
+        runs.push(run(module, file.name, bytes, true));
       }
       showFiles(module, runs);
     });
