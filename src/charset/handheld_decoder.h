@@ -26,6 +26,9 @@ enum TextFault {
   kNoTextFault,
   kUnmappableCharacter,  // a character the handheld cannot show
   kInvalidText,          // not valid UTF-8 or UTF-16
+  // Not the decoder's: a table's cell opens a quote that is never closed
+  // (table/table_reader.h).
+  kUnclosedQuote,
 };
 
 struct HandheldText {

@@ -26,6 +26,11 @@ void PrintRecordIndex(int index) {
 void PrintTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
                     int recordNumber) {
   const TextFault fault = text.fault;
+  if (fault == kUnclosedQuote) {
+    PrintRunMessage("Quotation mark not closed at record : %i \n", recordNumber);
+    HintUnclosedQuote(PlaceInTable(origin.faultRow, origin.faultColumn));
+    return;
+  }
   if (fault == kUnmappableCharacter && recordNumber == 0) {
     PrintRunMessage("Character the handheld cannot show in the database name\n");
   } else if (fault == kUnmappableCharacter) {

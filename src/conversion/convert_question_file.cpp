@@ -179,7 +179,7 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
     decoded.length = table.text.size();
     const QuestionSource source = {
         reinterpret_cast<const unsigned char*>(table.text.data()), decoded, table.encoding,
-        kUtf8, {&table.rows, table.rowCount, table.faultRow, table.faultColumn}};
+        kUtf8, {&table.rows, table.rowCount, table.faultRow, table.faultColumn, &table.notes}};
     return ConvertSource(questionPath, databasePath, source, kind, database, preview);
   }
   const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());

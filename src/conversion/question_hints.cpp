@@ -21,6 +21,12 @@ void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::s
   }
 }
 
+void HintUnclosedQuote(const std::string& place) {
+  PrintHint("%s starts with a quotation mark (\") that is not closed before the end of the "
+            "file: add the closing one, or write it twice (\"\") to keep it as a character",
+            place.c_str());
+}
+
 void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText) {
   if (!fileHoldsText) {
     PrintHint("the file holds no text: write the quiz's name on line 1, then a question "

@@ -17,6 +17,9 @@
 // ("line 3", "row 12, column B").
 void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place);
 
+// That the cell at |place| opens a quote that nothing closes.
+void HintUnclosedQuote(const std::string& place);
+
 // Which rule the name line breaks; |fileHoldsText| is false for a file that
 // holds no text at all.
 void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText);

@@ -13,7 +13,7 @@ std::string PlaceInTable(int row, int column) {
 int LineOrRowOfRecord(const RecordOrigin& origin, int index) {
   if (!origin.tableRows) return LineNumberOfRecord(index);
   const std::size_t pair = static_cast<std::size_t>(index / 2);
-  return pair < origin.tableRows->size() ? (*origin.tableRows)[pair] : 0;
+  return pair < origin.tableRows->size() ? (*origin.tableRows)[pair] : origin.faultRow;
 }
 
 std::string PlaceOfRecord(const RecordOrigin& origin, int index) {

@@ -8,20 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "table/table_reader.h"
+
 struct RecordOrigin {
   // For a table: the spreadsheet row of each question and answer pair, and
   // how many such rows it holds in all; null for a question file.
   const std::vector<int>* tableRows;
   int tableRowCount;
-  // For a table whose text could not be decoded: the cell where it stopped.
+  // For a table whose text could not be decoded, or that holds a quote never
+  // closed: the cell where it stopped.
   int faultRow;
   int faultColumn;  // from 0
+  // For a table: what its reader noticed of it as a whole.
+  const TableNotes* tableNotes;
 };
 
-const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0};
+const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0, nullptr};
 
 // The line (5) or the row (12) of record |index| (counted from 0); a table
-// record's column is its side of the pair, index % 2.
+// record's column is its side of the pair, index % 2. A table's record past
+// its rows is the one the text stopped at: its row is the fault's.
 int LineOrRowOfRecord(const RecordOrigin& origin, int index);
 
 // "line 5" or "row 12, column B" for record |index| (counted from 0).

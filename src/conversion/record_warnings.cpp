@@ -4,6 +4,7 @@
 
 #include "console/run_notes.h"
 #include "conversion/line_rules.h"
+#include "database/database_header.h"
 
 namespace {
 
@@ -21,8 +22,42 @@ void WarnAboutLines(const LinesOfOneKind& lines, WarnAbout warnAbout, const char
   }
 }
 
+// "row 3", "rows 3, 4 and 9", "rows 3, 4, 5, 6, 7 and 2 more".
+std::string RowList(const int* rows, int count) {
+  std::string list = count == 1 ? "row " : "rows ";
+  const int named = count < kRowsNamedPerTableNote ? count : kRowsNamedPerTableNote;
+  for (int k = 0; k < named; ++k) {
+    if (k > 0) list += k + 1 == named && count == named ? " and " : ", ";
+    list += std::to_string(rows[k]);
+  }
+  if (count > named) list += " and " + std::to_string(count - named) + " more";
+  return list;
+}
+
+void PrintTableNotes(const TableNotes& notes) {
+  if (notes.nameCut) {
+    PrintWarning("the file name \"%s\" is longer than a database name (%i characters): the "
+                 "database is named \"%s\", and two files whose names differ only after that "
+                 "would replace each other on the handheld",
+                 notes.fileName.c_str(), static_cast<int>(kMaxDatabaseNameLength),
+                 notes.nameKept.c_str());
+  }
+  if (notes.headingsRow != 0) {
+    PrintWarning("row %i (\"%s\", \"%s\") was taken as column headings: it is not a question",
+                 notes.headingsRow, CellInUtf8(notes.headings[0]).c_str(),
+                 CellInUtf8(notes.headings[1]).c_str());
+  }
+  if (notes.rowsBeyondBCount > 0) {
+    PrintWarning("%s hold%s text beyond column B: only columns A and B become question and "
+                 "answer",
+                 RowList(notes.rowsBeyondB, notes.rowsBeyondBCount).c_str(),
+                 notes.rowsBeyondBCount == 1 ? "s" : "");
+  }
+}
+
 void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
                         const RecordOrigin& origin) {
+  if (origin.tableNotes) PrintTableNotes(*origin.tableNotes);
   WarnAboutLines(
       FindLines(warnings, kRecordBlank, recordCount),
       [&](int index) {

@@ -20,38 +20,22 @@ std::string FileNameStem(const char* path) {
 }
 
 // The name cell: the stem of |path| cut after kMaxDatabaseNameLength
-// characters of the handheld's character set; |fault| tells when it holds a
-// character the handheld cannot show, or text that is not valid.
-TableCell MakeNameCell(const char* path, HandheldText& fault) {
+// characters of the handheld's character set, without the spaces it then
+// ends with; |fault| tells when it holds a character the handheld cannot
+// show, or text that is not valid, and |cut| when it was cut.
+TableCell MakeNameCell(const char* path, HandheldText& fault, bool& cut) {
   std::string stem = FileNameStem(path);
   std::vector<UnmappedCharacter> unmapped;
   fault = DecodeHandheldTextMarking(reinterpret_cast<unsigned char*>(&stem[0]), stem.size(), kUtf8,
                                     unmapped);
+  cut = fault.fault == kNoTextFault && fault.length > kMaxDatabaseNameLength;
   stem.resize(fault.length < kMaxDatabaseNameLength ? fault.length : kMaxDatabaseNameLength);
+  if (cut) stem.erase(stem.find_last_not_of(' ') + 1);
   TableCell cell = {stem, {}};
   for (const UnmappedCharacter& character : unmapped) {
     if (character.textOffset < stem.size()) cell.unmapped.push_back(character.character);
   }
   return cell;
-}
-
-// |cell| in UTF-8, its marked characters put back.
-std::string CellInUtf8(const TableCell& cell) {
-  std::string utf8;
-  std::size_t next = 0;  // of cell.unmapped
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= cell.text.size(); ++i) {
-    if (i < cell.text.size() && static_cast<unsigned char>(cell.text[i]) != kUnmappedMark) {
-      continue;
-    }
-    utf8 += HandheldTextInUtf8(cell.text.data() + start, i - start);
-    if (i < cell.text.size() && next < cell.unmapped.size()) {
-      char character[4];
-      utf8.append(character, EncodeUtf8Character(cell.unmapped[next++], character));
-    }
-    start = i + 1;
-  }
-  return utf8;
 }
 
 // Appends |cell| as a line; false, with |out|'s fault set, when it holds a
@@ -78,10 +62,13 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   out.rows.clear();
   out.rowCount = 0;
   out.faultRow = out.faultColumn = 0;
+  out.notes = TableNotes();
+  out.encoding = DetectTextEncoding(bytes, length);
 
   // The name line, from the file name.
   HandheldText name;
-  const TableCell nameCell = MakeNameCell(path, name);
+  bool nameCut = false;
+  const TableCell nameCell = MakeNameCell(path, name, nameCut);
   if (name.fault != kNoTextFault) {
     out.text = nameCell.text;
     out.fault = name;
@@ -90,11 +77,16 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   if (!AppendCell(nameCell, out)) return;
 
   std::vector<UnmappedCharacter> unmapped;
-  out.encoding = DetectTextEncoding(bytes, length);
   const HandheldText text = DecodeHandheldTextMarking(bytes, length, out.encoding, unmapped);
   QuestionTable table;
   ReadQuestionTable(bytes, text.length, unmapped, tabSeparated, maxPairs, table);
   out.rowCount = table.pairCount;
+  out.notes = std::move(table.notes);
+  out.notes.nameCut = nameCut;
+  if (nameCut) {
+    out.notes.fileName = path + FileNameStart(path);
+    out.notes.nameKept = CellInUtf8(nameCell);
+  }
   for (const TablePair& pair : table.pairs) {
     out.rows.push_back(pair.row);
     if (!AppendCell(pair.cells[0], out) || !AppendCell(pair.cells[1], out)) return;
@@ -103,13 +95,18 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
     out.fault = text;
     out.faultRow = table.endRow;
     out.faultColumn = table.endColumn;
+  } else if (table.unclosedQuoteRow != 0) {
+    out.fault = {0, kUnclosedQuote, 0, 0};
+    out.faultRow = table.unclosedQuoteRow;
+    out.faultColumn = table.unclosedQuoteColumn;
   }
 }
 
 std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length, const char* path,
                                     bool tabSeparated) {
   HandheldText name;
-  const TableCell nameCell = MakeNameCell(path, name);
+  bool nameCut = false;
+  const TableCell nameCell = MakeNameCell(path, name, nameCut);
   std::string text = CellInUtf8(nameCell);
   if (text.empty()) return text;
   text += '\n';

@@ -7,7 +7,8 @@
 //
 // The name is the file name without its last extension (the folder and a
 // name's leading dot as files/sibling_path.h takes them), control characters
-// removed, cut after 31 characters of the handheld's character set.
+// removed, cut after 31 characters of the handheld's character set and then
+// without the spaces it ends with; its notes tell when it was cut.
 //
 // The table is decoded as a question file is (charset/text_encoding.h). A
 // character the handheld cannot show stops the text only where it is kept: in
@@ -21,6 +22,7 @@
 
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
+#include "table/table_reader.h"
 
 struct TableQuestionText {
   std::string text;   // bytes of the handheld's character set
@@ -29,8 +31,11 @@ struct TableQuestionText {
   TextEncoding encoding;   // the table file's
   std::vector<int> rows;   // the spreadsheet row of each question and answer
   int rowCount;            // rows of questions in the table, all of them
-  int faultRow;            // where a text that is not valid stopped
+  // Where a text that is not valid stopped, or the cell whose quote is
+  // never closed (|fault| kUnclosedQuote).
+  int faultRow;
   int faultColumn;
+  TableNotes notes;
 };
 
 // Make the question text of the table |bytes[0..length)| (decoded in place)

@@ -1,22 +1,33 @@
 // Reading a table of questions: a spreadsheet's CSV or a flashcard export's
 // tab-separated lines, already decoded into the handheld's character set
-// (charset/handheld_decoder.h, with unmapped characters marked).
+// (charset/handheld_decoder.h, with unmapped characters marked; a text whose
+// lines end in CR alone has them as LF by then).
 //
-//   - Header lines at the top that start with '#' are read for
-//     "separator:" (tab, comma, semicolon, pipe, or the character itself)
-//     and "html:" (true or false), and otherwise skipped.
-//   - Without a separator header, a tab-separated file uses tabs; a CSV
-//     file uses ';' when its first row holds more semicolons than commas
-//     outside quotes (spreadsheets in much of Europe), else ','.
-//   - Fields follow RFC 4180: a field in double quotes may hold the
-//     separator, line breaks and a doubled quote. Rows end with LF or CR LF;
-//     the last may have none.
+//   - Header lines at the top: Excel's "sep=;" as the very first line names
+//     the separator (any one character); lines "#key:value" whose key is one
+//     of a flashcard export's header (separator, html, columns, tags column,
+//     notetype, deck ...) are read for "separator:" (tab, comma, semicolon,
+//     pipe, or the character itself) and "html:" (true or false). Any other
+//     row, one that starts with '#' too, is a row of the table.
+//   - Without a separator named, a tab-separated file uses tabs; a CSV file
+//     uses the one of tab, ';' and ',' that splits its rows most
+//     consistently into two cells or more, the rows read exactly as the
+//     cells are read below. A tie goes to the one that leaves more rows
+//     with both a question and an answer, then to the fewer cells, then to
+//     tab, ';', ','.
+//   - Fields follow RFC 4180: a field that starts with a double quote may
+//     hold the separator, line breaks and a doubled quote up to its closing
+//     quote. A field whose closing quote is followed by more text, and a
+//     quote anywhere else in a field, keep every character as typed. A quote
+//     that opens a field and is never closed ends the reading there (the
+//     table's |unclosedQuoteRow|). Rows end with LF or CR LF; the last may
+//     have none.
 //   - A line break inside a cell (CR LF, LF or CR) becomes one space. With
-//     html:true, tags go, <br> and <div> become one space, and character
-//     references (&amp; &nbsp; &#233; &#xE9; ...) become their characters.
+//     html:true, the cells are made plain text (table/html_text.h).
 //   - Each row is a question (first column) and its answer (second); further
-//     columns are ignored, and a row whose first two cells are empty is
-//     skipped.
+//     columns are ignored. A row whose first two cells are empty or hold
+//     only spaces and tabs is skipped; so is a first row whose two cells are
+//     column headings ("Question", "Réponse", "Front", "Back" ...).
 // Rows are numbered as a spreadsheet shows them: every row of the file,
 // header and empty ones included, from 1.
 #ifndef QDCONV_TABLE_TABLE_READER_H_
@@ -39,18 +50,44 @@ struct TableCell {
   std::vector<std::uint32_t> unmapped;
 };
 
+// |cell| in UTF-8, its marked characters put back.
+std::string CellInUtf8(const TableCell& cell);
+
 struct TablePair {
   int row;  // as a spreadsheet numbers it
   TableCell cells[2];  // question, answer
+};
+
+const int kRowsNamedPerTableNote = 5;
+
+// What the reader noticed of the table as a whole, for the warnings.
+struct TableNotes {
+  int headingsRow;          // a first row of column headings, left out; 0: none
+  TableCell headings[2];
+  // Rows holding text beyond column B, when no header line names the
+  // columns: the first few, and how many in all.
+  int rowsBeyondB[kRowsNamedPerTableNote];
+  int rowsBeyondBCount;
+  // A table whose name was cut to fit a database name: the file name and the
+  // name kept, in UTF-8 (set by table/table_question_text.h).
+  bool nameCut;
+  std::string fileName;
+  std::string nameKept;
 };
 
 struct QuestionTable {
   // The rows kept, in order; at most |keep| of them (ReadQuestionTable).
   std::vector<TablePair> pairs;
   int pairCount;  // every row kept or not, past |keep| too
-  // Where the text ended: the row and the column (from 0) of its last cell.
+  // Where the text ended: the row and the column (from 0) of the cell it
+  // ended in, or of the cell that would have come next.
   int endRow;
   int endColumn;
+  // Where a quote opened a field that it never closed (the reading ended
+  // there); 0 when none did.
+  int unclosedQuoteRow;
+  int unclosedQuoteColumn;
+  TableNotes notes;
 };
 
 // Read the table |text[0..length)|; |unmapped| lists its marked characters

@@ -66,11 +66,52 @@ std::vector<TableCase> Cases() {
                            "France?,\"Paris\r\nla capitale\"\nSpain?,\"Madrid\nde Espa\xC3\xB1" "a\"",
                            "quiz\nFrance?\nParis la capitale\nSpain?\nMadrid de Espa\xC3\xB1" "a"));
   cases.push_back(Converts("EmptyRowsAndAThirdColumn", "quiz.csv",
-                           "France?,Paris,geo\n\n,,tag only\nSpain?,Madrid,geo\n", capitals));
+                           "France?,Paris,geo\n\n,,tag only\n \t, \nSpain?,Madrid,geo\n", capitals,
+                           "Warning: rows 1, 3 and 5 hold text beyond column B: only columns A "
+                           "and B become question and answer\n"));
+  cases.push_back(Converts("ColumnsNamedInTheHeader", "quiz.tsv",
+                           "#columns:Front\tBack\tTags\nFrance?\tParis\tgeo\nSpain?\tMadrid\tgeo\n",
+                           capitals));
+  cases.push_back(Converts("FrenchSemicolonsWithCommasInEveryRow", "quiz.csv",
+                           "Bonjour, \xC3\xA7" "a va ?;Hello, how are you?\n"
+                           "Combien font 1,5 + 1,5 ?;3\n",
+                           "quiz\nBonjour, \xC3\xA7" "a va ?\nHello, how are you?\n"
+                           "Combien font 1,5 + 1,5 ?\n3"));
+  cases.push_back(Converts("BlankFirstLineAndATitleRowWithAComma", "quiz.csv",
+                           "\nVocabulaire, le\xC3\xA7on 3\nchien;dog\nchat;cat\n",
+                           "quiz\nVocabulaire, le\xC3\xA7on 3\n\nchien\ndog\nchat\ncat",
+                           "Warning: row 2, column B is empty: the question of that row has no "
+                           "answer\n"));
+  cases.push_back(Converts("InchMarkInRowOne", "quiz.csv", "12\" pizza;large\nsmall;petite\n",
+                           "quiz\n12\" pizza\nlarge\nsmall\npetite"));
+  cases.push_back(Converts("QuotesKeptAsTyped", "quiz.csv",
+                           "\"Bonjour\" dit-il,Hello he says\n5\" de pluie,\"5\"\" of rain\"\n",
+                           "quiz\n\"Bonjour\" dit-il\nHello he says\n5\" de pluie\n5\" of rain"));
+  cases.push_back(Converts("ExcelSeparatorLine", "quiz.csv", "sep=;\r\nFrance?;Paris, France\r\n",
+                           "quiz\nFrance?\nParis, France"));
+  cases.push_back(Converts("SeparatorLineNamesAnyCharacter", "quiz.csv",
+                           "SEP=|\nFrance?|Paris; France\n", "quiz\nFrance?\nParis; France"));
+  cases.push_back(Converts("RowStartingWithHashIsAQuestion", "quiz.csv",
+                           "#deck:Heures\n#1 Quelle heure est-il ?,Midi\n#: not a key,Oui\n",
+                           "quiz\n#1 Quelle heure est-il ?\nMidi\n#: not a key\nOui"));
+  cases.push_back(Converts("SemicolonNamedInTheHeader", "quiz.csv",
+                           "#separator:semicolon\nFrance, Europe?;Paris\n",
+                           "quiz\nFrance, Europe?\nParis"));
+  cases.push_back(Converts("ColumnHeadingsLeftOut", "quiz.csv",
+                           "  QUESTION ;R\xC3\xA9ponse:\nchien;dog\nQuestion;Answer\n",
+                           "quiz\nchien\ndog\nQuestion\nAnswer",
+                           "Warning: row 1 (\"  QUESTION \", \"R\xC3\xA9ponse:\") was taken as "
+                           "column headings: it is not a question\n"));
+  cases.push_back(Converts("HeadingsInOtherLanguages", "quiz.tsv", "Frage\tAntwort\nHund\tdog\n",
+                           "quiz\nHund\ndog",
+                           "Warning: row 1 (\"Frage\", \"Antwort\") was taken as column headings: "
+                           "it is not a question\n"));
   cases.push_back(Converts("HeaderBlockWithHtml", "quiz.txt.tsv",
                            "#separator:tab\n#html:true\n#deck:Capitals\n"
                            "France<br>?\t<b>Paris</b> &amp; r&#233;gion &#xE9;le&nbsp;!\t<i>tag\n",
-                           "quiz.txt\nFrance ?\nParis & r\xE9gion \xE9le\xA0!"));
+                           "quiz.txt\nFrance ?\nParis & r\xE9gion \xE9le\xA0!",
+                           "Warning: row 4 holds text beyond column B: only columns A and B "
+                           "become question and answer\n"));
   cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
                            "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
                            "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
@@ -81,9 +122,22 @@ std::vector<TableCase> Cases() {
   cases.push_back(Converts("NameCutAfter31Characters",
                            "G\xC3\xA9ographie europ\xC3\xA9" "enne, premi\xC3\xA8re ann\xC3\xA9" "e.csv",
                            "France?,Paris",
-                           "G\xC3\xA9ographie europ\xC3\xA9" "enne, premi\xC3\xA8re\nFrance?\nParis"));
+                           "G\xC3\xA9ographie europ\xC3\xA9" "enne, premi\xC3\xA8re\nFrance?\nParis",
+                           "Warning: the file name \"G\xC3\xA9ographie europ\xC3\xA9" "enne, "
+                           "premi\xC3\xA8re ann\xC3\xA9" "e.csv\" is longer than a database name (31 "
+                           "characters): the database is named \"G\xC3\xA9ographie europ\xC3\xA9"
+                           "enne, premi\xC3\xA8re\", and two files whose names differ only after "
+                           "that would replace each other on the handheld\n"));
+  cases.push_back(Converts("NameCutBeforeASpace", "Vocabulaire de la semaine 12 et 13.csv",
+                           "France?,Paris", "Vocabulaire de la semaine 12 et\nFrance?\nParis",
+                           "Warning: the file name \"Vocabulaire de la semaine 12 et 13.csv\" is "
+                           "longer than a database name (31 characters): the database is named "
+                           "\"Vocabulaire de la semaine 12 et\", and two files whose names differ "
+                           "only after that would replace each other on the handheld\n"));
   cases.push_back(Converts("LetterTheHandheldLacksInAnIgnoredColumn", "quiz.csv",
-                           "France?,Paris,Wis\xC5\x82" "a\n", "quiz\nFrance?\nParis"));
+                           "France?,Paris,Wis\xC5\x82" "a\n", "quiz\nFrance?\nParis",
+                           "Warning: row 1 holds text beyond column B: only columns A and B "
+                           "become question and answer\n"));
   const std::string x200(200, 'x'), x201(201, 'x');
   cases.push_back(Converts("Cells200", "quiz.csv", x200 + "," + x200,
                            "quiz\n" + x200 + "\n" + x200));
@@ -119,6 +173,21 @@ std::vector<TableCase> Cases() {
                         "Character the handheld cannot show at record : 2 \n",
                         "Hint: row 2, column B holds \"\xC5\x82\" (U+0142), a character the "
                         "handheld cannot show: replace it\n"));
+  cases.push_back(Stops("QuoteNeverClosed", "France?,Paris\n\"Spain?,Madrid\nItaly?,Rome\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n2\n"
+                        "Quotation mark not closed at record : 3 \n",
+                        "Hint: row 2, column A starts with a quotation mark (\") that is not "
+                        "closed before the end of the file: add the closing one, or write it "
+                        "twice (\"\") to keep it as a character\n"));
+  cases.push_back(Stops("InvalidTextAtTheStartOfARow",
+                        "\xEF\xBB\xBF" "France?,Paris\n\xFFSpain?,Madrid\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n2\nText is not valid UTF-8 at record : 3 \n",
+                        "Hint: row 2, column A is not valid UTF-8 at byte offset 17 of the "
+                        "file: save the file again as UTF-8 from your editor\n"));
+  cases.push_back(Stops("InvalidTextInAHeaderLine", "\xEF\xBB\xBF#html:true\xFF\nFrance?,Paris\n",
+                        "quiz.csv quiz.pdb quiz\n0\nText is not valid UTF-8 at record : 1 \n",
+                        "Hint: row 1, column A is not valid UTF-8 at byte offset 13 of the "
+                        "file: save the file again as UTF-8 from your editor\n"));
   return cases;
 }
 
