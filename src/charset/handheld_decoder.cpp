@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "charset/code_page_1252.h"
+#include "charset/mac_roman.h"
 #include "charset/utf8.h"
 
 namespace {
@@ -120,8 +121,32 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
   return TextUpTo(bytes, out);
 }
 
-HandheldText Decode(unsigned char* bytes, std::size_t length, TextEncoding encoding,
-                    UnmappedList* unmapped) {
+HandheldText DecodeMacRoman(unsigned char* bytes, std::size_t length, UnmappedList* unmapped) {
+  length = LengthBeforeEndOfFile(bytes, length);
+  // Each byte becomes one: the text up to its first byte beyond ASCII stays.
+  std::size_t in = FindHighByte(bytes, 0, length);
+  unsigned char* out = bytes + in;
+  for (; in < length; ++in) {
+    const std::uint32_t character = CharacterOfMacRomanByte(bytes[in]);
+    unsigned char byte = 0;
+    const TextFault fault = ByteOfDecodedCharacter(1, character, byte);
+    if (PassOver(fault, bytes, out, in, character, unmapped)) continue;
+    if (fault != kNoTextFault) return TextUpToFault(bytes, out, fault, in, character);
+    *out++ = byte;
+  }
+  return TextUpTo(bytes, out);
+}
+
+// Lines ending in CR alone: each CR of the decoded |text| becomes an LF.
+HandheldText WithMacLineEnds(unsigned char* bytes, HandheldText text) {
+  for (std::size_t i = 0; i < text.length; ++i) {
+    if (bytes[i] == '\r') bytes[i] = '\n';
+  }
+  return text;
+}
+
+HandheldText DecodeByEncoding(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                              UnmappedList* unmapped) {
   const std::size_t mark =
       ByteOrderMarkLength(encoding) < length ? ByteOrderMarkLength(encoding) : length;
   switch (encoding) {
@@ -133,10 +158,21 @@ HandheldText Decode(unsigned char* bytes, std::size_t length, TextEncoding encod
     case kUtf16LittleEndianWithoutMark:
     case kUtf16BigEndianWithoutMark:
       return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding), unmapped);
+    case kMacRoman:
+      return DecodeMacRoman(bytes, length, unmapped);
     case kBytesAsTheyAre:
       break;
   }
   return {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
+}
+
+HandheldText Decode(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                    UnmappedList* unmapped) {
+  // Told from the file, not from the text decoded: a text that stops early
+  // may stop before its first LF.
+  const bool macLineEnds = std::memchr(bytes, '\n', length) == nullptr;
+  const HandheldText text = DecodeByEncoding(bytes, length, encoding, unmapped);
+  return macLineEnds ? WithMacLineEnds(bytes, text) : text;
 }
 
 }  // namespace

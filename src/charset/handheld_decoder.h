@@ -5,8 +5,10 @@
 // in the file.
 //
 // CR, LF and NUL are the same bytes in the handheld's character set as the
-// characters they are in UTF-8 and UTF-16, so the reading rules apply to the
-// decoded bytes unchanged. The text ends before its first 0x1A.
+// characters they are in every encoding read, so the reading rules apply to
+// the decoded bytes unchanged, but for one: a text that holds no LF and a CR
+// has its lines end in CR alone, as old Mac programs write them; each of its
+// CRs becomes an LF. The text ends before its first 0x1A.
 //
 // Decoding stops at the first character the handheld has no byte for and at
 // the first sequence that is not valid in the encoding (a UTF-8 file with a

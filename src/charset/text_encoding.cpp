@@ -69,7 +69,11 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
     }
     std::uint32_t character;
     const int taken = DecodeUtf8Character(bytes + i, length - i, character);
-    if (taken <= 0) return kBytesAsTheyAre;
+    if (taken <= 0) {
+      const bool macLineEnds = std::memchr(bytes, '\n', length) == nullptr &&
+                               std::memchr(bytes, '\r', length) != nullptr;
+      return macLineEnds ? kMacRoman : kBytesAsTheyAre;
+    }
     i += static_cast<std::size_t>(taken);
   }
   return highByteSeen ? kUtf8 : kBytesAsTheyAre;
@@ -85,6 +89,8 @@ const char* TextEncodingName(TextEncoding encoding) {
     case kUtf16LittleEndianWithoutMark:
     case kUtf16BigEndianWithoutMark:
       return "UTF-16";
+    case kMacRoman:
+      return "Mac OS Roman";
     case kBytesAsTheyAre:
       break;
   }
@@ -102,6 +108,7 @@ std::size_t ByteOrderMarkLength(TextEncoding encoding) {
     case kUtf8:
     case kUtf16LittleEndianWithoutMark:
     case kUtf16BigEndianWithoutMark:
+    case kMacRoman:
       break;
   }
   return 0;

@@ -9,6 +9,9 @@
 //     encoding does (it would be a NUL every other character);
 //   - otherwise, when its bytes before the first 0x1A (which ends the file)
 //     are valid UTF-8 and at least one of them is 0x80 or above: UTF-8;
+//   - otherwise, when those bytes hold one of 0x80 or above, no LF and a CR:
+//     Mac OS Roman (mac_roman.h), which the Mac programs that end lines in
+//     CR alone write;
 //   - anything else (ASCII, the Windows ANSI code page, which is the
 //     handheld's own, or any bytes that are not valid UTF-8): bytes as they
 //     are, taken unchanged.
@@ -31,12 +34,14 @@ enum TextEncoding {
   kUtf16BigEndian,     // with its byte order mark
   kUtf16LittleEndianWithoutMark,
   kUtf16BigEndianWithoutMark,
+  kMacRoman,
 };
 
 // Tell how the file whose bytes are |bytes[0..length)| is encoded.
 TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length);
 
-// "UTF-8" or "UTF-16" for the encodings that are decoded; "" otherwise.
+// "UTF-8", "UTF-16" or "Mac OS Roman" for the encodings that are decoded;
+// "" otherwise.
 const char* TextEncodingName(TextEncoding encoding);
 
 std::size_t ByteOrderMarkLength(TextEncoding encoding);

@@ -13,6 +13,7 @@
 #include "console/common_hints.h"
 #include "console/echo_line.h"
 #include "console/run_message.h"
+#include "console/run_notes.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
 #include "conversion/document_kind.h"
@@ -124,6 +125,10 @@ bool ConvertSource(const char* questionPath, const std::string& databasePath,
   QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
   PrintQuestionEchoLine(questionPath, databasePath, nameLine, source.echoEncoding);
+  if (source.encoding == kMacRoman) {
+    PrintWarning("the file's lines end in CR alone and it is not UTF-8: it was read as Mac OS "
+                 "Roman, the character set of the Mac programs that write such lines");
+  }
   if (kind != kPlainText) {
     AbandonOutputFile(database);
     PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));

@@ -100,7 +100,7 @@ const char* PagePreview() {
 //   - a table: "text" and, after a line feed, the question file it stands
 //     for in UTF-8 (TableQuestionTextInUtf8);
 //   - a question file: the WHATWG name of its encoding ("utf-8", "utf-16le",
-//     "utf-16be", or "windows-1252" for bytes as they are, which is the
+//     "utf-16be", "macintosh", or "windows-1252" for bytes as they are, which is the
 //     handheld's character set), to decode it with;
 //   - "" for a document, or a file that cannot be read.
 const char* PageEditorText(const char* path) {
@@ -124,6 +124,8 @@ const char* PageEditorText(const char* path) {
     case kUtf16BigEndian:
     case kUtf16BigEndianWithoutMark:
       return Answer("utf-16be");
+    case kMacRoman:
+      return Answer("macintosh");
     case kBytesAsTheyAre:
       break;
   }

@@ -381,6 +381,23 @@ std::vector<Case> Cases() {
   cases.push_back(Converts("AnsiThatLooksLikeUtf8InOnePlace", "Caf\xC3\xA9\nD\xE9j\xE0 vu ?\nOui",
                            "quiz.txt quiz.pdb Caf\xC3\xA9\n0\n1\nQuestions converted: 1\n",
                            {"Caf\xC3\xA9", {"D\xE9j\xE0 vu ?", "Oui"}}));
+  // Old Mac programs end lines in CR alone, and write Mac OS Roman.
+  cases.push_back(Converts("MacLineEnds", "Capitals\rFrance?\rParis\rSpain?\rMadrid\r",
+                           kCapitalsConsole, kCapitalsContents));
+  cases.push_back(Converts("MacRomanWithMacLineEnds", "Caf\x8E\rD\x8Ej\x88 vu ?\r\xC7Oui\xC8\r",
+                           "quiz.txt quiz.pdb Caf\xC3\xA9\n0\n1\nQuestions converted: 1\n",
+                           {"Caf\xE9", {"D\xE9j\xE0 vu ?", "\xABOui\xBB"}},
+                           Warning("the file's lines end in CR alone and it is not UTF-8: it was "
+                                   "read as Mac OS Roman, the character set of the Mac programs "
+                                   "that write such lines")));
+  cases.push_back(Stops("MacRomanLetterTheHandheldLacks", "Maths\rPi?\r\xB9\r",
+                        "quiz.txt quiz.pdb Maths\n0\n1\n"
+                        "Character the handheld cannot show at record : 2 \n",
+                        Warning("the file's lines end in CR alone and it is not UTF-8: it was "
+                                "read as Mac OS Roman, the character set of the Mac programs "
+                                "that write such lines") +
+                            Hint("line 3 holds \"\xCF\x80\" (U+03C0), a character the handheld "
+                                 "cannot show: replace it")));
 
   // Mistakes that convert, but not into the quiz the teacher meant: warned
   // about, naming the lines as an editor numbers them.

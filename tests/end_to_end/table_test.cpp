@@ -115,6 +115,13 @@ std::vector<TableCase> Cases() {
   cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
                            "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
                            "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
+  cases.push_back(Converts("MacLineEnds", "quiz.csv", "France?,Paris\rSpain?,\"Madrid\"\r",
+                           capitals));
+  cases.push_back(Converts("MacRoman", "quiz.csv", "Caf\x8E?;Th\x8E, caf\x8E\r",
+                           "quiz\nCaf\xE9?\nTh\xE9, caf\xE9",
+                           "Warning: the file's lines end in CR alone and it is not UTF-8: it was "
+                           "read as Mac OS Roman, the character set of the Mac programs that "
+                           "write such lines\n"));
   cases.push_back(Converts("Ansi", "quiz.csv", "Caf\xE9?,Th\xE9\n", "quiz\nCaf\xE9?\nTh\xE9"));
   cases.push_back(Converts("Utf8WithByteOrderMark", "quiz.csv",
                            "\xEF\xBB\xBF" "Caf\xC3\xA9?,Th\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC\n",
