@@ -124,16 +124,23 @@ bool ConvertSource(const char* questionPath, const std::string& databasePath,
   StartQuestionReader(source.text, source.decoded.length, source.decoded.fault, reader);
   QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
+  if (kind != kPlainText) {
+    // A document's first bytes are no name to show.
+    PrintEchoLine(questionPath, databasePath.c_str(), "\n", "\n");
+    AbandonOutputFile(database);
+    if (IsSpreadsheet(kind)) {
+      PrintRunMessage("Not plain text but %s: save it as CSV\n", DocumentKindName(kind));
+      HintSpreadsheet();
+    } else {
+      PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));
+      HintNotPlainText();
+    }
+    return false;
+  }
   PrintQuestionEchoLine(questionPath, databasePath, nameLine, source.echoEncoding);
   if (source.encoding == kMacRoman) {
     PrintWarning("the file's lines end in CR alone and it is not UTF-8: it was read as Mac OS "
                  "Roman, the character set of the Mac programs that write such lines");
-  }
-  if (kind != kPlainText) {
-    AbandonOutputFile(database);
-    PrintRunMessage("Not plain text but %s: save it as plain text\n", DocumentKindName(kind));
-    HintNotPlainText();
-    return false;
   }
   if (nameLine.fault != kNoTextFault) {
     AbandonOutputFile(database);
@@ -148,6 +155,7 @@ bool ConvertSource(const char* questionPath, const std::string& databasePath,
                        "the database name, made from the file name,");
     } else {
       HintDatabaseNameLine(nameLine, source.decoded.length > 0);
+      if (IsTabSeparatedText(source.text, source.decoded.length)) HintTabSeparatedText();
     }
     return false;
   }

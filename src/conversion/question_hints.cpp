@@ -87,6 +87,35 @@ void HintNotPlainText() {
             "\"Text\" or \"Plain text (*.txt)\"), and convert the text file");
 }
 
+void HintSpreadsheet() {
+  PrintHint("open it in the spreadsheet program, save it as \"CSV UTF-8 (Comma delimited) "
+            "(*.csv)\" or \"CSV\" (not as \"Text\", which gives tab-separated lines), and "
+            "convert the .csv file");
+}
+
+bool IsTabSeparatedText(const unsigned char* text, std::size_t length) {
+  bool lineHoldsTab = false;
+  bool firstLine = true;
+  for (std::size_t i = 0, lineStart = 0; i <= length; ++i) {
+    if (i < length && text[i] != '\n') {
+      lineHoldsTab = lineHoldsTab || text[i] == '\t';
+      continue;
+    }
+    const bool empty = i == lineStart || (i == lineStart + 1 && text[lineStart] == '\r');
+    if (!lineHoldsTab && (firstLine || !empty)) return false;
+    firstLine = false;
+    lineHoldsTab = false;
+    lineStart = i + 1;
+  }
+  return true;
+}
+
+void HintTabSeparatedText() {
+  PrintHint("every line holds a tab, as a spreadsheet saved as \"Text (Tab delimited)\" "
+            "does: rename the file to end in .tsv, or save the spreadsheet as CSV, and convert "
+            "that file");
+}
+
 void HintTooLarge(const char* questionPath) {
   PrintHint("\"%s\" is larger than any question file that converts (%i lines of at most %i "
             "characters): is it the right file?",

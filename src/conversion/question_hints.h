@@ -5,6 +5,7 @@
 #ifndef QDCONV_CONVERSION_QUESTION_HINTS_H_
 #define QDCONV_CONVERSION_QUESTION_HINTS_H_
 
+#include <cstddef>
 #include <string>
 
 #include "charset/handheld_decoder.h"
@@ -37,6 +38,16 @@ void HintSameFile(const char* questionPath, const std::string& databasePath);
 
 // How to make plain text of a word processor's document.
 void HintNotPlainText();
+
+// How to make a CSV file of a spreadsheet.
+void HintSpreadsheet();
+
+// Whether |text[0..length)| holds a tab on line 1 and on every other line
+// that is not empty: a spreadsheet saved as "Text (Tab delimited)".
+bool IsTabSeparatedText(const unsigned char* text, std::size_t length);
+
+// What to do with such a file.
+void HintTabSeparatedText();
 
 // That the file is far larger than a question file that converts.
 void HintTooLarge(const char* questionPath);

@@ -450,46 +450,75 @@ std::vector<Case> Cases() {
   cases.push_back(Stops("RtfDocument",
                         "{\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Arial;}}\n"
                         "\\f0\\fs24 Capitals\\par France?\\par Paris\\par\n}",
-                        "quiz.txt quiz.pdb {\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Arial;}}\n"
+                        "quiz.txt quiz.pdb \n"
                         "Not plain text but an RTF document: save it as plain text\n",
                         saveAsText));
   cases.push_back(Stops("PdfDocument",
                         "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n"
                         "trailer\n<< /Root 1 0 R >>\n%%EOF\n",
-                        "quiz.txt quiz.pdb %PDF-1.4\n"
+                        "quiz.txt quiz.pdb \n"
                         "Not plain text but a PDF document: save it as plain text\n",
                         saveAsText));
   cases.push_back(Stops("DocDocument",
                         "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(504, '\0'),
-                        "quiz.txt quiz.pdb \xD0\xCF\x11\xE0\xA1\xB1"
+                        "quiz.txt quiz.pdb \n"
                         "Not plain text but an Office 97-2003 document (DOC): save it as plain "
                         "text\n",
                         saveAsText));
-  // DOCX and ODT are zip archives of their parts, made here as the office
-  // programs make them.
+  // DOCX, ODT, XLSX and ODS are zip archives of their parts, made here as the
+  // office programs make them; XLS is a compound file holding a Workbook
+  // stream.
+  const std::string saveAsCsv =
+      Hint("open it in the spreadsheet program, save it as \"CSV UTF-8 (Comma delimited) "
+           "(*.csv)\" or \"CSV\" (not as \"Text\", which gives tab-separated lines), and "
+           "convert the .csv file");
+  const std::string zipMessage =
+      "Not plain text but a zip archive (a DOCX or ODT document is one): save it as plain text\n";
   const struct {
     const char* name;
     const char* parts;  // a Python list of (name, text)
+    std::string message;
+    std::string hint;
   } zipped[] = {
       {"DocxDocument",
        "[('[Content_Types].xml', '<?xml version=\"1.0\"?>\\n<Types/>'),"
-       " ('word/document.xml', '<w:document><w:t>Capitals</w:t></w:document>')]"},
+       " ('word/document.xml', '<w:document><w:t>Capitals</w:t></w:document>')]",
+       zipMessage, saveAsText},
       {"OdtDocument",
        "[('mimetype', 'application/vnd.oasis.opendocument.text'),"
-       " ('content.xml', '<office:document-content>Capitals</office:document-content>')]"},
+       " ('content.xml', '<office:document-content>Capitals</office:document-content>')]",
+       zipMessage, saveAsText},
+      {"XlsxWorkbook",
+       "[('[Content_Types].xml', '<?xml version=\"1.0\"?>\\n<Types/>'),"
+       " ('_rels/.rels', '<Relationships/>'), ('xl/workbook.xml', '<workbook/>')]",
+       "Not plain text but a spreadsheet (XLSX): save it as CSV\n", saveAsCsv},
+      {"OdsSpreadsheet",
+       "[('mimetype', 'application/vnd.oasis.opendocument.spreadsheet'),"
+       " ('content.xml', '<office:document-content>Capitals</office:document-content>')]",
+       "Not plain text but a spreadsheet (ODS): save it as CSV\n", saveAsCsv},
   };
   for (const auto& z : zipped) {
-    Case c = Stops(z.name, "",
-                   "quiz.txt quiz.pdb PK\x03\x04\x14"
-                   "Not plain text but a zip archive (a DOCX or ODT document is one): save it "
-                   "as plain text\n",
-                   saveAsText);
+    Case c = Stops(z.name, "", "quiz.txt quiz.pdb \n" + z.message, z.hint);
     c.files = {};
     c.setup = std::string("python3 -c \"import zipfile\n"
                           "with zipfile.ZipFile('quiz.txt', 'w') as z:\n"
                           "    for name, text in ") + z.parts + ": z.writestr(name, text)\"";
     cases.push_back(c);
   }
+  std::string xls = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(504, '\0');
+  xls += std::string("W\0o\0r\0k\0b\0o\0o\0k\0", 16) + std::string(112, '\0');
+  cases.push_back(Stops("XlsWorkbook", xls,
+                        "quiz.txt quiz.pdb \nNot plain text but a spreadsheet (XLS): save it as "
+                        "CSV\n",
+                        saveAsCsv));
+  cases.push_back(Stops("SpreadsheetSavedAsTabSeparatedText",
+                        "Question\tAnswer\r\nFrance?\tParis\r\n\r\nSpain?\tMadrid\r\n",
+                        "quiz.txt quiz.pdb Question\tAnswer\nDatabase name invalid\n",
+                        Hint("line 1, the database name, holds a tab at character 9: a name "
+                             "holds no control character") +
+                            Hint("every line holds a tab, as a spreadsheet saved as \"Text (Tab "
+                                 "delimited)\" does: rename the file to end in .tsv, or save the "
+                                 "spreadsheet as CSV, and convert that file")));
 
   // Long lines are never split into records.
   cases.push_back(Stops("Record4100AndLineFeed", "Quiz\nQ?\n" + std::string(4100, 'x') + "\nA",
