@@ -13,17 +13,19 @@ bool StartsWith(const unsigned char* bytes, std::size_t length, const char* mark
 }
 
 // Whether |bytes| (|length|, even) look like UTF-16 without byte order mark
-// whose high bytes stand at |highByteOffset| (1: little-endian, 0: big).
+// whose high bytes stand at |highByteOffset| (1: little-endian, 0: big): in
+// the first 64 bytes no unit is 0000, and at least half of the units are
+// characters up to U+00FF, their high byte 00.
 bool LooksLikeUtf16WithoutMark(const unsigned char* bytes, std::size_t length,
                                std::size_t highByteOffset) {
   if (length == 0 || length % 2 != 0) return false;
   const std::size_t sample = length < 64 ? length : 64;
+  std::size_t latin = 0;
   for (std::size_t i = 0; i < sample; i += 2) {
-    if (bytes[i + highByteOffset] != 0x00 || bytes[i + 1 - highByteOffset] == 0x00) {
-      return false;
-    }
+    if (bytes[i + 1 - highByteOffset] == 0x00 && bytes[i + highByteOffset] == 0x00) return false;
+    latin += bytes[i + highByteOffset] == 0x00;
   }
-  return true;
+  return 2 * latin >= sample / 2;
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 // whole before it is read as lines:
 //   - it starts with the byte order mark EF BB BF: UTF-8;
 //   - it starts with FF FE or FE FF: UTF-16, little- or big-endian;
-//   - its length is even, and its first 64 bytes (all, when it is shorter)
-//     hold 0x00 at every odd offset and at no even one: UTF-16 little-endian
-//     without byte order mark; the mirror image: big-endian. Latin text
-//     saved so by some tools looks like this, and no text in a one-byte
-//     encoding does (it would be a NUL every other character);
+//   - its length is even, and in its first 64 bytes (all, when it is
+//     shorter) no pair of bytes is 00 00 and at least half of the pairs hold
+//     00 at their odd offset: UTF-16 little-endian without byte order mark
+//     (a character up to U+00FF; Latin text saved so by some tools is mostly
+//     such characters, with a few beyond, such as ’ € œ); the mirror image:
+//     big-endian. No text in a one-byte encoding looks like this (it would be
+//     a NUL every other character);
 //   - otherwise, when its bytes before the first 0x1A (which ends the file)
 //     are valid UTF-8 and at least one of them is 0x80 or above: UTF-8;
 //   - otherwise, when those bytes hold one of 0x80 or above, no LF and a CR:

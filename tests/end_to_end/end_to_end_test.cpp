@@ -335,6 +335,14 @@ std::vector<Case> Cases() {
       {"AccentsSavedAsUtf16BigEndianWithoutByteOrderMark",
        Utf16WithByteOrderMark(utf8Quiz, "UTF-16BE").substr(2), "Capitales d'\xC3\xA9t\xC3\xA9"},
   };
+  cases.push_back(Converts("CurlyApostropheEarlyInUtf16WithoutByteOrderMark",
+                           Utf16WithByteOrderMark("C\xE2\x80\x99" "est l\xE2\x80\x99\xC3\xA9t\xC3\xA9"
+                                                  "\n\xC5\x93uf ?\n\xE2\x82\xAC",
+                                                  "UTF-16LE")
+                               .substr(2),
+                           "quiz.txt quiz.pdb C\xE2\x80\x99" "est l\xE2\x80\x99\xC3\xA9t\xC3\xA9\n"
+                           "0\n1\nQuestions converted: 1\n",
+                           {"C\x92" "est l\x92\xE9t\xE9", {"\x9C" "uf ?", "\x80"}}));
   for (const auto& saved : savedAs) {
     cases.push_back(Converts(saved.name, saved.question,
                              "quiz.txt quiz.pdb " + saved.echoedName + quizProgress,

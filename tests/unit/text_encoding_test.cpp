@@ -63,7 +63,12 @@ TEST(DetectTextEncodingTest, ByteOrderMarksAndValidUtf8DecideAndNothingElse) {
       {"UTF-16 without mark, one character", S("Q\0", 2), kUtf16LittleEndianWithoutMark},
       {"UTF-16 without mark, odd length", S("Q\0\xE9\0\n", 5), kBytesAsTheyAre},
       {"a NUL in an even place too", S("Q\0\0\0A\0", 6), kBytesAsTheyAre},
-      {"a letter in an odd place", S("Q\0\xE9\x01A\0", 6), kBytesAsTheyAre},
+      {"letters beyond U+00FF among Latin ones", S("\x19\x20Q\0\xAC\x20\x53\x01" "A\0\n\0", 12),
+       kUtf16LittleEndianWithoutMark},
+      {"and big-endian", S("\x20\x19\0Q\x20\xAC\0A", 8), kUtf16BigEndianWithoutMark},
+      {"fewer than half Latin", S("\x19\x20\xAC\x20Q\0", 6), kBytesAsTheyAre},
+      {"the first 64 bytes tell, not the first 8",
+       S("Q\0u\0i\0z\0", 8) + std::string(56, 'x'), kBytesAsTheyAre},
       {"only the first 64 bytes tell",
        S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) +
            S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) + S("Q\0\xE9\0\n\0A\0", 8) +
