@@ -16,6 +16,15 @@ std::uint32_t CharacterOfHandheldByte(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControlRange[byte - 0x80] : byte;
 }
 
+bool HandheldHasLetterFor(unsigned char byte) {
+  switch (byte) {
+    case 0x81: case 0x8D: case 0x8E: case 0x8F: case 0x90: case 0x9D: case 0x9E:
+      return false;
+    default:
+      return true;
+  }
+}
+
 bool HandheldByteOfCharacter(std::uint32_t character, unsigned char& byte) {
   if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
     byte = static_cast<unsigned char>(character);

@@ -13,6 +13,11 @@
 // The Unicode character of a byte.
 std::uint32_t CharacterOfHandheldByte(unsigned char byte);
 
+// Whether the handheld's fonts have a letter for |byte|: not for the bytes
+// the code page leaves undefined, nor for 0x8E and 0x9E (Ž and ž), which
+// show as nothing or as a wrong sign.
+bool HandheldHasLetterFor(unsigned char byte);
+
 // The byte of a Unicode character; false when the handheld has none for it.
 bool HandheldByteOfCharacter(std::uint32_t character, unsigned char& byte);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "charset/code_page_1252.h"
+#include "charset/handheld_forms.h"
 #include "charset/mac_roman.h"
 #include "charset/utf8.h"
 
@@ -45,9 +46,26 @@ HandheldText TextUpToFault(const unsigned char* bytes, const unsigned char* out,
           fault == kUnmappableCharacter ? character : 0};
 }
 
-// Where unmapped characters go when decoding passes over them; null when the
-// first one ends the text.
+// Where unmapped characters go when decoding passes over them (null when the
+// first one ends the text), and where the notes on characters go (null: not
+// kept).
 using UnmappedList = std::vector<UnmappedCharacter>;
+
+struct DecodeLists {
+  UnmappedList* unmapped;
+  std::vector<CharacterNote>* notes;
+};
+
+// Whether |character|, which the handheld lacks, is stored in its handheld
+// form at |out| (and noted).
+bool StoreHandheldForm(std::uint32_t character, unsigned char* bytes, unsigned char*& out,
+                       const DecodeLists& lists) {
+  const HandheldForm* form = HandheldFormOf(character);
+  if (!form) return false;
+  if (lists.notes) lists.notes->push_back({static_cast<std::size_t>(out - bytes), character});
+  if (form->byte != kLeftOut) *out++ = static_cast<unsigned char>(form->byte);
+  return true;
+}
 
 // Whether decoding goes on past |fault| at |in|, |out|: with a list, an
 // unmapped character is marked and listed.
@@ -60,14 +78,16 @@ bool PassOver(TextFault fault, unsigned char* bytes, unsigned char*& out, std::s
 }
 
 HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t length,
-                         bool bigEndian, UnmappedList* unmapped) {
+                         bool bigEndian, const DecodeLists& lists) {
+  UnmappedList* unmapped = lists.unmapped;
   unsigned char* out = bytes;
   for (std::size_t in = from; in < length;) {
     std::uint32_t character = 0;
     const int taken = DecodeUtf16Character(bytes + in, length - in, bigEndian, character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
-    if (PassOver(fault, bytes, out, in, character, unmapped)) {
+    if ((fault == kUnmappableCharacter && StoreHandheldForm(character, bytes, out, lists)) ||
+        PassOver(fault, bytes, out, in, character, unmapped)) {
       in += static_cast<std::size_t>(taken);
       continue;
     }
@@ -82,7 +102,8 @@ HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t len
 // In UTF-8 a byte 0x1A is always the character, so the text's end is known
 // before decoding.
 HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length,
-                        UnmappedList* unmapped) {
+                        const DecodeLists& lists) {
+  UnmappedList* unmapped = lists.unmapped;
   length = from + LengthBeforeEndOfFile(bytes + from, length - from);
   // The text up to its first byte beyond ASCII stays as it is.
   const std::size_t in = FindHighByte(bytes, from, length);
@@ -110,7 +131,8 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
     const std::size_t in = static_cast<std::size_t>(next - bytes);
-    if (PassOver(fault, bytes, out, in, character, unmapped)) {
+    if ((fault == kUnmappableCharacter && StoreHandheldForm(character, bytes, out, lists)) ||
+        PassOver(fault, bytes, out, in, character, unmapped)) {
       next += taken;
       continue;
     }
@@ -122,6 +144,7 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
 }
 
 HandheldText DecodeMacRoman(unsigned char* bytes, std::size_t length, UnmappedList* unmapped) {
+  // Mac OS Roman holds none of the characters stored in a handheld form.
   length = LengthBeforeEndOfFile(bytes, length);
   // Each byte becomes one: the text up to its first byte beyond ASCII stays.
   std::size_t in = FindHighByte(bytes, 0, length);
@@ -145,45 +168,64 @@ HandheldText WithMacLineEnds(unsigned char* bytes, HandheldText text) {
   return text;
 }
 
+// Notes each byte of |text| for which the handheld's fonts have no letter:
+// for a text taken byte for byte.
+void NoteBytesWithoutLetter(const unsigned char* bytes, const HandheldText& text,
+                            std::vector<CharacterNote>* notes) {
+  if (!notes) return;
+  for (std::size_t i = FindHighByte(bytes, 0, text.length); i < text.length;
+       i = FindHighByte(bytes, i + 1, text.length)) {
+    if (!HandheldHasLetterFor(bytes[i])) {
+      notes->push_back({i, CharacterOfHandheldByte(bytes[i])});
+    }
+  }
+}
+
 HandheldText DecodeByEncoding(unsigned char* bytes, std::size_t length, TextEncoding encoding,
-                              UnmappedList* unmapped) {
+                              const DecodeLists& lists) {
+  UnmappedList* unmapped = lists.unmapped;
   const std::size_t mark =
       ByteOrderMarkLength(encoding) < length ? ByteOrderMarkLength(encoding) : length;
   switch (encoding) {
     case kUtf8:
     case kUtf8WithByteOrderMark:
-      return DecodeUtf8(bytes, mark, length, unmapped);
+      return DecodeUtf8(bytes, mark, length, lists);
     case kUtf16LittleEndian:
     case kUtf16BigEndian:
     case kUtf16LittleEndianWithoutMark:
     case kUtf16BigEndianWithoutMark:
-      return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding), unmapped);
+      return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding), lists);
     case kMacRoman:
       return DecodeMacRoman(bytes, length, unmapped);
     case kBytesAsTheyAre:
       break;
   }
-  return {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
+  const HandheldText text = {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
+  NoteBytesWithoutLetter(bytes, text, lists.notes);
+  return text;
 }
 
 HandheldText Decode(unsigned char* bytes, std::size_t length, TextEncoding encoding,
-                    UnmappedList* unmapped) {
+                    const DecodeLists& lists) {
   // Told from the file, not from the text decoded: a text that stops early
   // may stop before its first LF.
   const bool macLineEnds = std::memchr(bytes, '\n', length) == nullptr;
-  const HandheldText text = DecodeByEncoding(bytes, length, encoding, unmapped);
+  const HandheldText text = DecodeByEncoding(bytes, length, encoding, lists);
   return macLineEnds ? WithMacLineEnds(bytes, text) : text;
 }
 
 }  // namespace
 
 HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length,
-                                TextEncoding encoding) {
-  return Decode(bytes, length, encoding, nullptr);
+                                TextEncoding encoding, std::vector<CharacterNote>* notes) {
+  if (notes) notes->clear();
+  return Decode(bytes, length, encoding, {nullptr, notes});
 }
 
 HandheldText DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
-                                       TextEncoding encoding, UnmappedList& unmapped) {
+                                       TextEncoding encoding, UnmappedList& unmapped,
+                                       std::vector<CharacterNote>* notes) {
   unmapped.clear();
-  return Decode(bytes, length, encoding, &unmapped);
+  if (notes) notes->clear();
+  return Decode(bytes, length, encoding, {&unmapped, notes});
 }

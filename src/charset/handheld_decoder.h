@@ -10,7 +10,10 @@
 // has its lines end in CR alone, as old Mac programs write them; each of its
 // CRs becomes an LF. The text ends before its first 0x1A.
 //
-// Decoding stops at the first character the handheld has no byte for and at
+// A character the handheld lacks but whose meaning it has (a narrow no-break
+// space, a minus sign, a zero width space ...) is stored in its handheld form
+// (charset/handheld_forms.h). Decoding stops at the first other character
+// the handheld has no byte for and at
 // the first sequence that is not valid in the encoding (a UTF-8 file with a
 // byte order mark can hold one; so can UTF-16, with a lone surrogate or an
 // odd number of bytes): the text is what came before it, and |fault| tells
@@ -42,8 +45,19 @@ struct HandheldText {
   std::uint32_t faultCharacter;
 };
 
-// Decode |bytes[0..length)|, a whole file in |encoding|, in place.
-HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length, TextEncoding encoding);
+// A character worth a warning although the text holds it: one the handheld
+// lacks, stored in its handheld form (charset/handheld_forms.h), or, in a
+// text taken byte for byte, one whose byte the handheld's fonts have no
+// letter for (code_page_1252.h).
+struct CharacterNote {
+  std::size_t textOffset;  // where it stands (or would) in the decoded text
+  std::uint32_t character;
+};
+
+// Decode |bytes[0..length)|, a whole file in |encoding|, in place; |notes|,
+// when given, gets the characters worth a warning, in text order.
+HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                                std::vector<CharacterNote>* notes = nullptr);
 
 // A character the handheld has no byte for, passed over by
 // DecodeHandheldTextMarking.
@@ -63,6 +77,7 @@ const unsigned char kUnmappedMark = 0x1A;
 // that is not valid in its encoding ends it early.
 HandheldText DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
                                        TextEncoding encoding,
-                                       std::vector<UnmappedCharacter>& unmapped);
+                                       std::vector<UnmappedCharacter>& unmapped,
+                                       std::vector<CharacterNote>* notes = nullptr);
 
 #endif  // QDCONV_CHARSET_HANDHELD_DECODER_H_

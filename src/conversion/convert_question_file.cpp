@@ -14,6 +14,7 @@
 #include "console/echo_line.h"
 #include "console/run_message.h"
 #include "console/run_notes.h"
+#include "conversion/character_warnings.h"
 #include "conversion/conversion_passes.h"
 #include "conversion/database_path.h"
 #include "conversion/document_kind.h"
@@ -63,6 +64,9 @@ struct QuestionSource {
   TextEncoding encoding;      // the file's, for the messages
   TextEncoding echoEncoding;  // how the name shows on the echo line
   RecordOrigin origin;
+  // The characters worth a warning, and their lines or rows.
+  const std::vector<CharacterNote>* characterNotes;
+  std::vector<int> characterPlaces;
 };
 
 // The records kept, for a preview; when the pass stopped, the line it
@@ -112,6 +116,8 @@ bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
     return StopWritingDatabase(databasePath, database.error);
   }
   PrintRecordWarnings(warnings, records.count, source.origin);
+  PrintCharacterWarnings(*source.characterNotes, source.characterPlaces,
+                         source.origin.tableRows != nullptr);
   if (preview) FillPreview(records, warnings, source.origin, false, *preview);
   return true;
 }
@@ -191,13 +197,26 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
     HandheldText decoded = table.fault;
     decoded.length = table.text.size();
     const QuestionSource source = {
-        reinterpret_cast<const unsigned char*>(table.text.data()), decoded, table.encoding,
-        kUtf8, {&table.rows, table.rowCount, table.faultRow, table.faultColumn, &table.notes}};
+        reinterpret_cast<const unsigned char*>(table.text.data()),
+        decoded,
+        table.encoding,
+        kUtf8,
+        {&table.rows, table.rowCount, table.faultRow, table.faultColumn, &table.notes},
+        &table.characterNotes,
+        RowsOfCharacterNotes(table.characterNotes, table.rowStarts)};
     return ConvertSource(questionPath, databasePath, source, kind, database, preview);
   }
   const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
-  const HandheldText decoded = DecodeHandheldText(bytes.data(), bytes.size(), encoding);
-  const QuestionSource source = {bytes.data(), decoded, encoding, encoding, kQuestionFileOrigin};
+  std::vector<CharacterNote> characterNotes;
+  const HandheldText decoded =
+      DecodeHandheldText(bytes.data(), bytes.size(), encoding, &characterNotes);
+  const QuestionSource source = {bytes.data(),
+                                 decoded,
+                                 encoding,
+                                 encoding,
+                                 kQuestionFileOrigin,
+                                 &characterNotes,
+                                 LinesOfCharacterNotes(characterNotes, bytes.data())};
   return ConvertSource(questionPath, databasePath, source, kind, database, preview);
 }
 

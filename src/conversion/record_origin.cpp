@@ -20,3 +20,16 @@ std::string PlaceOfRecord(const RecordOrigin& origin, int index) {
   const int number = LineOrRowOfRecord(origin, index);
   return origin.tableRows ? PlaceInTable(number, index % 2) : "line " + std::to_string(number);
 }
+
+std::string NumberedPlaces(const char* one, const char* several, const std::vector<int>& numbers) {
+  const std::size_t kNamed = 5;
+  const std::size_t count = numbers.size();
+  const std::size_t named = count < kNamed ? count : kNamed;
+  std::string list = std::string(count == 1 ? one : several) + " ";
+  for (std::size_t k = 0; k < named; ++k) {
+    if (k > 0) list += k + 1 == named && count == named ? " and " : ", ";
+    list += std::to_string(numbers[k]);
+  }
+  if (count > named) list += " and " + std::to_string(count - named) + " more";
+  return list;
+}

@@ -1,6 +1,8 @@
 #include "conversion/record_warnings.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "console/run_notes.h"
 #include "conversion/line_rules.h"
@@ -22,15 +24,13 @@ void WarnAboutLines(const LinesOfOneKind& lines, WarnAbout warnAbout, const char
   }
 }
 
-// "row 3", "rows 3, 4 and 9", "rows 3, 4, 5, 6, 7 and 2 more".
-std::string RowList(const int* rows, int count) {
-  std::string list = count == 1 ? "row " : "rows ";
-  const int named = count < kRowsNamedPerTableNote ? count : kRowsNamedPerTableNote;
-  for (int k = 0; k < named; ++k) {
-    if (k > 0) list += k + 1 == named && count == named ? " and " : ", ";
-    list += std::to_string(rows[k]);
+std::string RowList(const TableNotes& notes) {
+  std::vector<int> rows(notes.rowsBeyondB, notes.rowsBeyondB + std::min(notes.rowsBeyondBCount,
+                                                                         kRowsNamedPerTableNote));
+  std::string list = NumberedPlaces("row", "rows", rows);
+  if (notes.rowsBeyondBCount > kRowsNamedPerTableNote) {
+    list += " and " + std::to_string(notes.rowsBeyondBCount - kRowsNamedPerTableNote) + " more";
   }
-  if (count > named) list += " and " + std::to_string(count - named) + " more";
   return list;
 }
 
@@ -50,7 +50,7 @@ void PrintTableNotes(const TableNotes& notes) {
   if (notes.rowsBeyondBCount > 0) {
     PrintWarning("%s hold%s text beyond column B: only columns A and B become question and "
                  "answer",
-                 RowList(notes.rowsBeyondB, notes.rowsBeyondBCount).c_str(),
+                 RowList(notes).c_str(),
                  notes.rowsBeyondBCount == 1 ? "s" : "");
   }
 }

@@ -63,6 +63,8 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   out.rowCount = 0;
   out.faultRow = out.faultColumn = 0;
   out.notes = TableNotes();
+  out.characterNotes.clear();
+  out.rowStarts.clear();
   out.encoding = DetectTextEncoding(bytes, length);
 
   // The name line, from the file name.
@@ -77,10 +79,12 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   if (!AppendCell(nameCell, out)) return;
 
   std::vector<UnmappedCharacter> unmapped;
-  const HandheldText text = DecodeHandheldTextMarking(bytes, length, out.encoding, unmapped);
+  const HandheldText text =
+      DecodeHandheldTextMarking(bytes, length, out.encoding, unmapped, &out.characterNotes);
   QuestionTable table;
   ReadQuestionTable(bytes, text.length, unmapped, tabSeparated, maxPairs, table);
   out.rowCount = table.pairCount;
+  out.rowStarts = std::move(table.rowStarts);
   out.notes = std::move(table.notes);
   out.notes.nameCut = nameCut;
   if (nameCut) {

@@ -36,6 +36,10 @@ struct TableQuestionText {
   int faultRow;
   int faultColumn;
   TableNotes notes;
+  // The characters of the table worth a warning (charset/handheld_decoder.h),
+  // and where each row of the decoded table starts, to name their rows.
+  std::vector<CharacterNote> characterNotes;
+  std::vector<std::size_t> rowStarts;
 };
 
 // Make the question text of the table |bytes[0..length)| (decoded in place)

@@ -277,9 +277,10 @@ struct TableHeader {
   int rows;
 };
 
-TableHeader ReadHeader(TableCursor& cursor) {
+TableHeader ReadHeader(TableCursor& cursor, std::vector<std::size_t>& rowStarts) {
   TableHeader header = {ExcelSeparatorLine(cursor), false, false, 0};
   if (header.separator) {
+    rowStarts.push_back(cursor.position);
     TakeLine(cursor);
     ++header.rows;
   }
@@ -290,6 +291,7 @@ TableHeader ReadHeader(TableCursor& cursor) {
     if (colon == std::string::npos) break;
     const std::string key = Lowered(Trimmed(line.substr(1, colon - 1)));
     if (!IsHeaderKey(key)) break;
+    rowStarts.push_back(cursor.position);
     cursor = next;
     ++header.rows;
     const std::string value = line.substr(colon + 1);
@@ -344,8 +346,9 @@ void ReadQuestionTable(const unsigned char* text, std::size_t length,
   table.pairCount = 0;
   table.unclosedQuoteRow = table.unclosedQuoteColumn = 0;
   table.notes = TableNotes();
+  table.rowStarts.clear();
   TableCursor cursor = {text, length, 0, &unmapped};
-  const TableHeader header = ReadHeader(cursor);
+  const TableHeader header = ReadHeader(cursor, table.rowStarts);
   int row = header.rows;
   // The text ends in the last header row, or where the next row would start.
   table.endRow = cursor.position > 0 && text[cursor.position - 1] != '\n' ? row : row + 1;
@@ -357,6 +360,7 @@ void ReadQuestionTable(const unsigned char* text, std::size_t length,
   bool firstRow = true;
   while (cursor.position < length) {
     ++row;
+    table.rowStarts.push_back(cursor.position);
     ReadRow(cursor, separator, read);
     table.endRow = row;
     table.endColumn = read.cellCount - 1;

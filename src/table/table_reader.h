@@ -88,6 +88,8 @@ struct QuestionTable {
   int unclosedQuoteRow;
   int unclosedQuoteColumn;
   TableNotes notes;
+  // Where each row read starts in the text: row r at rowStarts[r - 1].
+  std::vector<std::size_t> rowStarts;
 };
 
 // Read the table |text[0..length)|; |unmapped| lists its marked characters

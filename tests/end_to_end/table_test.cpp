@@ -122,6 +122,11 @@ std::vector<TableCase> Cases() {
                            "Warning: the file's lines end in CR alone and it is not UTF-8: it was "
                            "read as Mac OS Roman, the character set of the Mac programs that "
                            "write such lines\n"));
+  cases.push_back(Converts("NarrowNoBreakSpace", "quiz.csv",
+                           "France ?;Paris\nPrix\xE2\x80\xAF?;\"12\n\xE2\x80\xAF\xE2\x82\xAC\"\n",
+                           "quiz\nFrance ?\nParis\nPrix\xA0?\n12 \xA0\x80",
+                           "Warning: row 2 holds a narrow no-break space (U+202F), which the "
+                           "handheld lacks: it is stored as a no-break space\n"));
   cases.push_back(Converts("Ansi", "quiz.csv", "Caf\xE9?,Th\xE9\n", "quiz\nCaf\xE9?\nTh\xE9"));
   cases.push_back(Converts("Utf8WithByteOrderMark", "quiz.csv",
                            "\xEF\xBB\xBF" "Caf\xC3\xA9?,Th\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC\n",
