@@ -123,11 +123,15 @@
 
   // The findings of a preview's records ([place, text, finding]), as the
   // module numbers them (RecordFinding).
-  const finding = { sound: 0, blank: 1, cutByNul: 2, withoutAnswer: 3, stoppedTheRun: 4 };
+  const finding = {
+    sound: 0, blank: 1, cutByNul: 2, withoutAnswer: 3, stoppedTheRun: 4, blankShiftsPairs: 5,
+  };
   const findingTexts = {
     [finding.blank]: (side, table) =>
       table ? "Empty cell: the " + side + " of this row is missing"
-            : "Blank line: an empty " + side + " (every pair after it moves)",
+            : "Blank line: an empty " + side,
+    [finding.blankShiftsPairs]: (side) =>
+      "Blank line: an empty " + side + " (every pair after it moves)",
     [finding.cutByNul]: () => "Holds a NUL byte: the text after it is not stored",
     [finding.withoutAnswer]: () => "No answer: the last question has none",
     [finding.stoppedTheRun]: () => "The conversion stopped here: see the hint above",

@@ -18,4 +18,11 @@ void MarkQuestionWithoutAnswer(QuizPreview& preview) {
   if (preview.records.size() % 2 == 0) return;
   PreviewRecord& last = preview.records.back();
   if (last.finding == kRecordSound) last.finding = kQuestionWithoutAnswer;
+  if (preview.fromTable) return;
+  for (PreviewRecord& record : preview.records) {
+    if (record.finding == kRecordBlank) {
+      record.finding = kRecordBlankShiftsPairs;
+      return;
+    }
+  }
 }

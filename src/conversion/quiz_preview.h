@@ -18,6 +18,9 @@ enum RecordFinding : unsigned char {
   kRecordCutByNul,           // its line held a NUL byte: the text after it is lost
   kQuestionWithoutAnswer,    // the last record of an odd number
   kRecordStoppedTheRun,      // the line the run stopped at, as far as it was read
+  // Blank, and the first such line of an odd number of lines: every pair
+  // after it moves by one line.
+  kRecordBlankShiftsPairs,
 };
 
 struct PreviewRecord {
@@ -39,7 +42,8 @@ void AddPreviewRecord(const char* text, std::size_t length, int place, RecordFin
                       QuizPreview& preview);
 
 // Mark the last record, when the records are odd in number and it is sound:
-// its question has no answer.
+// its question has no answer; and in a question file the first blank record,
+// which puts every pair after it off.
 void MarkQuestionWithoutAnswer(QuizPreview& preview);
 
 #endif  // QDCONV_CONVERSION_QUIZ_PREVIEW_H_

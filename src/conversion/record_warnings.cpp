@@ -91,6 +91,14 @@ void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warning
                                                                    : kRecordSound;
 }
 
+int ShiftingBlankRecord(const RecordWarnings& warnings, int recordCount) {
+  if (recordCount % 2 == 0) return -1;
+  for (int index = 0; index < recordCount && index < kMaxRecordCount; ++index) {
+    if (warnings.findings[index] == kRecordBlank) return index;
+  }
+  return -1;
+}
+
 LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
                          int recordCount) {
   LinesOfOneKind lines;
@@ -112,14 +120,21 @@ void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
   if (warnings.nameCutByNul) {
     PrintWarning("line 1 holds a NUL byte: the database name ends before it");
   }
+  // A blank line in a question's place moves the pairs after it. One in an
+  // answer's place is an empty answer, but for the first blank line of an
+  // odd number of lines: that one puts every pair after it off.
+  const int shifting = ShiftingBlankRecord(warnings, recordCount);
   WarnAboutLines(
       FindLines(warnings, kRecordBlank, recordCount),
       [&](int index) {
         const std::string place = PlaceOfRecord(origin, index);
-        if (index + 1 == recordCount) {
+        if (index == shifting && index + 1 == recordCount) {
           PrintWarning("%s is blank: it becomes an empty %s at the end of the quiz "
                        "(an extra line end at the end of the file?)",
                        place.c_str(), SideOfPair(index));
+        } else if (index % 2 == 1 && index != shifting) {
+          PrintWarning("%s is blank: the question on line %i has an empty answer",
+                       place.c_str(), LineNumberOfRecord(index - 1));
         } else {
           PrintWarning("%s is blank: it becomes an empty %s, and every question and answer "
                        "after it moves by one line",

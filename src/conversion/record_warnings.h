@@ -1,6 +1,7 @@
 // What a question file holds that converts, but will not make the quiz the
-// teacher meant: a blank record line (an empty question or answer, which
-// shifts every pair after it), a line cut by a NUL byte, an odd number of
+// teacher meant: a blank record line (an empty answer, or an empty question
+// that shifts every pair after it; in a file of an odd number of record
+// lines, the first blank line shifts them), a line cut by a NUL byte, an odd number of
 // record lines (the last question has no answer), no record line at all.
 // Gathered while the lines are read, printed as warnings (run_notes.h) once
 // the database is written, naming each line as an editor numbers it (the name
@@ -34,6 +35,10 @@ struct LinesOfOneKind {
   int recordIndexes[kLinesNamedPerWarning];  // in file order
   int count;
 };
+
+// The blank record that puts every pair after it off: the first blank one
+// of an odd number of records; -1 when there is none.
+int ShiftingBlankRecord(const RecordWarnings& warnings, int recordCount);
 
 LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
                          int recordCount);

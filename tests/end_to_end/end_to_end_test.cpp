@@ -280,8 +280,17 @@ std::vector<Case> Cases() {
   cases.push_back(Converts("EmptyRecordLine", "Quiz\nQ1?\n\nQ2?\nA2",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\nQuestions converted: 2\n",
                            {"Quiz", {"Q1?", "", "Q2?", "A2"}},
+                           Warning("line 3 is blank: the question on line 2 has an empty "
+                                   "answer")));
+  cases.push_back(Converts("BlankAnswersInAnOddQuiz", "Quiz\nQ1?\n\nQ2?\nA2\nQ3?\n\nA3",
+                           "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(7) +
+                               "Questions converted: 3\n",
+                           {"Quiz", {"Q1?", "", "Q2?", "A2", "Q3?", "", "A3"}},
                            Warning("line 3 is blank: it becomes an empty answer, and every "
-                                   "question and answer after it moves by one line")));
+                                   "question and answer after it moves by one line") +
+                               Warning("line 7 is blank: the question on line 6 has an empty "
+                                       "answer") +
+                               OddLines(7)));
   cases.push_back(Converts("ThreeRecordLines", "Quiz\nQ1?\nA1\nQ2?",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\nQuestions converted: 1\n",
                            {"Quiz", {"Q1?", "A1", "Q2?"}}, OddLines(3)));
@@ -439,7 +448,7 @@ std::vector<Case> Cases() {
       "quiz.txt quiz.pdb Capitales\n" + ProgressNumbers(8) + "Questions converted: 4\n",
       {"Capitales", {"France ?", "Paris", "", "Espagne ?", "Madrid", "", "Italie ?", "Rome"}},
       Warning("line 4 is blank: it becomes an empty question" + shifts) +
-          Warning("line 7 is blank: it becomes an empty answer" + shifts)));
+          Warning("line 7 is blank: the question on line 6 has an empty answer")));
   cases.push_back(Converts(
       "ExtraLineEndAtTheEnd", kCapitals + "\n\n",
       "quiz.txt quiz.pdb Capitals\n" + ProgressNumbers(5) + "Questions converted: 2\n",
@@ -450,7 +459,7 @@ std::vector<Case> Cases() {
   cases.push_back(Converts("LineOfBlanksOnly", "Quiz\nQ1?\n \t \nQ2?\nA2",
                            "quiz.txt quiz.pdb Quiz\n0\n1\n2\n3\nQuestions converted: 2\n",
                            {"Quiz", {"Q1?", " \t ", "Q2?", "A2"}},
-                           Warning("line 3 is blank: it becomes an empty answer" + shifts)));
+                           Warning("line 3 is blank: the question on line 2 has an empty answer")));
   std::string manyFindings = "Quiz\n";
   DatabaseContents manyContents = {"Quiz", {}};
   std::string manyWarnings;

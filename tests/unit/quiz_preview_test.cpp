@@ -75,8 +75,11 @@ struct PreviewCase {
 TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
   const PreviewCase cases[] = {
       {"BlankLineAndQuestionWithoutAnswer", "quiz.txt", "Quiz\nQ1?\n\nQ2?\nA2\nQ3?", false,
-       {{2, "Q1?", kRecordSound}, {3, "", kRecordBlank}, {4, "Q2?", kRecordSound},
+       {{2, "Q1?", kRecordSound}, {3, "", kRecordBlankShiftsPairs}, {4, "Q2?", kRecordSound},
         {5, "A2", kRecordSound}, {6, "Q3?", kQuestionWithoutAnswer}}},
+      {"EmptyAnswer", "quiz.txt", "Quiz\nQ1?\n\nQ2?\nA2", false,
+       {{2, "Q1?", kRecordSound}, {3, "", kRecordBlank}, {4, "Q2?", kRecordSound},
+        {5, "A2", kRecordSound}}},
       {"LineCutByNulAndSpaces", "quiz.txt", std::string("Quiz\nab\0cd\n \t\n", 14), false,
        {{2, "ab", kRecordCutByNul}, {3, " \t", kRecordBlank}}},
       {"AnsiInUtf8", "quiz.txt", "Quiz\r\nCaf\xe9 ?\r\n\x80 5\r\n", false,
@@ -123,7 +126,8 @@ TEST_F(QuizPreviewTest, ShowsADatabaseGoingBackWithTheLinesOfItsQuestionFile) {
   testing::internal::GetCapturedStdout();
   ASSERT_TRUE(recovered);
   const std::vector<Shown> expected = {
-      {2, "", kRecordBlank}, {3, "Paris", kRecordSound}, {4, "Spain?", kQuestionWithoutAnswer}};
+      {2, "", kRecordBlankShiftsPairs}, {3, "Paris", kRecordSound},
+      {4, "Spain?", kQuestionWithoutAnswer}};
   EXPECT_EQ(ShownRecords(preview), expected);
   EXPECT_FALSE(damagedRecovered);
   EXPECT_TRUE(damaged.records.empty());
