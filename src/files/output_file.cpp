@@ -45,6 +45,10 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
   errno = EIO;
+  // Why the path could not be examined, when the library says it in errno's
+  // terms (a folder on the way that may not be searched: EACCES).
+  const std::error_condition reason = error.default_error_condition();
+  if (error && reason.category() == std::generic_category()) errno = reason.value();
   switch (status.type()) {
     case fs::file_type::not_found:
       file.stream = CreateTemporaryFile(target, nullptr, file.temporaryPath);

@@ -40,7 +40,7 @@ bool IsSpacingTag(const std::string& tag) {
   while (i < tag.size() && std::isalpha(static_cast<unsigned char>(tag[i]))) {
     name += static_cast<char>(std::tolower(static_cast<unsigned char>(tag[i++])));
   }
-  return name == "br" || name == "div";
+  return name == "br" || name == "div" || name == "p" || name == "li";
 }
 
 }  // namespace
@@ -50,13 +50,21 @@ void MakePlainText(TableCell& cell) {
   std::string plain;
   std::vector<std::uint32_t> unmapped;
   std::size_t mark = 0;  // the next of cell.unmapped
+  // A tag that parts words was passed: one space before the next text, if
+  // text came before it and did not end in a space.
+  bool partWords = false;
+  const auto add = [&](char c) {
+    if (partWords && !plain.empty() && plain.back() != ' ' && c != ' ') plain += ' ';
+    partWords = false;
+    plain += c;
+  };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '<') {
       const std::size_t end = text.find('>', i);
       if (end != std::string::npos) {
         const std::string tag = text.substr(i + 1, end - i - 1);
-        if (!tag.empty() && IsSpacingTag(tag)) plain += ' ';
+        if (!tag.empty() && IsSpacingTag(tag)) partWords = true;
         for (char inside : tag) mark += static_cast<unsigned char>(inside) == kUnmappedMark;
         i = end;
         continue;
@@ -68,11 +76,11 @@ void MakePlainText(TableCell& cell) {
         if (character != 0) {
           unsigned char byte = 0;
           if (character < 0x20 || character == 0x7F) {
-            plain += ' ';
+            add(' ');
           } else if (HandheldByteOfCharacter(character, byte)) {
-            plain += static_cast<char>(byte);
+            add(static_cast<char>(byte));
           } else {
-            plain += static_cast<char>(kUnmappedMark);
+            add(static_cast<char>(kUnmappedMark));
             unmapped.push_back(character);
           }
           i = end;
@@ -83,7 +91,7 @@ void MakePlainText(TableCell& cell) {
       unmapped.push_back(mark < cell.unmapped.size() ? cell.unmapped[mark] : 0);
       ++mark;
     }
-    plain += c;
+    add(c);
   }
   cell.text = plain;
   cell.unmapped = unmapped;

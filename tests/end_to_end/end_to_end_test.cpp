@@ -477,6 +477,21 @@ std::vector<Case> Cases() {
                             " holds a NUL byte: the text after it on that line is not stored");
   }
   manyWarnings += Warning("2 more lines hold a NUL byte");
+  std::string fiveCut = "Quiz\n", fiveWarnings;
+  DatabaseContents fiveContents = {"Quiz", {}};
+  for (int i = 0; i < 5; ++i) {
+    fiveCut += "Q" + std::string(1, '\0') + "x\nA\n";
+    fiveContents.texts.insert(fiveContents.texts.end(), {"Q", "A"});
+    fiveWarnings += Warning("line " + std::to_string(2 * i + 2) +
+                            " holds a NUL byte: the text after it on that line is not stored");
+  }
+  cases.push_back(Converts("FiveOfAKindAllNamed", fiveCut,
+                           "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(10) +
+                               "Questions converted: 5\n",
+                           fiveContents, fiveWarnings));
+  cases.push_back(Converts("NameStartingAsAZipArchiveDoesNot", "PKW-Fahrschule\nQ?\nA",
+                           "quiz.txt quiz.pdb PKW-Fahrschule\n0\n1\nQuestions converted: 1\n",
+                           {"PKW-Fahrschule", {"Q?", "A"}}));
   cases.push_back(Converts("FiveOfAKindNamedAndTheRestCounted", manyFindings,
                            "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(14) +
                                "Questions converted: 7\n",
@@ -727,6 +742,13 @@ std::vector<Case> Cases() {
   readOnlyFolder.options.unprivileged = true;
   readOnlyFolder.platform = Platform::kLinux;
   cases.push_back(readOnlyFolder);
+  Case hidden = Stops("DatabasePathLinksIntoAFolderNotToBeSearched", kCapitals,
+                      "Could not open output file\n",
+                      SystemError("quiz.pdb", "Permission denied"));
+  hidden.setup = "mkdir locked && chmod 700 locked && ln -s locked/quiz.pdb quiz.pdb";
+  hidden.options.unprivileged = true;
+  hidden.platform = Platform::kLinux;
+  cases.push_back(hidden);
   Case device = Stops("DatabasePathIsAFullDevice", kCapitals,
                       kCapitalsConsole + "Could not write output file\n",
                       SystemError("quiz.pdb", "No space left on device"));

@@ -232,6 +232,10 @@ std::vector<RecoveryCase> Cases() {
                           "Database name invalid\n",
                           Hint("the database's name starts as an RTF document does, and qdconv "
                                "refuses a question file that starts so")));
+  cases.push_back(Refuses("NameThatStartsAPdfDocument", Database("%PDF-1 quiz", {"Q", "A"}),
+                          "Database name invalid\n",
+                          Hint("the database's name starts as a PDF document does, and qdconv "
+                               "refuses a question file that starts so")));
 
   // The files around it.
   RecoveryCase exists = Refuses("QuestionFileExists", ReadHexFixture("capitals.pdb.hex"),

@@ -112,6 +112,9 @@ std::vector<TableCase> Cases() {
                            "quiz.txt\nFrance ?\nParis & r\xE9gion \xE9le\xA0!",
                            "Warning: row 4 holds text beyond column B: only columns A and B "
                            "become question and answer\n"));
+  cases.push_back(Converts("HtmlTagsPartWords", "quiz.tsv",
+                           "#html:true\n<div>A</div><div>B</div>\t<p>x&#10;y</p><li> z</li>\n",
+                           "quiz\nA B\nx y z"));
   cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
                            "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
                            "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
@@ -200,6 +203,12 @@ std::vector<TableCase> Cases() {
                         "quiz.csv quiz.pdb quiz\n0\nText is not valid UTF-8 at record : 1 \n",
                         "Hint: row 1, column A is not valid UTF-8 at byte offset 13 of the "
                         "file: save the file again as UTF-8 from your editor\n"));
+  cases.push_back(Stops("HtmlMarkInsideATagIsPassedOver",
+                        "#html:true\nQ?;<i title=\"\xC5\xBC\">x</i>\xC5\x82\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n"
+                        "Character the handheld cannot show at record : 2 \n",
+                        "Hint: row 2, column B holds \"\xC5\x82\" (U+0142), a character the "
+                        "handheld cannot show: replace it\n"));
   return cases;
 }
 
