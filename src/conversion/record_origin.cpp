@@ -22,7 +22,7 @@ std::string PlaceOfRecord(const RecordOrigin& origin, int index) {
 }
 
 std::string NumberedPlaces(const char* one, const char* several, const std::vector<int>& numbers) {
-  const std::size_t kNamed = 5;
+  const std::size_t kNamed = kLinesNamedPerWarning;
   const std::size_t count = numbers.size();
   const std::size_t named = count < kNamed ? count : kNamed;
   std::string list = std::string(count == 1 ? one : several) + " ";

@@ -33,8 +33,12 @@ int LineOrRowOfRecord(const RecordOrigin& origin, int index);
 // "line 5" or "row 12, column B" for record |index| (counted from 0).
 std::string PlaceOfRecord(const RecordOrigin& origin, int index);
 
+// How many lines or rows of one kind a warning names; the rest it counts.
+const int kLinesNamedPerWarning = 5;
+
 // "line 3", "lines 3, 4 and 9", "rows 3, 4, 5, 6, 7 and 2 more": |numbers|
-// named with |one| or |several|, the first five of them, the rest counted.
+// named with |one| or |several|, the first kLinesNamedPerWarning of them,
+// the rest counted.
 std::string NumberedPlaces(const char* one, const char* several, const std::vector<int>& numbers);
 
 // "row 12, column B" for |row| and |column| (counted from 0).

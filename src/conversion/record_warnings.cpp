@@ -1,6 +1,5 @@
 #include "conversion/record_warnings.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,16 +23,6 @@ void WarnAboutLines(const LinesOfOneKind& lines, WarnAbout warnAbout, const char
   }
 }
 
-std::string RowList(const TableNotes& notes) {
-  std::vector<int> rows(notes.rowsBeyondB, notes.rowsBeyondB + std::min(notes.rowsBeyondBCount,
-                                                                         kRowsNamedPerTableNote));
-  std::string list = NumberedPlaces("row", "rows", rows);
-  if (notes.rowsBeyondBCount > kRowsNamedPerTableNote) {
-    list += " and " + std::to_string(notes.rowsBeyondBCount - kRowsNamedPerTableNote) + " more";
-  }
-  return list;
-}
-
 void PrintTableNotes(const TableNotes& notes) {
   if (notes.nameCut) {
     PrintWarning("the file name \"%s\" is longer than a database name (%i characters): the "
@@ -47,11 +36,11 @@ void PrintTableNotes(const TableNotes& notes) {
                  notes.headingsRow, CellInUtf8(notes.headings[0]).c_str(),
                  CellInUtf8(notes.headings[1]).c_str());
   }
-  if (notes.rowsBeyondBCount > 0) {
+  if (!notes.rowsBeyondB.empty()) {
     PrintWarning("%s hold%s text beyond column B: only columns A and B become question and "
                  "answer",
-                 RowList(notes).c_str(),
-                 notes.rowsBeyondBCount == 1 ? "s" : "");
+                 NumberedPlaces("row", "rows", notes.rowsBeyondB).c_str(),
+                 notes.rowsBeyondB.size() == 1 ? "s" : "");
   }
 }
 

@@ -15,8 +15,6 @@
 #include "conversion/record_origin.h"
 #include "database/record_list.h"
 
-const int kLinesNamedPerWarning = 5;
-
 struct RecordWarnings {
   bool nameCutByNul;
   // What each record line noted is: sound, blank (empty, or only spaces and

@@ -307,13 +307,6 @@ TableHeader ReadHeader(TableCursor& cursor, std::vector<std::size_t>& rowStarts)
   return header;
 }
 
-void NoteRowBeyondB(int row, TableNotes& notes) {
-  if (notes.rowsBeyondBCount < kRowsNamedPerTableNote) {
-    notes.rowsBeyondB[notes.rowsBeyondBCount] = row;
-  }
-  ++notes.rowsBeyondBCount;
-}
-
 }  // namespace
 
 bool IsTablePath(const char* path, bool& tabSeparated) {
@@ -373,7 +366,7 @@ void ReadQuestionTable(const unsigned char* text, std::size_t length,
       table.endRow = row + 1;
       table.endColumn = 0;
     }
-    if (read.textBeyondB && !header.columnsNamed) NoteRowBeyondB(row, table.notes);
+    if (read.textBeyondB && !header.columnsNamed) table.notes.rowsBeyondB.push_back(row);
     TablePair pair;
     pair.row = row;
     pair.cells[0] = std::move(read.cells[0]);

@@ -58,16 +58,13 @@ struct TablePair {
   TableCell cells[2];  // question, answer
 };
 
-const int kRowsNamedPerTableNote = 5;
-
 // What the reader noticed of the table as a whole, for the warnings.
 struct TableNotes {
   int headingsRow;          // a first row of column headings, left out; 0: none
   TableCell headings[2];
   // Rows holding text beyond column B, when no header line names the
-  // columns: the first few, and how many in all.
-  int rowsBeyondB[kRowsNamedPerTableNote];
-  int rowsBeyondBCount;
+  // columns.
+  std::vector<int> rowsBeyondB;
   // A table whose name was cut to fit a database name: the file name and the
   // name kept, in UTF-8 (set by table/table_question_text.h).
   bool nameCut;

@@ -69,6 +69,14 @@ std::vector<TableCase> Cases() {
                            "France?,Paris,geo\n\n,,tag only\n \t, \nSpain?,Madrid,geo\n", capitals,
                            "Warning: rows 1, 3 and 5 hold text beyond column B: only columns A "
                            "and B become question and answer\n"));
+  std::string sevenRows, sevenQuestions = "quiz";
+  for (int i = 1; i <= 7; ++i) {
+    sevenRows += "Q" + std::to_string(i) + ",A,tag\n";
+    sevenQuestions += "\nQ" + std::to_string(i) + "\nA";
+  }
+  cases.push_back(Converts("TextBeyondBInManyRows", "quiz.csv", sevenRows, sevenQuestions,
+                           "Warning: rows 1, 2, 3, 4, 5 and 2 more hold text beyond column B: "
+                           "only columns A and B become question and answer\n"));
   cases.push_back(Converts("ColumnsNamedInTheHeader", "quiz.tsv",
                            "#columns:Front\tBack\tTags\nFrance?\tParis\tgeo\nSpain?\tMadrid\tgeo\n",
                            capitals));
