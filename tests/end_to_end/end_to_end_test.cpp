@@ -404,23 +404,30 @@ std::vector<Case> Cases() {
   cases.push_back(Converts(
       "TypographicSpacesAndDashes",
       "Fran\xC3\xA7" "ais\nQuel est le prix\xE2\x80\xAF?\n12\xE2\x80\xAF\xE2\x82\xAC\n"
-      "Temp\xC3\xA9rature\xE2\x80\xAF?\n\xE2\x88\x92" "5\xE2\x80\x8B\xE2\x80\x89\xC2\xB0" "C",
+      "Temp\xC3\xA9rature\xE2\x80\xAF?\n\xE2\x88\x92" "5\xE2\x80\x8B\xE2\x80\x89\xC2\xB0" "C\xE2\x80\x87!",
       "quiz.txt quiz.pdb Fran\xC3\xA7" "ais\n0\n1\n2\n3\nQuestions converted: 2\n",
-      {"Fran\xE7" "ais", {"Quel est le prix\xA0?", "12\xA0\x80", "Temp\xE9rature\xA0?", "-5 \xB0" "C"}},
+      {"Fran\xE7" "ais", {"Quel est le prix\xA0?", "12\xA0\x80", "Temp\xE9rature\xA0?", "-5 \xB0" "C\xA0!"}},
       Warning("lines 2, 3 and 4 hold a narrow no-break space (U+202F)" + lacks +
               "a no-break space") +
           Warning("line 5 holds a minus sign (U+2212)" + lacks + "\"-\"") +
           Warning("line 5 holds a zero width space (U+200B)" + lacks + "nothing: it is left out") +
-          Warning("line 5 holds a thin space (U+2009)" + lacks + "a space")));
+          Warning("line 5 holds a thin space (U+2009)" + lacks + "a space") +
+          Warning("line 5 holds a figure space (U+2007)" + lacks + "a no-break space")));
   const std::string noLetter =
       ", for which the handheld's fonts have no letter: it shows as nothing or as a wrong sign";
   cases.push_back(Converts(
-      "AnsiBytesWithoutALetter", "Vocabulaire\nZ\x8Eljko ?\nPr\xE9nom\nna\x9E" "e ?\n\x81x",
+      "AnsiBytesWithoutALetter",
+      "Vocabulaire\nZ\x8Eljko ?\nPr\xE9nom\nna\x9E" "e ?\n\x81\x8D\x8F\x90\x9D\x8E",
       "quiz.txt quiz.pdb Vocabulaire\n0\n1\n2\n3\nQuestions converted: 2\n",
-      {"Vocabulaire", {"Z\x8Eljko ?", "Pr\xE9nom", "na\x9E" "e ?", "\x81x"}},
-      Warning("line 2 holds byte 0x8E (\"\xC5\xBD\" in Windows' code page 1252)" + noLetter) +
+      {"Vocabulaire", {"Z\x8Eljko ?", "Pr\xE9nom", "na\x9E" "e ?", "\x81\x8D\x8F\x90\x9D\x8E"}},
+      Warning("lines 2 and 5 hold byte 0x8E (\"\xC5\xBD\" in Windows' code page 1252)" +
+              noLetter) +
           Warning("line 4 holds byte 0x9E (\"\xC5\xBE\" in Windows' code page 1252)" + noLetter) +
-          Warning("line 5 holds byte 0x81 (undefined in Windows' code page 1252)" + noLetter)));
+          Warning("line 5 holds byte 0x81 (undefined in Windows' code page 1252)" + noLetter) +
+          Warning("line 5 holds byte 0x8D (undefined in Windows' code page 1252)" + noLetter) +
+          Warning("line 5 holds byte 0x8F (undefined in Windows' code page 1252)" + noLetter) +
+          Warning("line 5 holds byte 0x90 (undefined in Windows' code page 1252)" + noLetter) +
+          Warning("line 5 holds byte 0x9D (undefined in Windows' code page 1252)" + noLetter)));
   // Old Mac programs end lines in CR alone, and write Mac OS Roman.
   cases.push_back(Converts("MacLineEnds", "Capitals\rFrance?\rParis\rSpain?\rMadrid\r",
                            kCapitalsConsole, kCapitalsContents));

@@ -100,8 +100,8 @@ std::vector<TableCase> Cases() {
   cases.push_back(Converts("SeparatorLineNamesAnyCharacter", "quiz.csv",
                            "SEP=|\nFrance?|Paris; France\n", "quiz\nFrance?\nParis; France"));
   cases.push_back(Converts("RowStartingWithHashIsAQuestion", "quiz.csv",
-                           "#deck:Heures\n#1 Quelle heure est-il ?,Midi\n#: not a key,Oui\n",
-                           "quiz\n#1 Quelle heure est-il ?\nMidi\n#: not a key\nOui"));
+                           "#deck:Heures\n#Note: lire,Oui\n#1 Quelle heure est-il ?,Midi\n",
+                           "quiz\n#Note: lire\nOui\n#1 Quelle heure est-il ?\nMidi"));
   cases.push_back(Converts("SemicolonNamedInTheHeader", "quiz.csv",
                            "#separator:semicolon\nFrance, Europe?;Paris\n",
                            "quiz\nFrance, Europe?\nParis"));
@@ -121,8 +121,8 @@ std::vector<TableCase> Cases() {
                            "Warning: row 4 holds text beyond column B: only columns A and B "
                            "become question and answer\n"));
   cases.push_back(Converts("HtmlTagsPartWords", "quiz.tsv",
-                           "#html:true\n<div>A</div><div>B</div>\t<p>x&#10;y</p><li> z</li>\n",
-                           "quiz\nA B\nx y z"));
+                           "#html:true\n<div>A</div><div>B</div>\t<p>x&#10;y<li> z</li>w<li>v\n",
+                           "quiz\nA B\nx y z w v"));
   cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
                            "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
                            "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
@@ -134,9 +134,10 @@ std::vector<TableCase> Cases() {
                            "read as Mac OS Roman, the character set of the Mac programs that "
                            "write such lines\n"));
   cases.push_back(Converts("NarrowNoBreakSpace", "quiz.csv",
-                           "France ?;Paris\nPrix\xE2\x80\xAF?;\"12\n\xE2\x80\xAF\xE2\x82\xAC\"\n",
-                           "quiz\nFrance ?\nParis\nPrix\xA0?\n12 \xA0\x80",
-                           "Warning: row 2 holds a narrow no-break space (U+202F), which the "
+                           "France ?;Paris\nPrix\xE2\x80\xAF?;\"12\n\xE2\x80\xAF\xE2\x82\xAC\"\n"
+                           "\xE2\x80\xAF!;Oui\n",
+                           "quiz\nFrance ?\nParis\nPrix\xA0?\n12 \xA0\x80\n\xA0!\nOui",
+                           "Warning: rows 2 and 3 hold a narrow no-break space (U+202F), which the "
                            "handheld lacks: it is stored as a no-break space\n"));
   cases.push_back(Converts("Ansi", "quiz.csv", "Caf\xE9?,Th\xE9\n", "quiz\nCaf\xE9?\nTh\xE9"));
   cases.push_back(Converts("Utf8WithByteOrderMark", "quiz.csv",
@@ -151,11 +152,11 @@ std::vector<TableCase> Cases() {
                            "characters): the database is named \"G\xC3\xA9ographie europ\xC3\xA9"
                            "enne, premi\xC3\xA8re\", and two files whose names differ only after "
                            "that would replace each other on the handheld\n"));
-  cases.push_back(Converts("NameCutBeforeASpace", "Vocabulaire de la semaine 12 et 13.csv",
-                           "France?,Paris", "Vocabulaire de la semaine 12 et\nFrance?\nParis",
-                           "Warning: the file name \"Vocabulaire de la semaine 12 et 13.csv\" is "
+  cases.push_back(Converts("NameCutAtASpace", "Vocabulaire de la semaine 1 et 2.csv",
+                           "France?,Paris", "Vocabulaire de la semaine 1 et\nFrance?\nParis",
+                           "Warning: the file name \"Vocabulaire de la semaine 1 et 2.csv\" is "
                            "longer than a database name (31 characters): the database is named "
-                           "\"Vocabulaire de la semaine 12 et\", and two files whose names differ "
+                           "\"Vocabulaire de la semaine 1 et\", and two files whose names differ "
                            "only after that would replace each other on the handheld\n"));
   cases.push_back(Converts("LetterTheHandheldLacksInAnIgnoredColumn", "quiz.csv",
                            "France?,Paris,Wis\xC5\x82" "a\n", "quiz\nFrance?\nParis",

@@ -95,6 +95,9 @@ TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
       {"StopInATableCell", "quiz.tsv", "Q1\tA1\n\nQ2\t" + std::string(201, 'y') + "\n", true,
        {{1, "Q1", kRecordSound}, {1, "A1", kRecordSound}, {3, "Q2", kRecordSound},
         {3, std::string(201, 'y'), kRecordStoppedTheRun}}},
+      {"StopAtInvalidTextStartingATableRow", "quiz.csv",
+       "\xEF\xBB\xBFQ1,A1\n\n\xFFQ2,A2\n", true,
+       {{1, "Q1", kRecordSound}, {1, "A1", kRecordSound}, {3, "", kRecordStoppedTheRun}}},
       {"StopAtTheNameShowsNothing", "quiz.txt", std::string(32, 'n') + "\nQ?\nA", false, {}},
   };
   for (const PreviewCase& c : cases) {
