@@ -23,6 +23,7 @@
 #include "conversion/question_reader.h"
 #include "conversion/record_origin.h"
 #include "conversion/record_warnings.h"
+#include "conversion/repeated_questions.h"
 #include "database/database_header.h"
 #include "database/database_writer.h"
 #include "database/record_list.h"
@@ -116,6 +117,7 @@ bool ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
     return StopWritingDatabase(databasePath, database.error);
   }
   PrintRecordWarnings(warnings, records.count, source.origin);
+  PrintRepeatedQuestions(records.texts, records.sizes, records.count, source.origin);
   PrintCharacterWarnings(*source.characterNotes, source.characterPlaces,
                          source.origin.tableRows != nullptr);
   if (preview) FillPreview(records, warnings, source.origin, false, *preview);

@@ -487,8 +487,8 @@ std::vector<Case> Cases() {
   std::string fiveCut = "Quiz\n", fiveWarnings;
   DatabaseContents fiveContents = {"Quiz", {}};
   for (int i = 0; i < 5; ++i) {
-    fiveCut += "Q" + std::string(1, '\0') + "x\nA\n";
-    fiveContents.texts.insert(fiveContents.texts.end(), {"Q", "A"});
+    fiveCut += "Q" + std::to_string(i) + std::string(1, '\0') + "x\nA\n";
+    fiveContents.texts.insert(fiveContents.texts.end(), {"Q" + std::to_string(i), "A"});
     fiveWarnings += Warning("line " + std::to_string(2 * i + 2) +
                             " holds a NUL byte: the text after it on that line is not stored");
   }
@@ -496,6 +496,20 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(10) +
                                "Questions converted: 5\n",
                            fiveContents, fiveWarnings));
+  cases.push_back(Converts(
+      "RepeatedQuestions",
+      "Quiz\nCapital of France?\nParis\nSpain?\nMadrid\n  capital of FRANCE? \nparis\n"
+      "\xC9TAT ?\nNon\n\xE9tat ?\nOui\nSpain?\nMadrid\n\n\n\n\n",
+      "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(16) + "Questions converted: 8\n",
+      {"Quiz", {"Capital of France?", "Paris", "Spain?", "Madrid", "  capital of FRANCE? ", "paris",
+                "\xC9TAT ?", "Non", "\xE9tat ?", "Oui", "Spain?", "Madrid", "", "", "", ""}},
+      Warning("line 14 is blank: it becomes an empty question" + shifts) +
+          Warning("line 15 is blank: the question on line 14 has an empty answer") +
+          Warning("line 16 is blank: it becomes an empty question" + shifts) +
+          Warning("line 17 is blank: the question on line 16 has an empty answer") +
+          Warning("lines 2 and 6 hold the same question") +
+          Warning("lines 8 and 10 hold the same question, with different answers") +
+          Warning("lines 4 and 12 hold the same question")));
   cases.push_back(Converts("NameStartingAsAZipArchiveDoesNot", "PKW-Fahrschule\nQ?\nA",
                            "quiz.txt quiz.pdb PKW-Fahrschule\n0\n1\nQuestions converted: 1\n",
                            {"PKW-Fahrschule", {"Q?", "A"}}));

@@ -126,6 +126,20 @@ std::vector<TableCase> Cases() {
   cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
                            "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
                            "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
+  cases.push_back(Converts("RepeatedQuestion", "quiz.csv", "France?,Paris\nfrance? ,Lyon\n",
+                           "quiz\nFrance?\nParis\nfrance? \nLyon",
+                           "Warning: rows 1 and 2 hold the same question, with different "
+                           "answers\n"));
+  std::string sameRows, sameQuestions = "quiz", sameWarnings;
+  for (int i = 1; i <= 7; ++i) {
+    sameRows += "Q,A\n";
+    sameQuestions += "\nQ\nA";
+    if (i > 1 && i <= 6) {
+      sameWarnings += "Warning: rows 1 and " + std::to_string(i) + " hold the same question\n";
+    }
+  }
+  cases.push_back(Converts("FiveRepeatsNamedAndTheRestCounted", "quiz.csv", sameRows,
+                           sameQuestions, sameWarnings + "Warning: 1 more repeated questions\n"));
   cases.push_back(Converts("MacLineEnds", "quiz.csv", "France?,Paris\rSpain?,\"Madrid\"\r",
                            capitals));
   cases.push_back(Converts("MacRoman", "quiz.csv", "Caf\x8E?;Th\x8E, caf\x8E\r",
