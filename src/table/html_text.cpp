@@ -1,6 +1,8 @@
 #include "table/html_text.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <cstdlib>
 #include <cstring>
 
@@ -8,17 +10,30 @@
 
 namespace {
 
-const std::size_t kLongestReference = 10;  // "&#x10FFFF;" and every name taken
+// From '&' to ';': "&CounterClockwiseContourIntegral;", the longest name.
+const std::size_t kLongestReference = 33;
 
-// The character |name| (between '&' and ';') refers to, or 0.
-std::uint32_t ReferencedCharacter(const std::string& name) {
-  static const struct {
-    const char* name;
-    std::uint32_t character;
-  } kNames[] = {{"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''},
-                {"nbsp", 0xA0}};
-  for (const auto& known : kNames) {
-    if (name == known.name) return known.character;
+struct NamedReference {
+  const char* name;
+  std::uint32_t characters[2];  // the second 0 when there is one
+};
+
+const NamedReference kNamedReferences[] = {
+#include "table/html_references.inc"
+};
+
+// The characters |name| (between '&' and ';') refers to: 0, 1 or 2 of them.
+int ReferencedCharacters(const std::string& name, std::uint32_t characters[2]) {
+  const auto end = std::end(kNamedReferences);
+  const auto found = std::lower_bound(
+      std::begin(kNamedReferences), end, name,
+      [](const NamedReference& entry, const std::string& wanted) {
+        return std::strcmp(entry.name, wanted.c_str()) < 0;
+      });
+  if (found != end && name == found->name) {
+    characters[0] = found->characters[0];
+    characters[1] = found->characters[1];
+    return characters[1] != 0 ? 2 : 1;
   }
   if (name.size() < 2 || name[0] != '#') return 0;
   const bool hex = name[1] == 'x' || name[1] == 'X';
@@ -31,7 +46,9 @@ std::uint32_t ReferencedCharacter(const std::string& name) {
     }
   }
   const unsigned long value = std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10);
-  return value <= 0x10FFFF ? static_cast<std::uint32_t>(value) : 0;
+  if (value == 0 || value > 0x10FFFF) return 0;
+  characters[0] = static_cast<std::uint32_t>(value);
+  return 1;
 }
 
 bool IsSpacingTag(const std::string& tag) {
@@ -72,8 +89,10 @@ void MakePlainText(TableCell& cell) {
     } else if (c == '&') {
       const std::size_t end = text.find(';', i);
       if (end != std::string::npos && end - i <= kLongestReference) {
-        const std::uint32_t character = ReferencedCharacter(text.substr(i + 1, end - i - 1));
-        if (character != 0) {
+        std::uint32_t characters[2] = {};
+        const int count = ReferencedCharacters(text.substr(i + 1, end - i - 1), characters);
+        for (int k = 0; k < count; ++k) {
+          const std::uint32_t character = characters[k];
           unsigned char byte = 0;
           if (character < 0x20 || character == 0x7F) {
             add(' ');
@@ -83,6 +102,8 @@ void MakePlainText(TableCell& cell) {
             add(static_cast<char>(kUnmappedMark));
             unmapped.push_back(character);
           }
+        }
+        if (count > 0) {
           i = end;
           continue;
         }

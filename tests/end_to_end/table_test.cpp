@@ -123,6 +123,10 @@ std::vector<TableCase> Cases() {
   cases.push_back(Converts("HtmlTagsPartWords", "quiz.tsv",
                            "#html:true\n<div>A</div><div>B</div>\t<p>x&#10;y<li> z</li>w<li>v\n",
                            "quiz\nA B\nx y z w v"));
+  cases.push_back(Converts("EveryNamedReference", "quiz.tsv",
+                           "#html:true\nL&rsquo;&eacute;t&eacute;&hellip; &fjlig;ord\t"
+                           "&Eacute;cole &euro;&nbsp;&AMP; &amp &unknown; &#00000065;\n",
+                           "quiz\nL\x92\xE9t\xE9\x85 fjord\n\xC9" "cole \x80\xA0& &amp &unknown; A"));
   cases.push_back(Converts("SeparatorNamedInTheHeader", "quiz.csv",
                            "#separator:pipe\nFrance?|Paris, la capitale\nSpain?|Madrid",
                            "quiz\nFrance?\nParis, la capitale\nSpain?\nMadrid"));
