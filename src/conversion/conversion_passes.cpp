@@ -50,6 +50,9 @@ void PrintTextFault(const HandheldText& text, TextEncoding encoding, const Recor
     place = PlaceOfRecord(origin, recordNumber - 1);
   }
   HintTextFault(text, encoding, place);
+  if (fault == kUnmappableCharacter && origin.laterUnshowable) {
+    HintLaterUnshowable(*origin.laterUnshowable, origin.tableRows != nullptr);
+  }
 }
 
 bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,

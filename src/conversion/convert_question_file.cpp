@@ -203,7 +203,8 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
         decoded,
         table.encoding,
         kUtf8,
-        {&table.rows, table.rowCount, table.faultRow, table.faultColumn, &table.notes},
+        {&table.rows, table.rowCount, table.faultRow, table.faultColumn, &table.notes,
+         &table.laterUnshowable},
         &table.characterNotes,
         RowsOfCharacterNotes(table.characterNotes, table.rowStarts)};
     return ConvertSource(questionPath, databasePath, source, kind, database, preview);
@@ -212,11 +213,12 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
   std::vector<CharacterNote> characterNotes;
   const HandheldText decoded =
       DecodeHandheldText(bytes.data(), bytes.size(), encoding, &characterNotes);
+  const LaterUnshowable later = FindLaterUnshowable(bytes.data(), bytes.size(), encoding, decoded);
   const QuestionSource source = {bytes.data(),
                                  decoded,
                                  encoding,
                                  encoding,
-                                 kQuestionFileOrigin,
+                                 {nullptr, 0, 0, 0, nullptr, &later},
                                  &characterNotes,
                                  LinesOfCharacterNotes(characterNotes, bytes.data())};
   return ConvertSource(questionPath, databasePath, source, kind, database, preview);

@@ -1,5 +1,6 @@
 #include "conversion/question_hints.h"
 
+#include "charset/character_names.h"
 #include "charset/utf8.h"
 #include "console/common_hints.h"
 #include "console/run_notes.h"
@@ -9,16 +10,30 @@
 
 void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place) {
   if (text.fault == kUnmappableCharacter) {
-    char character[5] = {};
-    EncodeUtf8Character(text.faultCharacter, character);
-    PrintHint("%s holds \"%s\" (U+%04X), a character the handheld cannot show: replace it",
-              place.c_str(), character, static_cast<unsigned>(text.faultCharacter));
+    PrintHint("%s holds %s, a character the handheld cannot show: replace it", place.c_str(),
+              CharacterInWords(text.faultCharacter).c_str());
   } else if (text.fault == kInvalidText) {
     PrintHint("%s is not valid %s at byte offset %i of the file: save the file again as %s "
               "from your editor",
               place.c_str(), TextEncodingName(encoding), static_cast<int>(text.faultOffset),
               TextEncodingName(encoding));
   }
+}
+
+void HintLaterUnshowable(const LaterUnshowable& later, bool inTable) {
+  if (later.count == 0) return;
+  std::string list;
+  for (const PlacedCharacter& placed : later.named) {
+    if (!list.empty()) list += "; ";
+    list += inTable ? PlaceInTable(placed.lineOrRow, placed.column)
+                    : "line " + std::to_string(placed.lineOrRow) + ", column " +
+                          std::to_string(placed.column);
+    list += ": " + CharacterInWords(placed.character);
+  }
+  const int more = later.count - static_cast<int>(later.named.size());
+  if (more > 0) list += "; and " + std::to_string(more) + " more";
+  PrintHint("the handheld cannot show %s either: %s",
+            later.count == 1 ? "this character" : "these characters", list.c_str());
 }
 
 void HintUnclosedQuote(const std::string& place) {

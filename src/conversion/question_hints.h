@@ -9,6 +9,7 @@
 #include <string>
 
 #include "charset/handheld_decoder.h"
+#include "charset/unshowable_characters.h"
 #include "charset/text_encoding.h"
 #include "conversion/question_reader.h"
 #include "conversion/record_origin.h"
@@ -17,6 +18,11 @@
 // text stopped being valid |encoding|: |text|'s fault, found at |place|
 // ("line 3", "row 12, column B").
 void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place);
+
+// The characters the handheld cannot show after the one a run stopped at,
+// at their lines and columns (or rows and columns, |inTable|): the first
+// few, and how many more.
+void HintLaterUnshowable(const LaterUnshowable& later, bool inTable);
 
 // That the cell at |place| opens a quote that nothing closes.
 void HintUnclosedQuote(const std::string& place);

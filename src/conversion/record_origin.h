@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "charset/unshowable_characters.h"
 #include "table/table_reader.h"
 
 struct RecordOrigin {
@@ -21,9 +22,12 @@ struct RecordOrigin {
   int faultColumn;  // from 0
   // For a table: what its reader noticed of it as a whole.
   const TableNotes* tableNotes;
+  // For a text that stopped at a character the handheld cannot show: the
+  // ones after it; null when not looked for.
+  const LaterUnshowable* laterUnshowable;
 };
 
-const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0, nullptr};
+const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0, nullptr, nullptr};
 
 // The line (5) or the row (12) of record |index| (counted from 0); a table
 // record's column is its side of the pair, index % 2. A table's record past

@@ -53,6 +53,22 @@ bool AppendCell(const TableCell& cell, TableQuestionText& out) {
   return false;
 }
 
+// The characters the handheld cannot show in the questions and answers of
+// |pairs| from pair |from| on, but for the first, which stopped the text.
+LaterUnshowable LaterUnshowableInTable(const std::vector<TablePair>& pairs, std::size_t from) {
+  LaterUnshowable later = {{}, 0};
+  bool first = true;
+  for (std::size_t k = from; k < pairs.size(); ++k) {
+    for (int column = 0; column < 2; ++column) {
+      for (const std::uint32_t character : pairs[k].cells[column].unmapped) {
+        if (!first) AddLaterUnshowable({pairs[k].row, column, character}, later);
+        first = false;
+      }
+    }
+  }
+  return later;
+}
+
 }  // namespace
 
 void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char* path,
@@ -61,6 +77,7 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   out.fault = {0, kNoTextFault, 0, 0};
   out.rows.clear();
   out.rowCount = 0;
+  out.laterUnshowable = {{}, 0};
   out.faultRow = out.faultColumn = 0;
   out.notes = TableNotes();
   out.characterNotes.clear();
@@ -91,9 +108,12 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
     out.notes.fileName = path + FileNameStart(path);
     out.notes.nameKept = CellInUtf8(nameCell);
   }
-  for (const TablePair& pair : table.pairs) {
-    out.rows.push_back(pair.row);
-    if (!AppendCell(pair.cells[0], out) || !AppendCell(pair.cells[1], out)) return;
+  for (std::size_t k = 0; k < table.pairs.size(); ++k) {
+    out.rows.push_back(table.pairs[k].row);
+    if (!AppendCell(table.pairs[k].cells[0], out) || !AppendCell(table.pairs[k].cells[1], out)) {
+      out.laterUnshowable = LaterUnshowableInTable(table.pairs, k);
+      return;
+    }
   }
   if (text.fault != kNoTextFault) {
     out.fault = text;

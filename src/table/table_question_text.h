@@ -22,6 +22,7 @@
 
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
+#include "charset/unshowable_characters.h"
 #include "table/table_reader.h"
 
 struct TableQuestionText {
@@ -31,6 +32,9 @@ struct TableQuestionText {
   TextEncoding encoding;   // the table file's
   std::vector<int> rows;   // the spreadsheet row of each question and answer
   int rowCount;            // rows of questions in the table, all of them
+  // When a question or answer holds a character the handheld cannot show:
+  // those after the first, at their rows and columns.
+  LaterUnshowable laterUnshowable;
   // Where a text that is not valid stopped, or the cell whose quote is
   // never closed (|fault| kUnclosedQuote).
   int faultRow;

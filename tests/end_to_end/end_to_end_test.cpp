@@ -379,13 +379,34 @@ std::vector<Case> Cases() {
   cases.push_back(Stops("LetterOfAnotherAlphabetInTheName", "\xC5\x81\xC3\xB3" "d\xC5\xBA\nQ?\nA",
                         "quiz.txt quiz.pdb Character the handheld cannot show in the database name\n",
                         Hint("line 1 holds \"\xC5\x81\" (U+0141), a character the handheld "
-                             "cannot show: replace it")));
+                             "cannot show: replace it") +
+                            Hint("the handheld cannot show this character either: line 1, "
+                                 "column 4: \"\xC5\xBA\" (U+017A)")));
   cases.push_back(Stops("PolishLetterInARecordSavedAsUtf16",
                         Utf16WithByteOrderMark("Quiz\nQ1\nWis\xC5\x82\xC4\x85\n", "UTF-16BE"),
                         "quiz.txt quiz.pdb Quiz\n0\n1\n"
                         "Character the handheld cannot show at record : 2 \n",
                         Hint("line 3 holds \"\xC5\x82\" (U+0142), a character the handheld "
-                             "cannot show: replace it")));
+                             "cannot show: replace it") +
+                            Hint("the handheld cannot show this character either: line 3, "
+                                 "column 5: \"\xC4\x85\" (U+0105)")));
+  // Every such character at once: the first ten named, at their lines and
+  // columns, an invisible one in words; the rest counted.
+  std::string greek = "Quiz\n\xE2\x80\x8FQ?\nA\n", greekHint;
+  for (int line = 4; line <= 8; ++line) {
+    greek += "\xCE\xB1\xCE\xB2\n";
+    greekHint += "; line " + std::to_string(line) + ", column 1: \"\xCE\xB1\" (U+03B1)";
+    if (line < 8) {
+      greekHint += "; line " + std::to_string(line) + ", column 2: \"\xCE\xB2\" (U+03B2)";
+    }
+  }
+  cases.push_back(Stops("EveryCharacterTheHandheldLacksNamed", greek,
+                        "quiz.txt quiz.pdb Quiz\n0\nCharacter the handheld cannot show at "
+                        "record : 1 \n",
+                        Hint("line 2 holds a right-to-left mark (U+200F), a character the "
+                             "handheld cannot show: replace it") +
+                            Hint("the handheld cannot show these characters either: " +
+                                 greekHint.substr(2) + "; and 1 more")));
   cases.push_back(Stops("InvalidUtf8AfterAByteOrderMark", "\xEF\xBB\xBFQuiz\nQ1\nCaf\xE9\nA",
                         "quiz.txt quiz.pdb Quiz\n0\n1\nText is not valid UTF-8 at record : 2 \n",
                         Hint("line 3 is not valid UTF-8 at byte offset 14 of the file: save the "

@@ -210,6 +210,15 @@ std::vector<TableCase> Cases() {
                         "Character the handheld cannot show at record : 4 \n",
                         "Hint: row 2, column B holds \"\xC5\xBC\" (U+017C), a character the "
                         "handheld cannot show: replace it\n"));
+  cases.push_back(Stops("EveryLetterTheHandheldLacksNamed",
+                        "Pologne?,Wars\xC5\xBC" "awa,\xC5\x81\n\xC5\x81\xC3\xB3" "d\xC5\xBA?,\xC5\x81\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n"
+                        "Character the handheld cannot show at record : 2 \n",
+                        "Hint: row 1, column B holds \"\xC5\xBC\" (U+017C), a character the "
+                        "handheld cannot show: replace it\n"
+                        "Hint: the handheld cannot show these characters either: row 2, column "
+                        "A: \"\xC5\x81\" (U+0141); row 2, column A: \"\xC5\xBA\" (U+017A); row 2, "
+                        "column B: \"\xC5\x81\" (U+0141)\n"));
   cases.push_back(Stops("HtmlReferenceTheHandheldLacks", "#html:true\nQ?,&#x142;\n",
                         "quiz.csv quiz.pdb quiz\n0\n1\n"
                         "Character the handheld cannot show at record : 2 \n",
