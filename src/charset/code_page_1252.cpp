@@ -40,8 +40,6 @@ bool HandheldByteOfCharacter(std::uint32_t character, unsigned char& byte) {
     case 0x0160: byte = 0x8A; return true;
     case 0x0161: byte = 0x9A; return true;
     case 0x0178: byte = 0x9F; return true;
-    case 0x017D: byte = 0x8E; return true;
-    case 0x017E: byte = 0x9E; return true;
     case 0x0192: byte = 0x83; return true;
     case 0x02C6: byte = 0x88; return true;
     case 0x02DC: byte = 0x98; return true;

@@ -4,7 +4,9 @@
 // like. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F,
 // 0x90, 0x9D) stand for the control characters of the same number (U+0081
 // ...), as in Windows' own conversion, so that every byte has a character
-// and every such character its byte: text converts both ways without loss.
+// and every such character its byte. The handheld's fonts have no letter for
+// 0x8E and 0x9E: their characters, Ž and ž, are ones the handheld cannot
+// show, although a text taken byte for byte may hold those bytes.
 #ifndef QDCONV_CHARSET_CODE_PAGE_1252_H_
 #define QDCONV_CHARSET_CODE_PAGE_1252_H_
 
@@ -18,7 +20,8 @@ std::uint32_t CharacterOfHandheldByte(unsigned char byte);
 // show as nothing or as a wrong sign.
 bool HandheldHasLetterFor(unsigned char byte);
 
-// The byte of a Unicode character; false when the handheld has none for it.
+// The byte of a Unicode character; false when the handheld has none for it
+// (Ž and ž included).
 bool HandheldByteOfCharacter(std::uint32_t character, unsigned char& byte);
 
 #endif  // QDCONV_CHARSET_CODE_PAGE_1252_H_

@@ -14,9 +14,12 @@ namespace {
 
 // The byte a character without a letter on the handheld is, in its text.
 unsigned char ByteOf(std::uint32_t character) {
-  unsigned char byte = 0;
-  HandheldByteOfCharacter(character, byte);
-  return byte;
+  for (unsigned byte = 0x80; byte < 0xA0; ++byte) {
+    if (CharacterOfHandheldByte(static_cast<unsigned char>(byte)) == character) {
+      return static_cast<unsigned char>(byte);
+    }
+  }
+  return 0;
 }
 
 void WarnAbout(std::uint32_t character, const std::string& places, bool several) {

@@ -1,5 +1,6 @@
 #include "recovery/recover_question_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include <errno.h>
 
+#include "charset/text_encoding.h"
 #include "charset/utf8.h"
 #include "console/common_hints.h"
 #include "console/echo_line.h"
@@ -106,10 +108,28 @@ bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader,
   return false;
 }
 
-// Writes |text| (|length| bytes of the handheld's character set) as UTF-8.
-void WriteText(std::FILE* file, const char* text, std::size_t length) {
+// Writes |text|, the question file in bytes of the handheld's character set,
+// to |file|: as UTF-8, or, when it holds a byte whose character the handheld
+// cannot show (Ž and ž: no UTF-8 question file can hold them), byte for byte,
+// as qdconv reads an ANSI file. Returns false, having written nothing, when
+// those bytes would be read as UTF-8.
+bool WriteQuestionText(std::FILE* file, const std::string& text) {
+  const bool heldByBytesOnly = text.find_first_of("\x8E\x9E") != std::string::npos;
+  if (heldByBytesOnly) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    if (DetectTextEncoding(bytes, text.size()) != kBytesAsTheyAre) return false;
+    PrintWarning("the database holds a byte the handheld's fonts have no letter for (0x8E, "
+                 "\"\xC5\xBD\", or 0x9E, \"\xC5\xBE\"), which no UTF-8 text holds: the question "
+                 "file is written in Windows' code page 1252 (ANSI)");
+    std::fwrite(text.data(), 1, text.size(), file);
+    return true;
+  }
   char utf8[kMaxUtf8BytesPerHandheldByte * kTextCapacity];
-  std::fwrite(utf8, 1, HandheldTextToUtf8(text, length, utf8), file);
+  for (std::size_t at = 0; at < text.size(); at += kTextCapacity) {
+    const std::size_t length = std::min(text.size() - at, kTextCapacity);
+    std::fwrite(utf8, 1, HandheldTextToUtf8(text.data() + at, length, utf8), file);
+  }
+  return true;
 }
 
 // The line end after a record text: a text that ends with a CR keeps it only
@@ -153,9 +173,9 @@ bool CanBeALine(const char* text, std::uint64_t length, int record) {
 }
 
 // Everything after the name line: the records, each checked before it is
-// written. |question| is committed or abandoned on return.
+// added to |lines|. |question| is committed or abandoned on return.
 bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
-                      const std::string& questionPath, OutputFile& question,
+                      const std::string& questionPath, OutputFile& question, std::string& lines,
                       QuizPreview* preview) {
   char text[kTextCapacity];
   for (int record = 0; record < reader.recordCount; ++record) {
@@ -171,7 +191,7 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
       return false;
     }
     const std::size_t size = static_cast<std::size_t>(length);
-    WriteText(question.stream, text, size);
+    lines.append(text, size);
     if (preview) {
       AddPreviewRecord(text, size, LineNumberOfRecord(record),
                        IsBlankText(text, size) ? kRecordBlank : kRecordSound, *preview);
@@ -179,10 +199,17 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
     // A text longer than a line with a line end may hold is ended by a NUL,
     // which hides the line end from the length test; as the last line it
     // needs neither.
-    if (!last && size > kMaxLineText) std::fputc('\0', question.stream);
+    if (!last && size > kMaxLineText) lines += '\0';
     // No line end after the last line, unless an empty last record needs one
     // to be a line at all.
-    if (!last || size == 0) std::fputs(LineEndAfter(text, size), question.stream);
+    if (!last || size == 0) lines += LineEndAfter(text, size);
+  }
+  if (!WriteQuestionText(question.stream, lines)) {
+    AbandonOutputFile(question);
+    PrintRunMessage("Text not writable as a question file\n");
+    PrintHint("the database holds bytes 0x8E or 0x9E, which only an ANSI text holds, and its "
+              "other text would be read as UTF-8: qdconv did not write this database");
+    return false;
   }
   switch (CommitOutputFile(question, kKeepExistingTarget)) {
     case kCommitted:
@@ -238,9 +265,11 @@ bool Recover(const char* databasePath, QuizPreview* preview) {
     if (!BeginOutputFile(questionPath.c_str(), question)) {
       return StopWithSystemError("Could not open output file\n", questionPath, question.error);
     }
-    WriteText(question.stream, reader.name, reader.nameLength);
-    if (reader.recordCount > 0) std::fputs(kLineEnd, question.stream);
-    if (!WriteRecordLines(reader, databasePath, questionPath, question, preview)) return false;
+    std::string lines(reader.name, reader.nameLength);
+    if (reader.recordCount > 0) lines += kLineEnd;
+    if (!WriteRecordLines(reader, databasePath, questionPath, question, lines, preview)) {
+      return false;
+    }
     PrintRunMessage("Questions written: %i\n", reader.recordCount / 2);
     return true;
   }();

@@ -449,6 +449,11 @@ std::vector<Case> Cases() {
           Warning("line 5 holds byte 0x8F (undefined in Windows' code page 1252)" + noLetter) +
           Warning("line 5 holds byte 0x90 (undefined in Windows' code page 1252)" + noLetter) +
           Warning("line 5 holds byte 0x9D (undefined in Windows' code page 1252)" + noLetter)));
+  cases.push_back(Stops("LetterZWithCaronInUtf8", "Pr\xC3\xA9noms\n\xC5\xBD" "eljko ?\nOui",
+                        "quiz.txt quiz.pdb Pr\xC3\xA9noms\n0\n"
+                        "Character the handheld cannot show at record : 1 \n",
+                        Hint("line 2 holds \"\xC5\xBD\" (U+017D), a character the handheld "
+                             "cannot show: replace it")));
   // Old Mac programs end lines in CR alone, and write Mac OS Roman.
   cases.push_back(Converts("MacLineEnds", "Capitals\rFrance?\rParis\rSpain?\rMadrid\r",
                            kCapitalsConsole, kCapitalsContents));

@@ -103,6 +103,22 @@ std::vector<RecoveryCase> Cases() {
   cases.push_back(Writes("UndefinedBytesAsTheirControlCharacters",
                          Database("Quiz", {"\x81\x8D\x8F\x90\x9D"}), "Quiz", 0,
                          "Quiz\n\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"));
+  // Ž and ž are bytes without a letter on the handheld: only an ANSI text,
+  // taken byte for byte, holds them.
+  RecoveryCase ansi = Writes("BytesWithoutALetterComeBackInAnsi",
+                             Database("Vocabulaire \xE9t\xE9", {"Z\x8Eljko ?", "na\x9E" "e"}),
+                             "Vocabulaire \xC3\xA9t\xC3\xA9", 1,
+                             "Vocabulaire \xE9t\xE9\nZ\x8Eljko ?\nna\x9E" "e");
+  ansi.errors = Warning("the database holds a byte the handheld's fonts have no letter for "
+                        "(0x8E, \"\xC5\xBD\", or 0x9E, \"\xC5\xBE\"), which no UTF-8 text holds: "
+                        "the question file is written in Windows' code page 1252 (ANSI)");
+  cases.push_back(ansi);
+  cases.push_back(RefusesAtARecord("BytesWithoutALetterThatReadAsUtf8",
+                                   Database("Quiz", {"\xC2\x8E"}),
+                                   "Text not writable as a question file\n",
+                                   Hint("the database holds bytes 0x8E or 0x9E, which only an "
+                                        "ANSI text holds, and its other text would be read as "
+                                        "UTF-8: qdconv did not write this database")));
   cases.push_back(Writes("NameWithTheLineFeedOfEarlierVersions",
                          Database("Capitals\n", {"France?", "Paris"}), "Capitals", 1,
                          "Capitals\nFrance?\nParis"));

@@ -73,6 +73,9 @@ TEST(CodePage1252Test, EveryCharacterHasTheByteIconvGivesIt) {
     if (IsUndefinedInTheCodePage(character)) {
       EXPECT_TRUE(ours);
       EXPECT_EQ(byte, character);
+    } else if (character == 0x017D || character == 0x017E) {
+      // The handheld's fonts have no letter for them.
+      EXPECT_FALSE(ours) << std::hex << character;
     } else {
       ASSERT_EQ(ours, known) << std::hex << character;
       if (known) {
@@ -81,5 +84,5 @@ TEST(CodePage1252Test, EveryCharacterHasTheByteIconvGivesIt) {
     }
     mapped += ours;
   }
-  EXPECT_EQ(mapped, 256) << "every byte has exactly one character";
+  EXPECT_EQ(mapped, 254) << "every byte but 0x8E and 0x9E has exactly one character";
 }
