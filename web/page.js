@@ -67,7 +67,9 @@
     if (!withText) {
       shown.text = null;
     } else if (toQuestionFile) {
-      shown.text = ok ? new TextDecoder().decode(shown.output) : "";
+      // UTF-8, or ANSI for a database holding bytes no UTF-8 text holds.
+      shown.text = ok ? new TextDecoder(call("PageEditorText", shown.outputName)).decode(
+        shown.output) : "";
       shown.textName = shown.outputName;
     } else {
       const how = call("PageEditorText", inputName);

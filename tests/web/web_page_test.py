@@ -86,6 +86,12 @@ def question_files(source_dir):
         ("Capitales.csv", "France ?;Paris\r\n\"Espagne ?\";\"Madrid, \"\"la\"\"\nville\"\r\n".encode("cp1252")),
         ("deck.TSV", b"#separator:tab\n#html:true\nFrance<br>?\tParis &amp; co&#233;\ttag\n"),
         ("missing-answer.csv", b"France?,\n,Madrid\n"),
+        ("vocabulaire.csv",
+         "Question;R\u00e9ponse\nBonjour, \u00e7a va ?;Hello, how are you?\n".encode()),
+        ("mac.csv", b"France?,Paris\rSpain?,Madrid\r"),
+        ("unclosed.csv", b'France?,Paris\n"Spain?,Madrid\n'),
+        ("narrow-space.txt", "Quiz\nPrix\u202f?\n12\u202f\u20ac".encode()),
+        ("zcaron-ansi.txt", b"Vocabulaire\nZ\x8eljko ?\nOui"),
     ]
 
 
@@ -108,6 +114,10 @@ def databases(source_dir, qdconv, scratch):
     foreign[60:68] = b"DATAmemo"
     files.append(("foreign.pdb", bytes(foreign)))
     files.append(("text-file-renamed.pdb", capitals() * 4))
+    # A database holding a byte the handheld has no letter for: its question
+    # file comes back in ANSI.
+    files.append(("zcaron.pdb",
+                  run_native(qdconv, "zcaron.txt", b"Vocabulaire\nZ\x8eljko ?\nOui", scratch)[3]))
     return files
 
 
