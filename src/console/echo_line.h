@@ -2,7 +2,8 @@
 // the path of the file it writes, and the database name, on standard output.
 // A console shows it as typed (console_text.h); redirected, the paths go out
 // as the console always got them (files/native_path.h: PathForConsole) and
-// the name as the caller gives its bytes.
+// the name as the caller gives its bytes. The line always ends with a line
+// feed, whether or not the name brought one.
 #ifndef QDCONV_CONSOLE_ECHO_LINE_H_
 #define QDCONV_CONSOLE_ECHO_LINE_H_
 

@@ -6,7 +6,6 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -31,29 +30,29 @@ void ShowPrompt() {
 
 #else
 
-void ShowPrompt() {
-  const int terminal = open("/dev/tty", O_WRONLY | O_CLOEXEC);
-  const ssize_t length = static_cast<ssize_t>(std::strlen(kPrompt));
-  if (terminal < 0 || write(terminal, kPrompt, static_cast<std::size_t>(length)) != length) {
-    std::fputs(kPrompt, stderr);
-  }
-  if (terminal >= 0) close(terminal);
-}
+// Never called here: no run pauses off Windows.
+void ShowPrompt() { std::fputs(kPrompt, stderr); }
 
 #endif
 
 }  // namespace
 
+bool IsPauseWanted(const ConsoleSituation& situation) {
+  return situation.windows && situation.inputIsConsole && situation.consoleProcesses == 1;
+}
+
 #ifdef _WIN32
 
-bool IsInteractiveInput() {
+ConsoleSituation CurrentConsoleSituation() {
   DWORD mode = 0;
-  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+  DWORD processes[2];
+  const bool console = GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+  return {true, console, console ? GetConsoleProcessList(processes, 2) : 0};
 }
 
 #else
 
-bool IsInteractiveInput() { return isatty(0) && tcgetpgrp(0) == getpgrp(); }
+ConsoleSituation CurrentConsoleSituation() { return {false, isatty(0) != 0, 0}; }
 
 #endif
 

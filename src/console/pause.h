@@ -1,18 +1,28 @@
-// The pause at the end of a run, for a console window that a drop on the
-// program opened and that would otherwise close before the teacher has read
-// it. Only someone at an interactive terminal or console can answer it: with
-// standard input a file, a pipe, a null device or closed, or with the process
-// in the background of its terminal (POSIX), there is no pause and nothing
-// is read, so a list that a script feeds on standard input stays whole for
-// the next reader.
+// The pause at the end of a run, for the one situation that needs it: a
+// console window that Windows opened for this process alone (a file dropped
+// onto the program, a double-click), which would close, and take the run's
+// messages with it, the moment the process ends. A run started from cmd.exe,
+// PowerShell, a batch file or a script shares its console with them and does
+// not pause; nor does any run on another system, whatever its terminal, so a
+// loop or a script never waits. Standard input is read only for the pause.
 #ifndef QDCONV_CONSOLE_PAUSE_H_
 #define QDCONV_CONSOLE_PAUSE_H_
 
-// Whether standard input is an interactive terminal or console that this
-// process may read (POSIX: the process is in the terminal's foreground).
-bool IsInteractiveInput();
+// What the pause is decided on.
+struct ConsoleSituation {
+  bool windows;              // the Windows build
+  bool inputIsConsole;       // standard input is a console that can answer
+  unsigned long consoleProcesses;  // processes attached to the console (0: unknown)
+};
 
-// Show "Press Enter to close." on the terminal itself (so that it shows even
+// Whether the run ends with a pause: only on Windows, with standard input a
+// console that this process alone is attached to.
+bool IsPauseWanted(const ConsoleSituation& situation);
+
+// The situation of this process now.
+ConsoleSituation CurrentConsoleSituation();
+
+// Show "Press Enter to close." on the console itself (so that it shows even
 // when standard output goes to a file) and wait until a line or the end of
 // input comes. Everything printed before is flushed first.
 void PauseForEnter();

@@ -117,6 +117,6 @@ int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgra
     status = WorkOnFiles(line.files, program);
   }
   std::fflush(stdout);
-  if (IsInteractiveInput()) PauseForEnter();
+  if (IsPauseWanted(CurrentConsoleSituation())) PauseForEnter();
   return status;
 }

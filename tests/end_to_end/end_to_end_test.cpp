@@ -206,14 +206,14 @@ std::vector<Case> Cases() {
   cases.push_back(keepsMode);
 
   // The name line.
-  cases.push_back(Stops("EmptyQuestionFile", "", "quiz.txt quiz.pdb Database name invalid\n",
+  cases.push_back(Stops("EmptyQuestionFile", "", "quiz.txt quiz.pdb \nDatabase name invalid\n",
                         Hint("the file holds no text: write the quiz's name on line 1, then a "
                              "question line and an answer line for each question")));
   cases.push_back(Converts("NameLineOnly", "Quiz\n",
                            "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz", {}},
                            kNoQuestion));
   cases.push_back(Converts("NameLineOnlyWithoutLineFeed", "Quiz",
-                           "quiz.txt quiz.pdb QuizQuestions converted: 0\n", {"Quiz", {}},
+                           "quiz.txt quiz.pdb Quiz\nQuestions converted: 0\n", {"Quiz", {}},
                            kNoQuestion));
   cases.push_back(Converts("Name30AndLineFeed", n30 + "\nQ?",
                            "quiz.txt quiz.pdb " + n30 + "\n0\nQuestions converted: 0\n",
@@ -222,13 +222,13 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb " + n31 + "\n0\n1\nQuestions converted: 1\n",
                            {n31, {"Q?", "A"}}));
   cases.push_back(Converts("Name31Alone", n31,
-                           "quiz.txt quiz.pdb " + n31 + "Questions converted: 0\n", {n31, {}},
+                           "quiz.txt quiz.pdb " + n31 + "\nQuestions converted: 0\n", {n31, {}},
                            kNoQuestion));
   cases.push_back(Stops("Name32AndLineFeed", n32 + "\nQ?",
                         "quiz.txt quiz.pdb " + n32 + "\nDatabase name invalid\n",
                         NameLength(32)));
   cases.push_back(Stops("Name32Alone", n32,
-                        "quiz.txt quiz.pdb " + n32 + "Database name invalid\n", NameLength(32)));
+                        "quiz.txt quiz.pdb " + n32 + "\nDatabase name invalid\n", NameLength(32)));
   cases.push_back(Stops("NameLoneLineFeed", "\nQ?\nA",
                         "quiz.txt quiz.pdb \nDatabase name invalid\n",
                         Hint("line 1, the database name, is empty: the quiz's name goes there, "
@@ -251,7 +251,7 @@ std::vector<Case> Cases() {
                            "quiz.txt quiz.pdb Capitales \xE9t\xE9\n0\n1\nQuestions converted: 1\n",
                            {"Capitales \xE9t\xE9", {"Q?", "A"}}));
   cases.push_back(Converts("NameCutByNul", std::string("Qu\0iz\nQ?\nA", 10),
-                           "quiz.txt quiz.pdb Qu0\n1\nQuestions converted: 1\n",
+                           "quiz.txt quiz.pdb Qu\n0\n1\nQuestions converted: 1\n",
                            {"Qu", {"Q?", "A"}},
                            Warning("line 1 holds a NUL byte: the database name ends before it")));
   cases.push_back(Stops("NameOfSeveralHundredBytes", std::string(300, 'n') + "\nQ?\nA",
@@ -260,7 +260,7 @@ std::vector<Case> Cases() {
                         NameLength(300)));
   cases.push_back(Stops("NameLongerThanALineKeeps", std::string(5000, 'n') + "\nQ?\nA",
                         "quiz.txt quiz.pdb " + std::string(3999, 'n') +
-                            "Database name invalid\n",
+                            "\nDatabase name invalid\n",
                         NameLength(5000)));
 
   // Record lines.
@@ -377,7 +377,7 @@ std::vector<Case> Cases() {
                         Hint("line 8 holds \"\xF0\x9F\x98\x80\" (U+1F600), a character the "
                              "handheld cannot show: replace it")));
   cases.push_back(Stops("LetterOfAnotherAlphabetInTheName", "\xC5\x81\xC3\xB3" "d\xC5\xBA\nQ?\nA",
-                        "quiz.txt quiz.pdb Character the handheld cannot show in the database name\n",
+                        "quiz.txt quiz.pdb \nCharacter the handheld cannot show in the database name\n",
                         Hint("line 1 holds \"\xC5\x81\" (U+0141), a character the handheld "
                              "cannot show: replace it") +
                             Hint("the handheld cannot show this character either: line 1, "

@@ -56,13 +56,51 @@ TEST(ConsoleTextTest, AFileGetsTheBytesAsTheyAre) {
   std::fclose(file);
 }
 
+// The pause is for a console window opened for this process alone.
+TEST(PauseTest, OnlyAWindowsConsoleOfItsOwnPauses) {
+  const struct {
+    ConsoleSituation situation;
+    bool pause;
+  } cases[] = {
+      {{true, true, 1}, true},    // a drop on the program, a double-click
+      {{true, true, 2}, false},   // cmd.exe, PowerShell, a batch file
+      {{true, true, 0}, false},   // a console that cannot tell
+      {{true, false, 1}, false},  // input from a file or a pipe
+      {{false, true, 1}, false},  // any terminal elsewhere
+      {{false, true, 0}, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsPauseWanted(c.situation), c.pause)
+        << c.situation.windows << c.situation.inputIsConsole << c.situation.consoleProcesses;
+  }
+}
+
 TEST(PauseTest, NoOneAnswersWhenInputIsAFile) {
   std::FILE* file = std::tmpfile();
   ASSERT_NE(file, nullptr);
   const int saved = dup(0);
   ASSERT_GE(dup2(fileno(file), 0), 0);
-  EXPECT_FALSE(IsInteractiveInput());
+  EXPECT_FALSE(IsPauseWanted(CurrentConsoleSituation()));
+  EXPECT_FALSE(CurrentConsoleSituation().inputIsConsole);
   dup2(saved, 0);
   close(saved);
   std::fclose(file);
+}
+
+// What a terminal gets of a file's text: nothing it would obey.
+TEST(VisibleControlCharactersTest, ControlCharactersShowAsCatDoes) {
+  const struct {
+    std::string text, shown;
+  } cases[] = {
+      {"\x1B[2JQuestions converted: 99\n", "^[[2JQuestions converted: 99\n"},
+      {"quiz\r\n", "quiz^M\n"},
+      {std::string("a\0b\x7F\tc", 6), "a^@b^?\tc"},
+      {"\x08\x1F", "^H^_"},
+      {"Fran\xC3\xA7" "ais \xE2\x80\x93 \xE2\x80\x9C" "x", "Fran\xC3\xA7" "ais \xE2\x80\x93 \xE2\x80\x9C" "x"},
+      {"\xC2\x9B" "2J \xC2\x85|\xC2\xA0", "M-^[2J M-^E|\xC2\xA0"},
+      {"\x9B" "2J \xE9t\xE9", "M-^[2J \xE9t\xE9"},  // bytes of no UTF-8 sequence
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(VisibleControlCharacters(c.text), c.shown) << c.text;
+  }
 }
