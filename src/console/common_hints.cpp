@@ -24,6 +24,12 @@ void HintSystemError(const char* path, int error) {
   PrintHint("\"%s\": %s", path, std::strerror(error));
 }
 
+void HintBesideADevice(const char* outputPath) {
+  PrintHint("\"%s\" would be written among the system's devices and processes, where no file "
+            "belongs: name the file to write with -o FILE",
+            outputPath);
+}
+
 void HintDatabaseName(const char* name, std::size_t length, const char* subject) {
   if (length == 0) {
     PrintHint("%s is empty: a name holds at least one character", subject);

@@ -10,6 +10,10 @@
 // |error|, an errno value.
 void HintSystemError(const char* path, int error);
 
+// That |outputPath| would be written among the system's devices, and how to
+// name it instead.
+void HintBesideADevice(const char* outputPath);
+
 // Which rule of a database name (database/database_header.h) |name| breaks,
 // |length| bytes of the handheld's character set: empty, a control
 // character (which one, and where), longer than the most a name holds (and

@@ -18,6 +18,10 @@ void PrintWarning(const char* format, ...) QDCONV_PRINTF_FORMAT;
 // Print "Hint: " and the text |format| makes, and a line feed.
 void PrintHint(const char* format, ...) QDCONV_PRINTF_FORMAT;
 
+// Start every note with |subject| and ": " from now on (nothing when null):
+// the file a run of several files is working on.
+void SetNoteSubject(const char* subject);
+
 // Every note printed since the last ClearRunNotes, each ending in a line
 // feed. At most the first 64 KiB are kept.
 const std::string& RunNotes();

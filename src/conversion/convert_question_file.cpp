@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@
 #include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/same_file.h"
+#include "files/system_folder.h"
 #include "files/whole_file.h"
 
 namespace {
@@ -171,10 +173,16 @@ bool ConvertSource(const char* questionPath, const std::string& databasePath,
 }
 
 // The run once the question file is in memory.
-bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& bytes,
-                          QuizPreview* preview) {
-  const std::string databasePath = DeriveDatabasePath(questionPath);
-  if (IsSameFile(questionPath, databasePath.c_str())) {
+bool ConvertQuestionBytes(const char* questionPath, const char* givenDatabasePath,
+                          std::vector<unsigned char>& bytes, QuizPreview* preview) {
+  const std::string databasePath =
+      givenDatabasePath ? givenDatabasePath : DeriveDatabasePath(questionPath);
+  if (!givenDatabasePath && IsWrittenBesideADevice(questionPath, databasePath.c_str())) {
+    PrintRunMessage("Could not open output file\n");
+    HintBesideADevice(databasePath.c_str());
+    return false;
+  }
+  if (std::strcmp(questionPath, "-") != 0 && IsSameFile(questionPath, databasePath.c_str())) {
     PrintRunMessage("Input and output file are the same\n");
     HintSameFile(questionPath, databasePath);
     return false;
@@ -224,11 +232,14 @@ bool ConvertQuestionBytes(const char* questionPath, std::vector<unsigned char>& 
   return ConvertSource(questionPath, databasePath, source, kind, database, preview);
 }
 
-bool ReadAndConvert(const char* questionPath, QuizPreview* preview) {
+bool ReadAndConvert(const char* questionPath, const char* databasePath, QuizPreview* preview) {
   std::vector<unsigned char> bytes;
-  switch (ReadWholeFile(questionPath, kMaxQuestionFileSize, bytes)) {
+  const WholeFileOutcome outcome = std::strcmp(questionPath, "-") == 0
+                                       ? ReadWholeStandardInput(kMaxQuestionFileSize, bytes)
+                                       : ReadWholeFile(questionPath, kMaxQuestionFileSize, bytes);
+  switch (outcome) {
     case kWholeFileRead:
-      return ConvertQuestionBytes(questionPath, bytes, preview);
+      return ConvertQuestionBytes(questionPath, databasePath, bytes, preview);
     case kWholeFileNotOpened: {
       const int error = errno;
       PrintRunMessage("Could not open input file\n");
@@ -251,12 +262,12 @@ bool ReadAndConvert(const char* questionPath, QuizPreview* preview) {
 
 }  // namespace
 
-bool ConvertQuestionFile(const char* questionPath) {
-  return ReadAndConvert(questionPath, nullptr);
+bool ConvertQuestionFile(const char* questionPath, const char* databasePath) {
+  return ReadAndConvert(questionPath, databasePath, nullptr);
 }
 
 bool ConvertQuestionFile(const char* questionPath, QuizPreview& preview) {
   preview.records.clear();
   preview.fromTable = false;
-  return ReadAndConvert(questionPath, &preview);
+  return ReadAndConvert(questionPath, nullptr, &preview);
 }

@@ -22,8 +22,13 @@
 
 #include "conversion/quiz_preview.h"
 
+// The database goes to |databasePath|, or, when it is null, beside the
+// question file (conversion/database_path.h), except beside a device in
+// /dev or /proc (files/system_folder.h), which stops the run. A |questionPath| of
+// "-" is standard input, read as a question file.
+//
 // Returns true when the complete database was written, false after a stop.
-bool ConvertQuestionFile(const char* questionPath);
+bool ConvertQuestionFile(const char* questionPath, const char* databasePath = nullptr);
 
 // The same, and |preview| holds the records with their lines or rows and
 // findings: all of them when the database was written; after a stop at a

@@ -51,6 +51,9 @@ long ReadPiece(int descriptor, unsigned char* into, std::size_t count) {
 
 void CloseDescriptor(int descriptor) { _close(descriptor); }
 
+// Standard input is opened in text mode, which would drop CRs and stop at 0x1A.
+void ReadRawBytes(int descriptor) { _setmode(descriptor, _O_BINARY); }
+
 #else
 
 int OpenForReading(const char* path) { return open(path, O_RDONLY | O_CLOEXEC); }
@@ -73,18 +76,15 @@ long ReadPiece(int descriptor, unsigned char* into, std::size_t count) {
 
 void CloseDescriptor(int descriptor) { close(descriptor); }
 
+void ReadRawBytes(int /*descriptor*/) {}
+
 #endif
 
-}  // namespace
-
-WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
-                               std::vector<unsigned char>& bytes) {
-  bytes.clear();
-  const int descriptor = OpenForReading(path);
-  if (descriptor < 0) return kWholeFileNotOpened;
+// Read what |descriptor| holds; it stays open.
+WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
+                                     std::vector<unsigned char>& bytes) {
   std::uint64_t expected = 0;
   if (!ExpectedSize(descriptor, expected)) {
-    CloseDescriptor(descriptor);
     errno = EISDIR;
     return kWholeFileNotOpened;
   }
@@ -120,12 +120,29 @@ WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
     }
     bytes.resize(length);
   }
-  const int readError = errno;
-  CloseDescriptor(descriptor);
-  errno = readError;
   if (outcome != kWholeFileRead) {
     bytes.clear();
     bytes.shrink_to_fit();
   }
   return outcome;
+}
+
+}  // namespace
+
+WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
+                               std::vector<unsigned char>& bytes) {
+  bytes.clear();
+  const int descriptor = OpenForReading(path);
+  if (descriptor < 0) return kWholeFileNotOpened;
+  const WholeFileOutcome outcome = ReadWholeDescriptor(descriptor, maxSize, bytes);
+  const int readError = errno;
+  CloseDescriptor(descriptor);
+  errno = readError;
+  return outcome;
+}
+
+WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, std::vector<unsigned char>& bytes) {
+  bytes.clear();
+  ReadRawBytes(0);
+  return ReadWholeDescriptor(0, maxSize, bytes);
 }

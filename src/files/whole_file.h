@@ -27,4 +27,8 @@ enum WholeFileOutcome {
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
                                std::vector<unsigned char>& bytes);
 
+// ReadWholeFile for standard input, read as raw bytes on every system; it
+// stays open.
+WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, std::vector<unsigned char>& bytes);
+
 #endif  // QDCONV_FILES_WHOLE_FILE_H_

@@ -1,18 +1,24 @@
 // What a command line asks of either program: help, its version, or the work
-// on the files it names. Only "--help", "-h" (and "/?" where Windows'
-// convention is taken) and "--version" are options; "--" ends them, so a file
-// named "-h" is reached as "./-h" or after "--". Every other argument, one
-// that starts with '-' included, names a file.
+// on the files it names, as Unix tools read their options. The options are
+// "--help" and "-h" (and "/?" where Windows' convention is taken),
+// "--version", and "-o FILE" ("--output FILE", "--output=FILE", "-oFILE"),
+// which names what the work on a single file writes. "--" ends the options,
+// so a file named "-h" is reached as "./-h" or after "--". "-" alone names
+// standard input, and needs "-o". Any other argument that starts with '-'
+// before "--" is an unknown option, and the line a wrong one.
 #ifndef QDCONV_FRONTEND_COMMAND_LINE_H_
 #define QDCONV_FRONTEND_COMMAND_LINE_H_
 
+#include <string>
 #include <vector>
 
-enum CommandAction { kWorkOnFiles, kShowHelp, kShowVersion };
+enum CommandAction { kWorkOnFiles, kShowHelp, kShowVersion, kWrongCommandLine };
 
 struct CommandLine {
-  CommandAction action;  // the first option given decides
+  CommandAction action;  // help or the version, whichever comes first, wins
   std::vector<const char*> files;  // in command line order, "--" left out
+  const char* output;    // given with -o; null when not
+  std::string problem;   // for kWrongCommandLine: what is wrong, in one line
 };
 
 // Read |arguments[1 .. argumentCount)|.

@@ -21,8 +21,10 @@ const int kWrongArguments = 2;
 
 #ifdef _WIN32
 const bool kSlashQuestionMarkIsHelp = true;
+const char kProgramSuffix[] = ".exe";
 #else
 const bool kSlashQuestionMarkIsHelp = false;
+const char kProgramSuffix[] = "";
 #endif
 
 // A database that the run wrote or read, with the name it carries.
@@ -69,7 +71,8 @@ void WarnOfCollisions(const std::vector<DoneFile>& earlier, const DoneFile& done
   }
 }
 
-int WorkOnFiles(const std::vector<const char*>& files, const ConsoleProgram& program) {
+int WorkOnFiles(const std::vector<const char*>& files, const char* output,
+                const ConsoleProgram& program) {
   std::vector<DoneFile> done;
   int distinct = 0;
   bool stopped = false;
@@ -79,11 +82,14 @@ int WorkOnFiles(const std::vector<const char*>& files, const ConsoleProgram& pro
       continue;
     }
     ++distinct;
-    if (!program.work(files[k])) {
+    if (files.size() > 1) SetNoteSubject(files[k]);
+    const bool workDone = program.work(files[k], output);
+    SetNoteSubject(nullptr);
+    if (!workDone) {
       stopped = true;
       continue;
     }
-    const std::string databasePath = program.databasePath(files[k]);
+    const std::string databasePath = output ? output : program.databasePath(files[k]);
     const DoneFile file = {files[k], databasePath, DatabaseName(databasePath)};
     WarnOfCollisions(done, file, program);
     done.push_back(file);
@@ -97,11 +103,24 @@ int WorkOnFiles(const std::vector<const char*>& files, const ConsoleProgram& pro
 }  // namespace
 
 int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgram& program) {
-  const CommandLine line =
-      ParseCommandLine(argumentCount, arguments, kSlashQuestionMarkIsHelp);
+  CommandLine line = ParseCommandLine(argumentCount, arguments, kSlashQuestionMarkIsHelp);
+  const std::string name = std::string(program.name) + kProgramSuffix;
+  if (line.action == kWorkOnFiles && !program.readsStandardInput) {
+    for (const char* file : line.files) {
+      if (std::strcmp(file, "-") == 0) {
+        line.action = kWrongCommandLine;
+        line.problem = "\"-\" (standard input) is not read: name the file, or reach a file "
+                       "named \"-\" as \"./-\"";
+      }
+    }
+  }
+  if (line.action == kWrongCommandLine) {
+    std::fprintf(stderr, "%s: %s\nTry \"%s --help\".\n", name.c_str(), line.problem.c_str(),
+                 name.c_str());
+    return kWrongArguments;
+  }
   if (line.action == kShowHelp) {
-    std::fputs(program.usage, stdout);
-    std::fputs(program.helpPointer, stdout);
+    std::printf(program.help, name.c_str());
     return kDone;
   }
   if (line.action == kShowVersion) {
@@ -114,7 +133,7 @@ int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgra
   if (line.files.empty()) {
     std::fputs(program.usage, stdout);
   } else {
-    status = WorkOnFiles(line.files, program);
+    status = WorkOnFiles(line.files, line.output, program);
   }
   std::fflush(stdout);
   if (IsPauseWanted(CurrentConsoleSituation())) PauseForEnter();

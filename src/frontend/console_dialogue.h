@@ -11,24 +11,32 @@
 // the run give databases of one name (the handheld keeps one database per
 // name) or one database path.
 //
-// "--help", "-h" (and "/?" on Windows) print the usage and where to read
-// more; "--version" prints the program's name and version; neither pauses.
+// With more than one file, every warning and hint starts with the file it is
+// about.
+//
+// "--help", "-h" (and "/?" on Windows) print the help, which names the
+// program as it is installed ("qdconv.exe" on Windows, "qdconv" elsewhere);
+// "--version" prints the program's name and version; neither pauses. A
+// wrong command line (frontend/command_line.h) prints what is wrong on
+// standard error, and nothing else happens.
 //
 // The exit status tells how the run ended:
 //   0  every file was done completely (or help or the version was shown);
 //   1  the work on at least one file stopped with one of its messages;
 //   2  the command line named no file (the usage text is then shown a
-//      second time and nothing else happens).
+//      second time and nothing else happens), or was wrong.
 #ifndef QDCONV_FRONTEND_CONSOLE_DIALOGUE_H_
 #define QDCONV_FRONTEND_CONSOLE_DIALOGUE_H_
 
 #include <string>
 
 struct ConsoleProgram {
+  const char* name;          // as installed off Windows: "qdconv"
   const char* introduction;  // printed first by every run
-  const char* usage;         // printed after it, and alone for --help
-  const char* helpPointer;   // the line --help prints after the usage
+  const char* usage;         // printed after it
+  const char* help;          // what --help prints, "%s" the program's name
   const char* version;       // what --version prints
+  bool readsStandardInput;   // whether "-" names standard input
   // Formats of the lines a run of several files adds: the closing line
   // (files done, files given) on standard output, and on standard error the
   // warning for a file given again (its path) and for two files whose
@@ -36,9 +44,9 @@ struct ConsoleProgram {
   const char* closingLine;
   const char* givenAgain;
   const char* sameName;
-  // The work on one file: prints its own messages, and returns whether it was
-  // done completely.
-  bool (*work)(const char* file);
+  // The work on one file, writing to |output| (null: beside |file|): prints
+  // its own messages, and returns whether it was done completely.
+  bool (*work)(const char* file, const char* output);
   // The database the work on |file| wrote or read.
   std::string (*databasePath)(const char* file);
 };

@@ -13,6 +13,19 @@ const char kIntroduction[] =
     "on the first line, then one line per record, each question line\n"
     "followed by its answer line\n\n";
 const char kUsage[] = "Command Line Argument Usage:\n qdtext.exe <database_file>\n";
+const char kHelp[] =
+    "Usage: %s [-o QUESTION_FILE] DATABASE...\n"
+    "Writes the question file of each database of the tutor application,\n"
+    "beside it with the extension .txt: quiz.pdb gives quiz.txt. A file that\n"
+    "exists is never replaced. qdconv converts question files and tables\n"
+    "(.csv, .tsv) into databases.\n"
+    "\n"
+    "  -o, --output FILE  write the question file of the one database to FILE\n"
+    "  --                 end the options: a file named -x is given as -- -x\n"
+    "  -h, --help         show this help\n"
+    "      --version      show the version\n"
+    "\n"
+    "Several databases may be given at once. More: man qdtext, or README.txt.\n";
 
 std::string ItSelf(const char* databasePath) { return databasePath; }
 
@@ -20,10 +33,12 @@ std::string ItSelf(const char* databasePath) { return databasePath; }
 
 int RunProgram(int argumentCount, char* arguments[]) {
   const ConsoleProgram program = {
+      "qdtext",
       kIntroduction,
       kUsage,
-      "Several databases may be given at once. More: man qdtext, or README.txt.\n",
+      kHelp,
       "qdtext " QDCONV_VERSION "\n",
+      false,
       "Question files written: %i of %i\n",
       "\"%s\" is given more than once: its question file is written once",
       "\"%s\" and \"%s\" are both databases named \"%s\": the handheld keeps one database "

@@ -21,6 +21,7 @@
 #include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/sibling_path.h"
+#include "files/system_folder.h"
 
 namespace {
 
@@ -222,8 +223,14 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
   return StopWithSystemError("Could not write output file\n", questionPath, question.error);
 }
 
-bool Recover(const char* databasePath, QuizPreview* preview) {
-  const std::string questionPath = SiblingPath(databasePath, ".txt");
+bool Recover(const char* databasePath, const char* givenQuestionPath, QuizPreview* preview) {
+  const std::string questionPath =
+      givenQuestionPath ? givenQuestionPath : SiblingPath(databasePath, ".txt");
+  if (!givenQuestionPath && IsWrittenBesideADevice(databasePath, questionPath.c_str())) {
+    PrintRunMessage("Could not open output file\n");
+    HintBesideADevice(questionPath.c_str());
+    return false;
+  }
   DatabaseReader reader;
   if (!OpenDatabaseFile(databasePath, reader)) {
     return StopWithSystemError("Could not open input file\n", databasePath, errno);
@@ -279,12 +286,14 @@ bool Recover(const char* databasePath, QuizPreview* preview) {
 
 }  // namespace
 
-bool RecoverQuestionFile(const char* databasePath) { return Recover(databasePath, nullptr); }
+bool RecoverQuestionFile(const char* databasePath, const char* questionPath) {
+  return Recover(databasePath, questionPath, nullptr);
+}
 
 bool RecoverQuestionFile(const char* databasePath, QuizPreview& preview) {
   preview.fromTable = false;
   preview.records.clear();
-  const bool written = Recover(databasePath, &preview);
+  const bool written = Recover(databasePath, nullptr, &preview);
   if (written) {
     MarkQuestionWithoutAnswer(preview);
   } else {

@@ -27,8 +27,11 @@
 
 #include "conversion/quiz_preview.h"
 
-// Returns true when the complete question file was written.
-bool RecoverQuestionFile(const char* databasePath);
+// The question file goes to |questionPath|, or, when it is null, beside the
+// database, except beside a device in /dev or /proc (files/system_folder.h),
+// which stops the run. Returns true when the complete question file was
+// written.
+bool RecoverQuestionFile(const char* databasePath, const char* questionPath = nullptr);
 
 // The same, and when the question file was written, |preview| holds the
 // database's records with the lines they are on in it; otherwise it is left

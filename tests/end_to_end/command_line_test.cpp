@@ -24,6 +24,8 @@ struct CommandCase {
   std::map<std::string, std::string> written;  // files the run adds, by path
   bool recovery = false;                       // runs qdtext instead of qdconv
   bool windowsOnly = false;
+  bool posixOnly = false;
+  std::string input = "< /dev/null";  // standard input, in shell syntax
 };
 
 const std::string kCapitals = "Capitals\nFrance?\nParis\nSpain?\nMadrid";
@@ -46,8 +48,33 @@ std::string SameName(const std::string& first, const std::string& second,
                  "them stays installed");
 }
 
-const std::string kHelp =
-    kUsageText + "Several question files may be given at once. More: man qdconv, or README.txt.\n";
+// The program's name as --help and the command line's errors give it.
+std::string Installed(const std::string& program) {
+  return IsWindowsRun() ? program + ".exe" : program;
+}
+
+std::string Help() {
+  return "Usage: " + Installed("qdconv") +
+         " [-o DATABASE] QUESTION_FILE...\n"
+         "Converts each question file into a database of the tutor application,\n"
+         "written beside it with the extension .pdb: quiz.txt gives quiz.pdb.\n"
+         "A question file is plain text: the database name on line 1, then a\n"
+         "question line and an answer line for each question. A table of\n"
+         "questions and answers saved as .csv (a spreadsheet) or .tsv (tab-separated,\n"
+         "a flashcard program) converts too. qdtext writes a database's question\n"
+         "file back.\n\n"
+         "  -o, --output FILE  write the database of the one question file to FILE\n"
+         "  -                  read the question file from standard input (with -o)\n"
+         "  --                 end the options: a file named -x is given as -- -x\n"
+         "  -h, --help         show this help\n"
+         "      --version      show the version\n\n"
+         "Several question files may be given at once. More: man qdconv, or README.txt.\n";
+}
+
+// What a wrong command line gets on standard error.
+std::string Wrong(const std::string& program, const std::string& problem) {
+  return Installed(program) + ": " + problem + "\nTry \"" + Installed(program) + " --help\".\n";
+}
 
 std::vector<CommandCase> Cases() {
   std::vector<CommandCase> cases;
@@ -65,8 +92,8 @@ std::vector<CommandCase> Cases() {
                    kFixedBlock + Converted("a", kCapitals) +
                        "bad.txt bad.pdb Quiz\tname\nDatabase name invalid\n" +
                        Converted("c", kBirds) + "Files converted: 2 of 3\n",
-                   "Hint: line 1, the database name, holds a tab at character 5: a name holds "
-                   "no control character\n",
+                   "bad.txt: Hint: line 1, the database name, holds a tab at character 5: a "
+                   "name holds no control character\n",
                    1,
                    {{"a.pdb", DatabaseOf(kCapitals)}, {"c.pdb", DatabaseOf(kBirds)}}});
   cases.push_back({"SameFileTwice",
@@ -107,11 +134,12 @@ std::vector<CommandCase> Cases() {
   cases.push_back(recovered);
 
   // Options: only these, and "--" ends them.
-  cases.push_back({"Help", {{"quiz.txt", kCapitals}}, {"--help"}, kHelp, "", 0, {}});
-  cases.push_back({"ShortHelp", {{"quiz.txt", kCapitals}}, {"-h"}, kHelp, "", 0, {}});
-  cases.push_back({"HelpAmongFiles", {{"quiz.txt", kCapitals}}, {"quiz.txt", "--help"}, kHelp,
+  const std::string help = Help();
+  cases.push_back({"Help", {{"quiz.txt", kCapitals}}, {"--help"}, help, "", 0, {}});
+  cases.push_back({"ShortHelp", {{"quiz.txt", kCapitals}}, {"-h"}, help, "", 0, {}});
+  cases.push_back({"HelpAmongFiles", {{"quiz.txt", kCapitals}}, {"quiz.txt", "--help"}, help,
                    "", 0, {}});
-  CommandCase windowsHelp = {"SlashQuestionMarkOnWindows", {}, {"/?"}, kHelp, "", 0, {}};
+  CommandCase windowsHelp = {"SlashQuestionMarkOnWindows", {}, {"/?"}, help, "", 0, {}};
   windowsHelp.windowsOnly = true;
   cases.push_back(windowsHelp);
   cases.push_back({"Version", {}, {"--version"}, "qdconv 1.1\n", "", 0, {}});
@@ -133,6 +161,65 @@ std::vector<CommandCase> Cases() {
                    "",
                    0,
                    {{"--version.pdb", DatabaseOf(kCapitals)}}});
+  const std::string unknown = "\": a file of that name is reached as \"./";
+  cases.push_back({"UnknownOption", {{"quiz.txt", kCapitals}}, {"quiz.txt", "-x"}, "",
+                   Wrong("qdconv", "unknown option \"-x" + unknown + "-x\" or after \"--\""), 2,
+                   {}});
+  cases.push_back({"UnknownLongOption", {}, {"--frobnicate", "quiz.txt"}, "",
+                   Wrong("qdconv", "unknown option \"--frobnicate" + unknown +
+                                       "--frobnicate\" or after \"--\""),
+                   2, {}});
+
+  // -o names what the one file makes; "-" is standard input.
+  const std::string capitalsEcho = " Capitals\n0\n1\n2\n3\nQuestions converted: 2\n";
+  cases.push_back({"OutputOption", {{"quiz.txt", kCapitals}}, {"-o", "x.pdb", "quiz.txt"},
+                   kFixedBlock + "quiz.txt x.pdb" + capitalsEcho, "", 0,
+                   {{"x.pdb", DatabaseOf(kCapitals)}}});
+  cases.push_back({"OutputOptionJoined", {{"quiz.txt", kCapitals}}, {"--output=x.pdb", "quiz.txt"},
+                   kFixedBlock + "quiz.txt x.pdb" + capitalsEcho, "", 0,
+                   {{"x.pdb", DatabaseOf(kCapitals)}}});
+  CommandCase fromInput = {"StandardInput", {{"quiz.txt", kCapitals}}, {"-", "-o", "x.pdb"},
+                           kFixedBlock + "- x.pdb" + capitalsEcho, "", 0,
+                           {{"x.pdb", DatabaseOf(kCapitals)}}};
+  fromInput.input = "< quiz.txt";
+  cases.push_back(fromInput);
+  // Nothing is written among the devices on the input's behalf.
+  CommandCase device = {"DeviceAsInput", {{"quiz.txt", kCapitals}}, {"/dev/stdin"},
+                        kFixedBlock + "Could not open output file\n",
+                        Hint("\"/dev/stdin.pdb\" would be written among the system's devices "
+                             "and processes, where no file belongs: name the file to write with "
+                             "-o FILE"),
+                        1, {}};
+  device.input = "< quiz.txt";
+  device.posixOnly = true;
+  cases.push_back(device);
+  cases.push_back({"StandardInputNeedsOutput", {{"quiz.txt", kCapitals}}, {"-"}, "",
+                   Wrong("qdconv", "\"-\" reads standard input, which has no name to write "
+                                   "beside: name what is written with -o FILE"),
+                   2, {}});
+  cases.push_back({"OutputOfSeveralFiles", {{"a.txt", kCapitals}, {"b.txt", kBirds}},
+                   {"-o", "x.pdb", "a.txt", "b.txt"}, "",
+                   Wrong("qdconv", "-o names what the work on one file writes, and 2 files are "
+                                   "given"),
+                   2, {}});
+  cases.push_back({"OutputWithoutName", {{"quiz.txt", kCapitals}}, {"quiz.txt", "-o"}, "",
+                   Wrong("qdconv", "-o needs the name of the file to write"), 2, {}});
+  CommandCase recoveredTo = {"QdtextOutputOption", {{"quiz.pdb", DatabaseOf(kCapitals)}},
+                             {"-o", "back.txt", "quiz.pdb"},
+                             kRecoveryFixedBlock + "quiz.pdb back.txt Capitals\n"
+                                                   "Questions written: 2\n",
+                             "", 0, {{"back.txt", kCapitals}}};
+  recoveredTo.recovery = true;
+  cases.push_back(recoveredTo);
+  CommandCase recoveredFromInput = {"QdtextReadsNoStandardInput",
+                                    {{"quiz.pdb", DatabaseOf(kCapitals)}},
+                                    {"-o", "back.txt", "-"}, "",
+                                    Wrong("qdtext", "\"-\" (standard input) is not read: name "
+                                                    "the file, or reach a file named \"-\" as "
+                                                    "\"./-\""),
+                                    2, {}};
+  recoveredFromInput.recovery = true;
+  cases.push_back(recoveredFromInput);
   return cases;
 }
 
@@ -143,12 +230,15 @@ class CommandLineTest : public testing::TestWithParam<CommandCase> {};
 TEST_P(CommandLineTest, ConsoleErrorsAndFiles) {
   const CommandCase& c = GetParam();
   if (c.windowsOnly && !IsWindowsRun()) GTEST_SKIP() << "a Windows convention";
+  if (c.posixOnly && IsWindowsRun()) GTEST_SKIP() << "POSIX's devices";
   const std::string folder = MakeScratchFolder();
   for (const auto& file : c.files) WriteFileBytes(folder + "/" + file.first, file.second);
   std::map<std::string, std::string> expected = FolderContents(folder);
 
-  const ConverterRun run =
-      c.recovery ? RunRecovery(folder, c.arguments) : RunConverter(folder, c.arguments);
+  RunOptions options;
+  options.input = c.input;
+  const ConverterRun run = c.recovery ? RunRecovery(folder, c.arguments, options)
+                                      : RunConverter(folder, c.arguments, options);
   EXPECT_EQ(run.exitStatus, c.exitStatus);
   EXPECT_EQ(run.console, ConsoleText(c.console));
   EXPECT_EQ(run.errors, ConsoleText(c.errors));

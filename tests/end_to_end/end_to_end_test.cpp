@@ -162,9 +162,9 @@ std::vector<Case> Cases() {
   empty.databasePath = ".pdb";
   cases.push_back(empty);
   cases.push_back(OnQuestionFile(
-      Converts("ArgumentWithHyphen", kCapitals, "-quiz.txt -quiz.pdb" + kConvertedCapitals,
+      Converts("ArgumentWithHyphen", kCapitals, "./-quiz.txt ./-quiz.pdb" + kConvertedCapitals,
                kCapitalsContents),
-      "-quiz.txt", "-quiz.pdb"));
+      "./-quiz.txt", "-quiz.pdb"));
   cases.push_back(OnQuestionFile(
       Converts("PathWithBlanks", kCapitals, "my quiz.txt my quiz.pdb" + kConvertedCapitals,
                kCapitalsContents),

@@ -29,6 +29,7 @@ TEST(DeriveDatabasePathTest, KeepsTheFolderAndReplacesOnlyTheLastExtension) {
       {"C:\\Users\\first.last\\Documents\\Year 7.b\\birds.txt",
        "C:\\Users\\first.last\\Documents\\Year 7.b\\birds.pdb"},
       {"C:quiz.txt", "C:quiz.pdb"},
+      {"C:\\dir.v2\\quiz", "C:\\dir.v2\\quiz.pdb"},
       {"C:.quiz.txt", "C:.quiz.pdb"},
       {"a.b\\c.d/e.f.g", "a.b\\c.d/e.f.pdb"},
       {"dir.old/", "dir.old/.pdb"},

@@ -16,10 +16,15 @@
 #include "files/file_moves.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
+#include "files/system_folder.h"
 #include "files/whole_file.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <thread>
 #endif
 
 namespace {
@@ -97,6 +102,53 @@ TEST_F(FilesTest, ReadWholeFileReadsEveryByteUpToItsLimit) {
       EXPECT_EQ(errno, c.error) << c.name;
     }
   }
+}
+
+// A stream that never says how long it is (a pipe, a device) is read no
+// further than one byte past the limit.
+TEST_F(FilesTest, ReadWholeFileStopsAStreamPastItsLimit) {
+#ifdef _WIN32
+  GTEST_SKIP() << "named pipes in the file system are POSIX's";
+#else
+  ASSERT_EQ(mkfifo(Path("pipe.txt").c_str(), 0600), 0);
+  std::signal(SIGPIPE, SIG_IGN);  // the writer learns that its reader is gone by EPIPE
+  std::thread writer([this] {
+    std::FILE* pipe = std::fopen(Path("pipe.txt").c_str(), "wb");
+    const std::string chunk(4096, 'x');
+    for (int k = 0; k < 64 && std::fwrite(chunk.data(), 1, chunk.size(), pipe) == chunk.size();
+         ++k) {
+    }
+    std::fclose(pipe);
+  });
+  std::vector<unsigned char> read;
+  EXPECT_EQ(ReadWholeFile(Path("pipe.txt").c_str(), 10000, read), kWholeFileTooLarge);
+  EXPECT_TRUE(read.empty());
+  // The writer ends once its reader is gone.
+  writer.join();
+#endif
+}
+
+TEST(SystemFolderTest, NothingWrittenAmongDevicesAndProcesses) {
+  const struct {
+    const char* folder;
+    bool besideAFile;
+    bool system;
+  } cases[] = {
+      {"/dev", true, true},          {"/dev", false, true},
+      {"/proc/123/fd", true, true},  {"/proc", false, true},
+      {"/dev/shm", true, false},     {"/dev/shm", false, true},
+      {"/devices", false, false},    {"/home/ann/proc", false, false},
+      {"/tmp", false, false},        {"/", false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsSystemFolder(c.folder, c.besideAFile), c.system)
+        << c.folder << " " << c.besideAFile;
+  }
+#ifndef _WIN32
+  EXPECT_TRUE(IsWrittenBesideADevice("/dev/stdin", "/dev/stdin.pdb"));
+  EXPECT_TRUE(IsWrittenBesideADevice("/dev/fd/0", "/dev/fd/0.pdb"));
+  EXPECT_FALSE(IsWrittenBesideADevice("/dev/stdin", "quiz.pdb"));
+#endif
 }
 
 // A move that would replace is refused, whatever is at the target; the file

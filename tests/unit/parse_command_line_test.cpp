@@ -11,6 +11,7 @@ TEST(ParseCommandLineTest, OnlyItsOptionsAreOptionsAndDoubleDashEndsThem) {
     bool windows;
     CommandAction action;
     std::vector<std::string> files;
+    std::string output = "";
   } cases[] = {
       {{}, false, kWorkOnFiles, {}},
       {{"a.txt", "b.txt", "a.txt"}, false, kWorkOnFiles, {"a.txt", "b.txt", "a.txt"}},
@@ -20,8 +21,21 @@ TEST(ParseCommandLineTest, OnlyItsOptionsAreOptionsAndDoubleDashEndsThem) {
       {{"--version", "--help"}, false, kShowVersion, {}},
       {{"/?"}, true, kShowHelp, {}},
       {{"/?"}, false, kWorkOnFiles, {"/?"}},
-      {{"./-h", "-quiz.txt", "-x"}, false, kWorkOnFiles, {"./-h", "-quiz.txt", "-x"}},
+      {{"./-h", "-quiz.txt"}, false, kWrongCommandLine, {"./-h"}},
+      {{"-x", "--help"}, false, kWrongCommandLine, {}},
+      {{"--help", "-x"}, false, kShowHelp, {}},
       {{"--", "-h", "--", "--version"}, false, kWorkOnFiles, {"-h", "--", "--version"}},
+      {{"-o", "x.pdb", "--", "-"}, false, kWorkOnFiles, {"-"}, "x.pdb"},
+      {{"-o", "x.pdb", "a.txt"}, false, kWorkOnFiles, {"a.txt"}, "x.pdb"},
+      {{"a.txt", "--output", "-x"}, false, kWorkOnFiles, {"a.txt"}, "-x"},
+      {{"-ox.pdb", "-"}, false, kWorkOnFiles, {"-"}, "x.pdb"},
+      {{"--output=x.pdb", "--", "-o"}, false, kWorkOnFiles, {"-o"}, "x.pdb"},
+      {{"-o", "x.pdb", "a.txt", "b.txt"}, false, kWrongCommandLine, {"a.txt", "b.txt"}, "x.pdb"},
+      {{"-o", "x.pdb", "-o", "y.pdb", "a.txt"}, false, kWrongCommandLine, {}, "x.pdb"},
+      {{"a.txt", "-o"}, false, kWrongCommandLine, {"a.txt"}},
+      {{"-o", "", "a.txt"}, false, kWrongCommandLine, {}},
+      {{"-o", "-", "a.txt"}, false, kWrongCommandLine, {"a.txt"}, "-"},
+      {{"-"}, false, kWrongCommandLine, {"-"}},
   };
   for (const auto& c : cases) {
     std::vector<char*> arguments = {const_cast<char*>("qdconv")};
@@ -32,6 +46,9 @@ TEST(ParseCommandLineTest, OnlyItsOptionsAreOptionsAndDoubleDashEndsThem) {
         ParseCommandLine(static_cast<int>(arguments.size()), arguments.data(), c.windows);
     EXPECT_EQ(line.action, c.action) << testing::PrintToString(c.arguments);
     EXPECT_EQ(std::vector<std::string>(line.files.begin(), line.files.end()), c.files)
+        << testing::PrintToString(c.arguments);
+    EXPECT_EQ(line.output ? line.output : "", c.output) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(line.problem.empty(), c.action != kWrongCommandLine)
         << testing::PrintToString(c.arguments);
   }
 }
