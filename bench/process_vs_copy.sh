@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The whole converter process, start-up included, against the I/O that no
 # conversion avoids (io_floor: the question file read once in 64 KiB blocks,
-# as many bytes written as the database has to a temporary file, renamed over
-# the database) and against a plain cp of the same question file, on 3000
+# as many bytes written as the database has to a temporary file, flushed to
+# the disk, renamed over the database, and the folder flushed, as the
+# converter does), against the same without the flushes (which tells what
+# the flushes cost) and against a plain cp of the same question file, on 3000
 # record lines of 200 characters in ASCII and in UTF-8 (an accented letter in
 # every sixteen, and every letter accented); then its peak resident memory at
 # 10 and at 3000 records (medians of 21 runs). Runs of the commands
@@ -10,12 +12,14 @@
 # command writes a new file; the converter is timed once more replacing its
 # last database, which costs more on file systems that start writing a file
 # back when it is renamed over another (ext4).
-#   bench/process_vs_copy.sh [QDCONV] [IO_FLOOR] [RUNS]
+#   [QDCONV_BENCH_DIR=FOLDER] bench/process_vs_copy.sh [QDCONV] [IO_FLOOR] [RUNS]
+# FOLDER (default /tmp) is where the files are written: a USB stick there
+# shows what the flushes cost on one.
 set -euo pipefail
 qdconv=$(realpath "${1:-build/qdconv}")
 io_floor=$(realpath "${2:-build/bench/io_floor}")
 runs=${3:-500}
-folder=$(mktemp -d /tmp/qdconvbenchXXXXXX)
+folder=$(mktemp -d "${QDCONV_BENCH_DIR:-/tmp}/qdconvbenchXXXXXX")
 trap 'rm -rf "$folder"' EXIT
 
 write_question_file() {  # LINES ACCENTED_EVERY PATH (0: none accented)
@@ -34,7 +38,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 microseconds() {  # COMMAND...: the time of one run
   local start=${EPOCHREALTIME/[.,]/}
-  "$@" < /dev/null > /dev/null
+  "$@" < /dev/null > /dev/null 2>&1
   local end=${EPOCHREALTIME/[.,]/}
   echo $((end - start))
 }
@@ -50,21 +54,25 @@ for encoding in ASCII UTF-8-1-in-16 UTF-8-all-accented; do
   database_size=$((80 + 25 * 3000 + 200 * 3000))
   "$qdconv" "$folder/large.txt" < /dev/null > /dev/null  # warm the caches
   [ "$(stat -c %s "$folder/large.pdb")" = "$database_size" ] || { echo "unexpected database"; exit 1; }
-  for name in qdconv replacing floor cp; do : > "$folder/$name.times"; done
+  for name in qdconv replacing floor unflushed cp; do : > "$folder/$name.times"; done
   for ((i = 0; i < runs; i++)); do
-    rm -f "$folder/large.pdb" "$folder/floor.pdb" "$folder/copy.txt"
+    rm -f "$folder/large.pdb" "$folder/floor.pdb" "$folder/unflushed.pdb" "$folder/copy.txt"
     microseconds "$qdconv" "$folder/large.txt" >> "$folder/qdconv.times"
     microseconds "$qdconv" "$folder/large.txt" >> "$folder/replacing.times"
-    microseconds "$io_floor" "$folder/large.txt" "$folder/floor.pdb" "$database_size" \
+    microseconds "$io_floor" "$folder/large.txt" "$folder/floor.pdb" "$database_size" flush \
       >> "$folder/floor.times"
+    microseconds "$io_floor" "$folder/large.txt" "$folder/unflushed.pdb" "$database_size" \
+      >> "$folder/unflushed.times"
     microseconds cp "$folder/large.txt" "$folder/copy.txt" >> "$folder/cp.times"
   done
   convert=$(median < "$folder/qdconv.times")
   replacing=$(median < "$folder/replacing.times")
   floor=$(median < "$folder/floor.times")
+  unflushed=$(median < "$folder/unflushed.times")
   copy=$(median < "$folder/cp.times")
   echo "$encoding: qdconv $convert us ($replacing us replacing its database)," \
-    "I/O floor $floor us, cp $copy us (medians of $runs);" \
+    "I/O floor $floor us ($unflushed us without the flushes, which cost" \
+    "$((floor - unflushed)) us), cp $copy us (medians of $runs);" \
     "qdconv / floor $(awk "BEGIN { printf \"%.2f\", $convert / $floor }")," \
     "qdconv / cp $(awk "BEGIN { printf \"%.2f\", $convert / $copy }")"
 

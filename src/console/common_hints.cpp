@@ -24,6 +24,17 @@ void HintSystemError(const char* path, int error) {
   PrintHint("\"%s\": %s", path, std::strerror(error));
 }
 
+void HintOutputNotOpened(const char* path, const OutputFile& file) {
+  if (!file.linkRefused) {
+    HintSystemError(path, file.error);
+    return;
+  }
+  PrintHint("\"%s\" is a symbolic link that another user made in a folder that every user may "
+            "write to: it is not followed, as the system follows no such link; remove it, or "
+            "write in a folder of your own",
+            path);
+}
+
 void HintBesideADevice(const char* outputPath) {
   PrintHint("\"%s\" would be written among the system's devices and processes, where no file "
             "belongs: name the file to write with -o FILE",

@@ -6,9 +6,15 @@
 
 #include <cstddef>
 
+#include "files/output_file.h"
+
 // The file's path (as the console shows it) and the system's words for
 // |error|, an errno value.
 void HintSystemError(const char* path, int error);
+
+// Why the file at |path| could not be made: a link that is not followed
+// (another user's, in a shared folder), or the system's reason.
+void HintOutputNotOpened(const char* path, const OutputFile& file);
 
 // That |outputPath| would be written among the system's devices, and how to
 // name it instead.

@@ -190,7 +190,7 @@ bool ConvertQuestionBytes(const char* questionPath, const char* givenDatabasePat
   OutputFile database;
   if (!BeginOutputFile(databasePath.c_str(), database)) {
     PrintRunMessage("Could not open output file\n");
-    HintSystemError(databasePath.c_str(), database.error);
+    HintOutputNotOpened(databasePath.c_str(), database);
     return false;
   }
   // Every path below closes the database before this buffer goes.

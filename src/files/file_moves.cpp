@@ -20,9 +20,20 @@
 #include <unistd.h>
 #endif
 
+bool MayFollowLink(const LinkOwners& link) {
+  const unsigned kSticky = 01000, kOthersWrite = 0002;
+  const bool shared = (link.folderMode & kSticky) && (link.folderMode & kOthersWrite);
+  return !shared || link.linkOwner == link.folderOwner || link.linkOwner == link.follower;
+}
+
 #ifdef _WIN32
 
 namespace {
+
+// A move over a file that another program holds open is tried this many
+// times, this far apart: about a second in all.
+const int kMoveAttempts = 21;
+const DWORD kMoveRetryMilliseconds = 50;
 
 // The errno value closest to a failed move's Windows error, for its reason.
 int ErrnoOfMoveError(DWORD error) {
@@ -30,6 +41,7 @@ int ErrnoOfMoveError(DWORD error) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
       return EACCES;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -68,12 +80,28 @@ bool ResolveFinalPath(const char* path, std::string& finalPath) {
 }
 
 std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
-  const int descriptor = _wopen(NativePath(path).c_str(),
-                                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-  if (descriptor < 0) return nullptr;
+  // Shared for deletion, so that an interrupted run can remove it while it
+  // is still open (files/interrupted_write.h).
+  const HANDLE handle =
+      CreateFileW(NativePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                  nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    errno = ErrnoOfMoveError(GetLastError());
+    return nullptr;
+  }
+  const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+  if (descriptor < 0) {
+    CloseHandle(handle);
+    return nullptr;
+  }
   std::FILE* file = _fdopen(descriptor, "wb");
   if (!file) _close(descriptor);
   return file;
+}
+
+static bool IsHeldByAnotherProgram(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
 bool CanWriteFile(const char* path) {
@@ -86,7 +114,9 @@ bool CanWriteFile(const char* path) {
   const HANDLE file = CreateFileW(NativePath(path).c_str(), GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  // A file that another program holds open may be written once it lets go:
+  // the move waits for that.
+  if (file == INVALID_HANDLE_VALUE) return IsHeldByAnotherProgram(GetLastError());
   CloseHandle(file);
   return true;
 }
@@ -94,18 +124,38 @@ bool CanWriteFile(const char* path) {
 bool MoveFileReplacing(const char* from, const char* to) {
   const std::wstring source = NativePath(from).native(), target = NativePath(to).native();
   for (int attempt = 0;; ++attempt) {
-    if (MoveFileExW(source.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return true;
+    // Replacing an existing file keeps its attributes and permissions:
+    // ReplaceFileW merges them, and the attributes are set on the new file
+    // beforehand for systems whose ReplaceFileW does not (Wine).
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool replacing =
+        attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD kept = replacing ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                                 FILE_ATTRIBUTE_ARCHIVE |
+                                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED)
+                                 : 0;
+    if (kept != 0 && attempt == 0) SetFileAttributesW(source.c_str(), kept);
+    const BOOL moved =
+        replacing ? ReplaceFileW(target.c_str(), source.c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
+                                 nullptr, nullptr)
+                  : MoveFileExW(source.c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (moved) return true;
+    DWORD error = GetLastError();
+    // A file system that cannot replace so (some network shares) still moves.
+    if (replacing && !IsHeldByAnotherProgram(error) && error != ERROR_ACCESS_DENIED) {
+      if (MoveFileExW(source.c_str(), target.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+      }
+      error = GetLastError();
     }
-    const DWORD error = GetLastError();
-    const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
-                      error == ERROR_LOCK_VIOLATION;
-    if (!held || attempt == 20) {
+    if (!IsHeldByAnotherProgram(error) || attempt == kMoveAttempts - 1) {
       errno = ErrnoOfMoveError(error);
       return false;
     }
-    Sleep(50);
+    Sleep(kMoveRetryMilliseconds);
   }
 }
 
@@ -131,15 +181,37 @@ const int kMaxLinkHops = 40;
 
 }  // namespace
 
+// Whether the link at |link| may be followed by this process, as the
+// kernel's protected_symlinks rule has it.
+bool IsLinkTrusted(const std::filesystem::path& link) {
+  struct stat linkStatus, folderStatus;
+  const std::filesystem::path folder = link.has_parent_path() ? link.parent_path() : ".";
+  if (lstat(link.c_str(), &linkStatus) != 0 || stat(folder.c_str(), &folderStatus) != 0) {
+    return true;  // what cannot be examined fails on the way anyway
+  }
+  return MayFollowLink({linkStatus.st_uid, folderStatus.st_uid,
+                        static_cast<unsigned>(folderStatus.st_mode), geteuid()});
+}
+
 bool ResolveFinalPath(const char* path, std::string& finalPath) {
   namespace fs = std::filesystem;
   fs::path target = path;
   for (int hops = 0;; ++hops) {
     std::error_code error;
     if (!fs::is_symlink(fs::symlink_status(target, error))) break;
-    if (hops == kMaxLinkHops) return false;
+    if (hops == kMaxLinkHops) {
+      errno = ELOOP;
+      return false;
+    }
+    if (!IsLinkTrusted(target)) {
+      errno = EACCES;
+      return false;
+    }
     const fs::path link = fs::read_symlink(target, error);
-    if (error) return false;
+    if (error) {
+      errno = ELOOP;
+      return false;
+    }
     target = link.is_absolute() ? link : target.parent_path() / link;
   }
   finalPath = target.string();

@@ -15,25 +15,47 @@
 // Windows the file is opened and asked for its final path, which follows
 // symbolic links and junctions alike (and, under Wine, POSIX links); a path
 // that names no file yet, or whose final path the system cannot tell, is its
-// own final path there. False when the links cannot be followed (a loop, or a
-// link that cannot be read).
+// own final path there. False when the links cannot be followed: a loop or a
+// link that cannot be read (errno ELOOP), or a link that the kernel's
+// protected_symlinks rule would not follow (MayFollowLink; errno EACCES).
 bool ResolveFinalPath(const char* path, std::string& finalPath);
+
+// Who owns a link and its folder, the folder's mode bits, and who would
+// follow the link (POSIX user IDs).
+struct LinkOwners {
+  unsigned linkOwner;
+  unsigned folderOwner;
+  unsigned folderMode;
+  unsigned follower;
+};
+
+// The kernel's protected_symlinks rule, which a path resolved by hand must
+// keep as the kernel would: a link in a sticky folder that everybody may
+// write to (/tmp) is followed only when it belongs to the folder's owner or
+// to the one who follows it. Another user's link planted there would
+// otherwise make the run overwrite any file its user may write.
+bool MayFollowLink(const LinkOwners& link);
 
 // Create |path| as a new, empty file open for writing raw bytes. Fails (null)
 // when anything already exists at |path| or the folder cannot be written.
 // When |permissionsOf| names an existing file, the new file takes its
-// permission bits (POSIX; Windows files carry none worth copying); otherwise
-// it gets the usual ones of a new file.
+// permission bits (POSIX; on Windows the move that replaces a file keeps its
+// own); otherwise it gets the usual ones of a new file. On Windows the open
+// file may be deleted meanwhile (files/interrupted_write.h).
 std::FILE* CreateNewFile(const char* path, const char* permissionsOf);
 
 // Whether the existing file |path| may be written. Looking neither changes
-// the file nor keeps another process from replacing it meanwhile.
+// the file nor keeps another process from replacing it meanwhile. On Windows
+// a file that another program holds open counts as writable: the move waits
+// for it (MoveFileReplacing).
 bool CanWriteFile(const char* path);
 
 // Move the file |from| to |to| in one step: a reader of |to| sees either what
-// was there before or the whole moved file. A file at |to| is replaced. On
-// Windows, where a file that another process holds open cannot be replaced,
-// it tries again for about a second before it fails.
+// was there before or the whole moved file. A file at |to| is replaced; on
+// Windows it keeps its attributes and permissions (ReplaceFileW). On Windows,
+// where a file that another process holds open cannot be replaced, it tries
+// again for about a second before it fails; an error that waiting cannot
+// mend (no permission, a read-only file) fails at once.
 bool MoveFileReplacing(const char* from, const char* to);
 
 enum MoveOutcome { kMoved, kMoveTargetExists, kMoveFailed };

@@ -6,7 +6,9 @@
 #include <string>
 #include <system_error>
 
+#include "files/disk_flush.h"
 #include "files/file_moves.h"
+#include "files/interrupted_write.h"
 #include "files/native_path.h"
 
 namespace fs = std::filesystem;
@@ -36,8 +38,10 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
   file.stream = nullptr;
   file.temporaryPath.clear();
   file.error = 0;
+  file.linkRefused = false;
   if (!ResolveFinalPath(path, file.targetPath)) {
-    file.error = ELOOP;
+    file.error = errno;
+    file.linkRefused = errno == EACCES;
     return false;
   }
   const fs::path target = NativePath(file.targetPath.c_str());
@@ -72,6 +76,7 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
       break;
   }
   if (!file.stream) file.error = errno;
+  if (!file.temporaryPath.empty()) RemoveOnInterrupt(file.temporaryPath.c_str());
   return file.stream != nullptr;
 }
 
@@ -81,6 +86,11 @@ CommitOutcome CommitOutputFile(OutputFile& file, ExistingTarget existing) {
   file.error = errno != 0 ? errno : EIO;
   bool written = std::fflush(file.stream) == 0 && !std::ferror(file.stream);
   if (!written) file.error = errno;
+  // The bytes reach the disk before they may replace anything.
+  if (written && !file.temporaryPath.empty() && !FlushFileToDisk(file.stream)) {
+    written = false;
+    file.error = errno;
+  }
   if (std::fclose(file.stream) != 0 && written) {
     written = false;
     file.error = errno;
@@ -103,7 +113,12 @@ CommitOutcome CommitOutputFile(OutputFile& file, ExistingTarget existing) {
     }
   }
   if (outcome != kCommitted) RemoveFile(file.temporaryPath.c_str());
+  ForgetOnInterrupt();
   file.temporaryPath.clear();
+  if (outcome == kCommitted && !FlushFolderToDisk(file.targetPath.c_str())) {
+    outcome = kCommitFailed;
+    file.error = errno;
+  }
   return outcome;
 }
 
@@ -111,5 +126,6 @@ void AbandonOutputFile(OutputFile& file) {
   std::fclose(file.stream);
   file.stream = nullptr;
   if (!file.temporaryPath.empty()) RemoveFile(file.temporaryPath.c_str());
+  ForgetOnInterrupt();
   file.temporaryPath.clear();
 }

@@ -270,7 +270,9 @@ bool Recover(const char* databasePath, const char* givenQuestionPath, QuizPrevie
     }
     OutputFile question;
     if (!BeginOutputFile(questionPath.c_str(), question)) {
-      return StopWithSystemError("Could not open output file\n", questionPath, question.error);
+      PrintRunMessage("Could not open output file\n");
+      HintOutputNotOpened(questionPath.c_str(), question);
+      return false;
     }
     std::string lines(reader.name, reader.nameLength);
     if (reader.recordCount > 0) lines += kLineEnd;

@@ -843,6 +843,10 @@ std::vector<Case> Cases() {
                                        kCapitalsConsole + "Could not write output file\n",
                                        SystemError("quiz.pdb", "Input/output error")),
                                  "QDCONV_FAIL_RENAME=1"));
+  cases.push_back(WithFileEvents(Stops("DatabaseNotTakenByTheDisk", kCapitals,
+                                       kCapitalsConsole + "Could not write output file\n",
+                                       SystemError("quiz.pdb", "Input/output error")),
+                                 "QDCONV_FAIL_FSYNC=1"));
   return cases;
 }
 

@@ -12,7 +12,8 @@
    QDCONV_STOP_BEFORE_FLUSH, when set, stops the process (SIGSTOP) before each
    fflush, which comes before a written file is closed; QDCONV_STOP_BEFORE_RENAME
    before each rename. Once resumed, the call goes on as usual.
-   QDCONV_FAIL_RENAME, when set, makes every rename fail with EIO. */
+   QDCONV_FAIL_RENAME, when set, makes every rename fail with EIO;
+   QDCONV_FAIL_FSYNC every fsync, as a disk pulled out would. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -137,4 +138,15 @@ int rename(const char* from, const char* to) {
     return -1;
   }
   return realRename(from, to);
+}
+
+int fsync(int descriptor) {
+  int (*realFsync)(int);
+  void* symbol = NextSymbol("fsync");
+  memcpy(&realFsync, &symbol, sizeof realFsync);
+  if (getenv("QDCONV_FAIL_FSYNC")) {
+    errno = EIO;
+    return -1;
+  }
+  return realFsync(descriptor);
 }

@@ -4,6 +4,7 @@
 // database path that holds anything but a whole database of one question
 // file.
 #include <signal.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -95,6 +96,32 @@ TEST(InterruptedRunTest, AKilledRunLeavesTheOldDatabase) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(ReadFileBytes(folder + "/quiz.pdb"), oldDatabase);
+    RemoveScratchFolder(folder);
+  }
+}
+
+// Ctrl-C, a closed terminal or a polite kill while the database is written:
+// the temporary file goes, the old database stays, and the process ends as
+// the signal ends it.
+TEST(InterruptedRunTest, AnInterruptedRunRemovesItsTemporaryFile) {
+  if (IsWindowsRun()) GTEST_SKIP() << "stops the converter through a preloaded library";
+  const std::string oldDatabase = "last week's database";
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(strsignal(signal));
+    const std::string folder = MakeScratchFolder();
+    WriteFileBytes(folder + "/quiz.txt", LargeQuestionFile());
+    WriteFileBytes(folder + "/quiz.pdb", oldDatabase);
+    const pid_t child = StartStoppedConverter(folder, "QDCONV_STOP_BEFORE_FLUSH=1", "/dev/null");
+    ASSERT_GT(child, 0) << "the converter ended instead of stopping";
+    ASSERT_EQ(FileNames(folder).size(), 3u) << "a temporary file";
+
+    ASSERT_EQ(kill(child, signal), 0);
+    ASSERT_EQ(kill(child, SIGCONT), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_EQ(FileNames(folder), (std::set<std::string>{"quiz.pdb", "quiz.txt"}));
     EXPECT_EQ(ReadFileBytes(folder + "/quiz.pdb"), oldDatabase);
     RemoveScratchFolder(folder);
   }

@@ -14,12 +14,15 @@
 #include <vector>
 
 #include "files/file_moves.h"
+#include "files/interrupted_write.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
 #include "files/system_folder.h"
 #include "files/whole_file.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,6 +131,27 @@ TEST_F(FilesTest, ReadWholeFileStopsAStreamPastItsLimit) {
 #endif
 }
 
+TEST(MayFollowLinkTest, AsTheKernelsProtectedSymlinksRule) {
+  const unsigned kShared = 01777, kSticky = 01755, kOpen = 0777;
+  const struct {
+    LinkOwners link;
+    bool followed;
+  } cases[] = {
+      {{1000, 0, kShared, 0}, false},      // another user's link in /tmp
+      {{1000, 0, kShared, 1001}, false},
+      {{0, 0, kShared, 1000}, true},       // the folder owner's
+      {{1000, 0, kShared, 1000}, true},    // the user's own
+      {{1000, 0, kSticky, 0}, true},       // not writable by all
+      {{1000, 0, kOpen, 0}, true},         // not sticky
+      {{1000, 1000, kShared, 0}, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MayFollowLink(c.link), c.followed)
+        << c.link.linkOwner << " " << c.link.folderOwner << " " << std::oct
+        << c.link.folderMode << std::dec << " " << c.link.follower;
+  }
+}
+
 TEST(SystemFolderTest, NothingWrittenAmongDevicesAndProcesses) {
   const struct {
     const char* folder;
@@ -187,6 +211,75 @@ TEST_F(FilesTest, AFailedCommitRemovesItsTemporaryFile) {
     EXPECT_TRUE(fs::is_directory(Path("quiz.pdb")));
     fs::remove(Path("quiz.pdb"));
   }
+}
+
+// What a signal handler does on Ctrl-C: the temporary file goes, even while
+// it is open (on Windows, once it is closed, as the process ending closes
+// it); after the commit nothing is watched any more.
+TEST_F(FilesTest, AnInterruptedWriteRemovesItsTemporaryFile) {
+  Write("quiz.pdb", "old");
+  OutputFile file;
+  ASSERT_TRUE(BeginOutputFile(Path("quiz.pdb").c_str(), file));
+  std::fputs("half a database", file.stream);
+  RemoveInterruptedFile();
+  std::fclose(file.stream);
+  EXPECT_EQ(Names(), std::vector<std::string>{"quiz.pdb"});
+  EXPECT_EQ(Read("quiz.pdb"), "old");
+  ForgetOnInterrupt();
+
+  ASSERT_TRUE(BeginOutputFile(Path("quiz.pdb").c_str(), file));
+  std::fputs("new", file.stream);
+  ASSERT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted);
+  RemoveInterruptedFile();
+  EXPECT_EQ(Names(), std::vector<std::string>{"quiz.pdb"});
+  EXPECT_EQ(Read("quiz.pdb"), "new");
+}
+
+// A replaced database keeps what the teacher set on it.
+TEST_F(FilesTest, AReplacedFileKeepsItsAttributes) {
+  Write("quiz.pdb", "old");
+#ifdef _WIN32
+  const std::wstring path = NativePath(Path("quiz.pdb").c_str()).native();
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) << "kept before";
+#else
+  ASSERT_EQ(chmod(Path("quiz.pdb").c_str(), 0640), 0);
+#endif
+  OutputFile file;
+  ASSERT_TRUE(BeginOutputFile(Path("quiz.pdb").c_str(), file));
+  std::fputs("new", file.stream);
+  ASSERT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted);
+  EXPECT_EQ(Read("quiz.pdb"), "new");
+#ifdef _WIN32
+  EXPECT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+#else
+  struct stat status;
+  ASSERT_EQ(stat(Path("quiz.pdb").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+#endif
+}
+
+// A database that another program holds open (the desktop install tool, a
+// virus scan) may be written once it lets go: the move waits for it, then
+// gives up, leaving both files as they were.
+TEST_F(FilesTest, AFileHeldOpenIsWaitedFor) {
+#ifndef _WIN32
+  GTEST_SKIP() << "POSIX lets a file that is open be replaced";
+#else
+  Write("quiz.pdb", "old");
+  Write("new.tmp", "new");
+  const HANDLE held = CreateFileW(NativePath(Path("quiz.pdb").c_str()).c_str(), GENERIC_READ, 0,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(CanWriteFile(Path("quiz.pdb").c_str()));
+  errno = 0;
+  EXPECT_FALSE(MoveFileReplacing(Path("new.tmp").c_str(), Path("quiz.pdb").c_str()));
+  EXPECT_EQ(errno, EACCES);
+  CloseHandle(held);
+  EXPECT_EQ(Read("quiz.pdb"), "old");
+  EXPECT_TRUE(MoveFileReplacing(Path("new.tmp").c_str(), Path("quiz.pdb").c_str()));
+  EXPECT_EQ(Read("quiz.pdb"), "new");
+#endif
 }
 
 TEST_F(FilesTest, AReadOnlyFileIsNeitherWritableNorReplaced) {
