@@ -5,7 +5,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include <cwchar>
+#include "files/windows_path.h"
+#include "files/wtf8.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -14,34 +15,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Paths from this length on need the "\\?\" prefix (CreateDirectory's limit
-// is 248 characters, the other calls' 260).
-const std::size_t kLongPathLength = 248;
+std::wstring WideText(const char* wtf8) {
+  const std::u16string units = Utf16OfWtf8(wtf8);
+  return std::wstring(units.begin(), units.end());
+}
 
-std::wstring WideText(const char* utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 1) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
+std::u16string Units(const std::wstring& wide) { return std::u16string(wide.begin(), wide.end()); }
+
+// The current folder, without a "\\?\" prefix of its own.
+std::u16string CurrentFolder() {
+  std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+  folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), &folder[0]));
+  if (folder.rfind(L"\\\\?\\UNC\\", 0) == 0) return u"\\\\" + Units(folder.substr(8));
+  if (folder.rfind(L"\\\\?\\", 0) == 0) return Units(folder.substr(4));
+  return Units(folder);
 }
 
 }  // namespace
 
 fs::path NativePath(const char* path) {
   const std::wstring wide = WideText(path);
-  if (wide.rfind(L"\\\\?\\", 0) == 0) return fs::path(wide);
-  std::error_code error;
-  const fs::path absolute = fs::absolute(fs::path(wide), error).lexically_normal();
-  if (error || absolute.native().size() < kLongPathLength) return fs::path(wide);
-  std::wstring longPath = absolute.native();
-  for (wchar_t& c : longPath) c = c == L'/' ? L'\\' : c;
-  if (longPath.rfind(L"\\\\", 0) == 0) return fs::path(L"\\\\?\\UNC\\" + longPath.substr(2));
-  return fs::path(L"\\\\?\\" + longPath);
+  if (wide.empty() || wide.rfind(L"\\\\?\\", 0) == 0 || wide.rfind(L"\\\\.\\", 0) == 0) {
+    return fs::path(wide);
+  }
+  const std::u16string absolute = AbsoluteWindowsPath(CurrentFolder(), Units(wide));
+  if (!NeedsExtendedPrefix(absolute)) return fs::path(wide);
+  const std::u16string extended = WithExtendedPrefix(absolute);
+  return fs::path(std::wstring(extended.begin(), extended.end()));
 }
 
-std::string Utf8Path(const fs::path& path) { return path.u8string(); }
+std::string Utf8Path(const fs::path& path) { return Wtf8OfUtf16(Units(path.native())); }
 
 std::FILE* OpenFile(const char* path, const char* mode) {
   return _wfopen(NativePath(path).c_str(), WideText(mode).c_str());

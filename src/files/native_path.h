@@ -1,11 +1,13 @@
 // File names as the programs hold them, UTF-8 bytes, handed to the platform.
 // On Linux the bytes pass unchanged. On Windows the entry point turns the
-// wide (UTF-16) command line into UTF-8 (frontend/program_entry.cpp), and
-// every file call here goes through the wide interface, so that any name the
-// file system takes works, names outside the ANSI code page included; a path
-// whose absolute form is 248 characters or more gets the "\\?\" prefix,
-// which lifts the 260-character limit. Every file the programs open, look
-// at, move or remove is reached through these functions.
+// wide (UTF-16) command line into WTF-8 (files/wtf8.h: UTF-8 that also keeps
+// a lone surrogate; frontend/program_entry.cpp), and every file call here
+// goes through the wide interface, so that any name the file system takes
+// works, names outside the ANSI code page included; a path that needs it
+// gets the "\\?\" prefix (files/windows_path.h: 248 characters or more, or a
+// name ending in a dot or a space), decided on its absolute form whatever
+// folder it is given from. Every file the programs open, look at, move or
+// remove is reached through these functions.
 #ifndef QDCONV_FILES_NATIVE_PATH_H_
 #define QDCONV_FILES_NATIVE_PATH_H_
 

@@ -2,23 +2,19 @@
 
 #ifdef _WIN32
 
-#include <windows.h>
-
 #include <string>
 #include <vector>
 
+#include "files/wtf8.h"
+
 int wmain(int argumentCount, wchar_t* arguments[]) {
-  std::vector<std::string> utf8(static_cast<std::size_t>(argumentCount));
+  std::vector<std::string> wtf8;
   std::vector<char*> pointers;
   for (int i = 0; i < argumentCount; ++i) {
-    std::string& argument = utf8[static_cast<std::size_t>(i)];
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, arguments[i], -1, nullptr, 0, nullptr, nullptr);
-    argument.resize(length > 0 ? static_cast<std::size_t>(length) : 1);
-    WideCharToMultiByte(CP_UTF8, 0, arguments[i], -1, &argument[0], length, nullptr, nullptr);
-    argument.resize(argument.size() - 1);
-    pointers.push_back(&argument[0]);
+    const std::wstring wide = arguments[i];
+    wtf8.push_back(Wtf8OfUtf16(std::u16string(wide.begin(), wide.end())));
   }
+  for (std::string& argument : wtf8) pointers.push_back(&argument[0]);
   pointers.push_back(nullptr);
   return RunProgram(argumentCount, pointers.data());
 }

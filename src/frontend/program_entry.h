@@ -1,7 +1,8 @@
 // The process entry of both programs. On Windows the process starts at a wide
 // entry point, so that every file name on the command line arrives whole,
 // names outside the ANSI code page included, and the program gets its
-// arguments in UTF-8 (files/native_path.h); elsewhere they pass as the
+// arguments in UTF-8 (WTF-8 for a name that holds a lone surrogate:
+// files/native_path.h); elsewhere they pass as the
 // system gives them. The standard splitting of the command line into
 // arguments is unchanged.
 #ifndef QDCONV_FRONTEND_PROGRAM_ENTRY_H_

@@ -19,6 +19,8 @@
 #include "files/output_file.h"
 #include "files/system_folder.h"
 #include "files/whole_file.h"
+#include "files/windows_path.h"
+#include "files/wtf8.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -33,6 +35,15 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+bool IsWine() {
+#ifdef _WIN32
+  const HMODULE system = GetModuleHandleW(L"ntdll.dll");
+  return system && GetProcAddress(system, "wine_get_version");
+#else
+  return false;
+#endif
+}
 
 class FilesTest : public testing::Test {
  protected:
@@ -129,6 +140,74 @@ TEST_F(FilesTest, ReadWholeFileStopsAStreamPastItsLimit) {
   // The writer ends once its reader is gone.
   writer.join();
 #endif
+}
+
+TEST(WindowsPathTest, AbsoluteByTheTextAlone) {
+  const struct {
+    std::u16string current, path, absolute;
+  } cases[] = {
+      {u"C:\\Users\\ann", u"quiz.txt", u"C:\\Users\\ann\\quiz.txt"},
+      {u"C:\\Users\\ann", u"..\\bob/./q.txt", u"C:\\Users\\bob\\q.txt"},
+      {u"C:\\Users\\ann", u"..\\..\\..\\q.txt", u"C:\\q.txt"},
+      {u"C:\\Users\\ann", u"Year 7.\\quiz .txt", u"C:\\Users\\ann\\Year 7.\\quiz .txt"},
+      {u"C:\\Users\\ann", u"D:\\x\\.\\y", u"D:\\x\\y"},
+      {u"C:\\Users\\ann", u"/x/y", u"C:\\x\\y"},
+      {u"C:\\Users\\ann", u"C:quiz.txt", u"C:\\Users\\ann\\quiz.txt"},
+      {u"C:\\Users\\ann", u"D:quiz.txt", u"D:\\quiz.txt"},
+      {u"C:\\", u"quiz.txt", u"C:\\quiz.txt"},
+      {u"C:\\Users\\ann", u"\\\\srv\\share\\a\\..\\b", u"\\\\srv\\share\\b"},
+      {u"\\\\srv\\share\\d", u"q.txt", u"\\\\srv\\share\\d\\q.txt"},
+      {u"\\\\srv\\share\\d", u"..\\..\\q.txt", u"\\\\srv\\share\\q.txt"},
+      {u"\\\\srv\\share\\d", u"\\q.txt", u"\\\\srv\\share\\q.txt"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(AbsoluteWindowsPath(c.current, c.path) == c.absolute)
+        << Wtf8OfUtf16(c.path) << " gives " << Wtf8OfUtf16(AbsoluteWindowsPath(c.current, c.path));
+  }
+}
+
+// The prefix where Windows' calls would cut a name or stop at the length.
+TEST(WindowsPathTest, PrefixWhereTheCallsNeedIt) {
+  const std::u16string deep = u"C:\\" + std::u16string(120, u'f') + u"\\" +
+                              std::u16string(130, u'g');
+  const std::u16string deepShare = u"\\\\srv\\share\\" + std::u16string(240, u'h');
+  const struct {
+    std::u16string path, native;
+  } cases[] = {
+      {u"C:\\Users\\first.last\\quiz.txt", u""},
+      {u"C:\\Year 7.\\quiz.txt", u"\\\\?\\C:\\Year 7.\\quiz.txt"},
+      {u"C:\\dir\\quiz ", u"\\\\?\\C:\\dir\\quiz "},
+      {deep, u"\\\\?\\" + deep},
+      {deepShare, u"\\\\?\\UNC\\srv\\share\\" + std::u16string(240, u'h')},
+      {u"\\\\srv\\share\\dot.\\q", u"\\\\?\\UNC\\srv\\share\\dot.\\q"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NeedsExtendedPrefix(c.path), !c.native.empty()) << Wtf8OfUtf16(c.path);
+    if (!c.native.empty()) {
+      EXPECT_TRUE(WithExtendedPrefix(c.path) == c.native)
+          << Wtf8OfUtf16(WithExtendedPrefix(c.path));
+    }
+  }
+}
+
+// A name Windows allows, lone surrogates included, comes back unit for unit.
+TEST(Wtf8Test, EveryNameComesBackWhole) {
+  const struct {
+    std::u16string units;
+    std::string wtf8;
+  } cases[] = {
+      {u"quiz.txt", "quiz.txt"},
+      {u"\u00C9conomie \u2013 \u65E5", "\xC3\x89" "conomie \xE2\x80\x93 \xE6\x97\xA5"},
+      {u"\U0001F600.txt", "\xF0\x9F\x98\x80.txt"},
+      {std::u16string(1, char16_t(0xD800)) + u"a", "\xED\xA0\x80" "a"},
+      {u"a" + std::u16string(1, char16_t(0xDFFF)), "a\xED\xBF\xBF"},
+      {std::u16string{char16_t(0xDC00), char16_t(0xD800)}, "\xED\xB0\x80\xED\xA0\x80"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Wtf8OfUtf16(c.units), c.wtf8) << c.wtf8;
+    EXPECT_TRUE(Utf16OfWtf8(c.wtf8) == c.units) << c.wtf8;
+  }
+  EXPECT_TRUE(Utf16OfWtf8("a\xFF\xC3") == u"a\uFFFD\uFFFD");
 }
 
 TEST(MayFollowLinkTest, AsTheKernelsProtectedSymlinksRule) {
@@ -299,6 +378,33 @@ TEST_F(FilesTest, AReadOnlyFileIsNeitherWritableNorReplaced) {
   EXPECT_EQ(Names(), std::vector<std::string>{"readonly.pdb"});
   Write("writable.pdb", "old");
   EXPECT_TRUE(CanWriteFile(Path("writable.pdb").c_str()));
+}
+
+// Names that Windows' calls would change (a final dot or space dropped) or
+// that UTF-8 cannot say (a lone surrogate) are written and read as they are.
+TEST_F(FilesTest, EveryNameTheFileSystemTakesIsReached) {
+  std::vector<std::string> names = {"quiz.", "quiz ", "Year 7."};
+  // Wine keeps names in the Linux file system's UTF-8, which has no word for
+  // a lone surrogate; Windows and Linux take it.
+  if (!IsWine()) names.push_back("lone \xED\xA0\x80.pdb");
+  for (const std::string& name : names) {
+    OutputFile file;
+    ASSERT_TRUE(BeginOutputFile(Path(name).c_str(), file)) << name;
+    std::fputs(name.c_str(), file.stream);
+    ASSERT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted) << name;
+    std::vector<unsigned char> bytes;
+    EXPECT_EQ(ReadWholeFile(Path(name).c_str(), 100, bytes), kWholeFileRead) << name;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), name);
+  }
+  std::vector<std::string> listed;
+  for (const auto& entry : fs::directory_iterator(NativePath(folder_.c_str()))) {
+    listed.push_back(Utf8Path(entry.path().filename()));
+  }
+  std::sort(listed.begin(), listed.end());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(listed, names);
+  // The folder's removal goes by short paths, which cannot name these.
+  for (const std::string& name : names) EXPECT_TRUE(RemoveFile(Path(name).c_str())) << name;
 }
 
 // Past the old 260-character limit, a path reaches the platform with the
