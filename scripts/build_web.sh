@@ -3,7 +3,8 @@
 # self-contained file with the conversion and the way back compiled to
 # WebAssembly (Emscripten) inside, which works opened straight from disk,
 # offline. Installs Emscripten and what its optimizer needs when missing (as
-# root, on a Debian-like machine).
+# root, on a Debian-like machine), unless QDCONV_INSTALL_MISSING=no, which
+# stops with their names instead (a package build).
 #   scripts/build_web.sh [BUILD_DIR] [CMAKE_OPTION...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +14,10 @@ shift || true
 missing=()
 command -v emcc > /dev/null || missing+=(emscripten)
 [ -e /usr/share/nodejs/acorn/package.json ] || missing+=(node-acorn)
+if [ "${QDCONV_INSTALL_MISSING:-}" = no ] && [ ${#missing[@]} -gt 0 ]; then
+  echo "missing: ${missing[*]}" >&2
+  exit 1
+fi
 bash scripts/install_packages.sh ${missing[@]+"${missing[@]}"}
 # Debian's packages of Node.js modules live here, where a Node.js from
 # elsewhere does not look by itself.

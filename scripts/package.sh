@@ -3,8 +3,8 @@
 #   qdconv_VERSION_amd64.deb  for Debian and Ubuntu, from debian/ with
 #                             dpkg-buildpackage: qdconv and qdtext in
 #                             /usr/bin, their manual pages, the user guide,
-#                             the README, the example, and the web page in
-#                             /usr/share/qdconv;
+#                             the README and the example;
+#   qdconv-web_VERSION_all.deb  the web page in /usr/share/qdconv;
 #   qdconv-VERSION-win64.zip  for Windows: qdconv.exe, qdtext.exe, the web
 #                             page, the user guide as README.txt, LICENSE.txt
 #                             and the example question file, as text files
@@ -22,6 +22,9 @@ command -v g++ > /dev/null || missing+=(g++)
 command -v x86_64-w64-mingw32-g++ > /dev/null || missing+=(g++-mingw-w64-x86-64)
 command -v dpkg-buildpackage > /dev/null || missing+=(dpkg-dev)
 command -v dh > /dev/null || missing+=(debhelper)
+# The Debian build runs the tests.
+[ -e /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
+perl -MPalm::PDB -e 1 2> /dev/null || missing+=(libpalm-perl)
 bash scripts/install_packages.sh ${missing[@]+"${missing[@]}"}
 
 bash scripts/build_web.sh "$output/web"
@@ -34,5 +37,6 @@ rm -rf "$output/debian-source"
 mkdir -p "$output/debian-source/qdconv"
 tar --exclude='./build*' --exclude=./.git -cf - . | tar -xf - -C "$output/debian-source/qdconv"
 (cd "$output/debian-source/qdconv" && dpkg-buildpackage -us -uc -b)
-cp "$output"/debian-source/qdconv_*_amd64.deb "$output"/windows/packages/*.zip "$output/"
-ls -l "$output"/qdconv_*_amd64.deb "$output"/*.zip
+cp "$output"/debian-source/qdconv_*_amd64.deb "$output"/debian-source/qdconv-web_*_all.deb \
+  "$output"/windows/packages/*.zip "$output/"
+ls -l "$output"/qdconv_*_amd64.deb "$output"/qdconv-web_*_all.deb "$output"/*.zip

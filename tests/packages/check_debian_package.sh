@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a copy of the source with Debian's own tools
-# (dpkg-buildpackage, debhelper) and checks it: lintian finds no error,
-# warning or pedantic tag, hardening ones included; it holds exactly the
-# listed files; the programs need no library beyond the C and C++ runtimes;
-# its own test (debian/tests) converts the installed example and back; it
-# holds the whole web page; the manual pages render without a warning.
+# Builds the Debian packages from a copy of the source with Debian's own
+# tools (dpkg-buildpackage, debhelper) and checks them: the build runs the
+# unit and end-to-end tests; lintian finds no error, warning or pedantic tag,
+# hardening ones included; qdconv and qdconv-web hold exactly the listed
+# files; the programs need no library beyond the C and C++ runtimes; the
+# package's own test (debian/tests) converts the installed example and back;
+# qdconv-web holds the whole web page; the manual pages render without a
+# warning. A second build of the programs alone, with nocheck, runs no test
+# and needs no Emscripten.
 #   check_debian_package.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$1
@@ -15,7 +18,10 @@ mkdir "$scratch/source"
 (cd "$source_dir" && tar --exclude='./build*' --exclude=./.git -cf - .) | tar -xf - -C "$scratch/source"
 (cd "$scratch/source" && dpkg-buildpackage -us -uc -b > "$scratch/build.log" 2>&1) ||
   { tail -40 "$scratch/build.log"; exit 1; }
+grep -q "^100% tests passed" "$scratch/build.log" ||
+  { echo "the build ran no tests"; tail -40 "$scratch/build.log"; exit 1; }
 package=$(ls "$scratch"/qdconv_*_amd64.deb)
+web_package=$(ls "$scratch"/qdconv-web_*_all.deb)
 lintian --pedantic --fail-on error,warning,pedantic "$scratch"/qdconv_*.changes > "$scratch/lintian" 2>&1 ||
   { cat "$scratch/lintian"; exit 1; }
 ! grep "hardening-" "$scratch/lintian" || exit 1
@@ -37,11 +43,21 @@ expected="./
 ./usr/share/man/
 ./usr/share/man/man1/
 ./usr/share/man/man1/qdconv.1.gz
-./usr/share/man/man1/qdtext.1.gz
+./usr/share/man/man1/qdtext.1.gz"
+web_expected="./
+./usr/
+./usr/share/
+./usr/share/doc/
+./usr/share/doc/qdconv-web/
+./usr/share/doc/qdconv-web/changelog.gz
+./usr/share/doc/qdconv-web/copyright
 ./usr/share/qdconv/
 ./usr/share/qdconv/qdconv.html"
 contents=$(dpkg-deb --contents "$package" | awk '{ print $6 }' | sort)
 [ "$contents" = "$(echo "$expected" | sort)" ] || { echo "unexpected contents:"; echo "$contents"; exit 1; }
+contents=$(dpkg-deb --contents "$web_package" | awk '{ print $6 }' | sort)
+[ "$contents" = "$(echo "$web_expected" | sort)" ] ||
+  { echo "unexpected contents of qdconv-web:"; echo "$contents"; exit 1; }
 dpkg-deb -f "$package" Depends | grep -q "libstdc++6" || { echo "no Depends on the C++ runtime"; exit 1; }
 
 dpkg-deb -x "$package" "$scratch/root"
@@ -55,7 +71,8 @@ PATH="$scratch/root/usr/bin:$PATH" QDCONV_EXAMPLES="$scratch/root/usr/share/doc/
   "$scratch/source/debian/tests/convert-example" < /dev/null
 perl -ne 's/#.*//; print map { chr hex } split' "$source_dir/tests/fixtures/example.pdb.hex" |
   cmp - "$scratch/autopkgtest/capitals.pdb"
-grep -q "qdconvWasm" "$scratch/root/usr/share/qdconv/qdconv.html" ||
+dpkg-deb -x "$web_package" "$scratch/web-root"
+grep -q "qdconvWasm" "$scratch/web-root/usr/share/qdconv/qdconv.html" ||
   { echo "the web page holds no converter"; exit 1; }
 
 for manual in qdconv qdtext; do
@@ -65,4 +82,15 @@ for manual in qdconv qdtext; do
   warnings=$(zcat "$manual" | groff -ww -man -Tutf8 -z 2>&1)
   [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
 done
-echo "Debian package $(basename "$package") checked"
+# The programs alone: no test with nocheck, and no Emscripten (one that
+# fails stands first in the path).
+mkdir "$scratch/no-emscripten"
+for tool in emcc emcmake; do
+  printf '#!/bin/sh\necho "%s called" >&2\nexit 1\n' "$tool" > "$scratch/no-emscripten/$tool"
+  chmod +x "$scratch/no-emscripten/$tool"
+done
+(cd "$scratch/source" && PATH="$scratch/no-emscripten:$PATH" DEB_BUILD_OPTIONS=nocheck \
+   dpkg-buildpackage -us -uc -B -Pnocheck > "$scratch/arch.log" 2>&1 < /dev/null) ||
+  { tail -40 "$scratch/arch.log"; exit 1; }
+! grep -q "tests passed" "$scratch/arch.log" || { echo "nocheck ran the tests"; exit 1; }
+echo "Debian packages $(basename "$package") and $(basename "$web_package") checked"
