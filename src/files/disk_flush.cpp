@@ -22,9 +22,7 @@ bool FlushFolderToDisk(const char* /*path*/) { return true; }
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <string>
-
-#include "files/sibling_path.h"
+#include <filesystem>
 
 bool FlushFileToDisk(std::FILE* file) {
   if (std::fflush(file) != 0) return false;
@@ -35,10 +33,11 @@ bool FlushFileToDisk(std::FILE* file) {
 }
 
 bool FlushFolderToDisk(const char* path) {
-  const std::size_t nameStart = FileNameStart(path);
-  const std::string folder = nameStart == 0 ? "." : std::string(path, nameStart);
-  const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return false;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  const int descriptor =
+      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  // A folder that may be written but not read cannot be opened to flush.
+  if (descriptor < 0) return errno == EACCES;
   int result = fsync(descriptor);
   while (result != 0 && errno == EINTR) result = fsync(descriptor);
   const int error = errno;

@@ -16,8 +16,8 @@ bool FlushFileToDisk(std::FILE* file);
 // Write the folder that holds |path| through to the disk, so that a file
 // moved there is found there after a power cut (POSIX; on Windows the move
 // itself writes through, and this does nothing). A file system that cannot
-// flush a folder (EINVAL) counts as done. False, errno telling why, when
-// the disk failed.
+// flush a folder (EINVAL), or a folder that may be written but not read,
+// counts as done. False, errno telling why, when the disk failed.
 bool FlushFolderToDisk(const char* path);
 
 #endif  // QDCONV_FILES_DISK_FLUSH_H_

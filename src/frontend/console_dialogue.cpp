@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "charset/utf8.h"
+#include "console/console_text.h"
 #include "console/pause.h"
 #include "console/run_notes.h"
 #include "database/database_reader.h"
@@ -41,6 +42,13 @@ std::string DatabaseName(const std::string& databasePath) {
   if (ReadDatabaseHeader(*reader) == kDatabaseSound) name.assign(reader->name, reader->nameLength);
   CloseDatabaseFile(*reader);
   return name;
+}
+
+bool NamesStandardInput(const std::vector<const char*>& files) {
+  for (const char* file : files) {
+    if (std::strcmp(file, "-") == 0) return true;
+  }
+  return false;
 }
 
 bool IsGivenBefore(const std::vector<const char*>& files, std::size_t index) {
@@ -105,18 +113,15 @@ int WorkOnFiles(const std::vector<const char*>& files, const char* output,
 int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgram& program) {
   CommandLine line = ParseCommandLine(argumentCount, arguments, kSlashQuestionMarkIsHelp);
   const std::string name = std::string(program.name) + kProgramSuffix;
-  if (line.action == kWorkOnFiles && !program.readsStandardInput) {
-    for (const char* file : line.files) {
-      if (std::strcmp(file, "-") == 0) {
-        line.action = kWrongCommandLine;
-        line.problem = "\"-\" (standard input) is not read: name the file, or reach a file "
-                       "named \"-\" as \"./-\"";
-      }
-    }
+  const bool working = line.action == kWorkOnFiles || line.action == kWrongCommandLine;
+  if (working && !program.readsStandardInput && NamesStandardInput(line.files)) {
+    line.action = kWrongCommandLine;
+    line.problem = "\"-\" (standard input) is not read: name the file, or reach a file named "
+                   "\"-\" as \"./-\"";
   }
   if (line.action == kWrongCommandLine) {
-    std::fprintf(stderr, "%s: %s\nTry \"%s --help\".\n", name.c_str(), line.problem.c_str(),
-                 name.c_str());
+    // The problem may quote an argument: shown as any text from outside is.
+    WriteConsoleText(stderr, name + ": " + line.problem + "\nTry \"" + name + " --help\".\n");
     return kWrongArguments;
   }
   if (line.action == kShowHelp) {

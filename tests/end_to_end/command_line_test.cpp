@@ -213,7 +213,7 @@ std::vector<CommandCase> Cases() {
   cases.push_back(recoveredTo);
   CommandCase recoveredFromInput = {"QdtextReadsNoStandardInput",
                                     {{"quiz.pdb", DatabaseOf(kCapitals)}},
-                                    {"-o", "back.txt", "-"}, "",
+                                    {"-"}, "",
                                     Wrong("qdtext", "\"-\" (standard input) is not read: name "
                                                     "the file, or reach a file named \"-\" as "
                                                     "\"./-\""),
