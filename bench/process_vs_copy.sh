@@ -52,7 +52,7 @@ for encoding in ASCII UTF-8-1-in-16 UTF-8-all-accented; do
   write_question_file 3000 "$every" "$folder/large.txt"
   write_question_file 10 "$every" "$folder/small.txt"
   database_size=$((80 + 25 * 3000 + 200 * 3000))
-  "$qdconv" "$folder/large.txt" < /dev/null > /dev/null  # warm the caches
+  "$qdconv" "$folder/large.txt" < /dev/null > /dev/null 2>&1  # warm the caches
   [ "$(stat -c %s "$folder/large.pdb")" = "$database_size" ] || { echo "unexpected database"; exit 1; }
   for name in qdconv replacing floor unflushed cp; do : > "$folder/$name.times"; done
   for ((i = 0; i < runs; i++)); do
