@@ -847,6 +847,15 @@ std::vector<Case> Cases() {
                                        kCapitalsConsole + "Could not write output file\n",
                                        SystemError("quiz.pdb", "Input/output error")),
                                  "QDCONV_FAIL_FSYNC=1"));
+  // The database moved into place, but its folder entry may not be on the
+  // disk: the run cannot say it is done.
+  Case folderNotFlushed = WithFileEvents(
+      Converts("FolderNotTakenByTheDisk", kCapitals,
+               kCapitalsConsole + "Could not write output file\n", kCapitalsContents,
+               SystemError("quiz.pdb", "Input/output error")),
+      "QDCONV_FAIL_FOLDER_FSYNC=1");
+  folderNotFlushed.exitStatus = kStopped;
+  cases.push_back(folderNotFlushed);
   return cases;
 }
 

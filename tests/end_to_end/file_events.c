@@ -13,7 +13,8 @@
    fflush, which comes before a written file is closed; QDCONV_STOP_BEFORE_RENAME
    before each rename. Once resumed, the call goes on as usual.
    QDCONV_FAIL_RENAME, when set, makes every rename fail with EIO;
-   QDCONV_FAIL_FSYNC every fsync, as a disk pulled out would. */
+   QDCONV_FAIL_FSYNC every fsync, as a disk pulled out would;
+   QDCONV_FAIL_FOLDER_FSYNC only the fsync of a folder. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -23,6 +24,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 static int questionFileOpens;
@@ -144,7 +146,9 @@ int fsync(int descriptor) {
   int (*realFsync)(int);
   void* symbol = NextSymbol("fsync");
   memcpy(&realFsync, &symbol, sizeof realFsync);
-  if (getenv("QDCONV_FAIL_FSYNC")) {
+  struct stat status;
+  const int folder = fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode);
+  if (getenv("QDCONV_FAIL_FSYNC") || (folder && getenv("QDCONV_FAIL_FOLDER_FSYNC"))) {
     errno = EIO;
     return -1;
   }

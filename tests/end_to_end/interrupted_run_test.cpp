@@ -43,11 +43,11 @@ std::set<std::string> FileNames(const std::string& folder) {
 // preloaded and |event| set, its console going to |console|; returns once it
 // has stopped itself there (-1 when it did not).
 pid_t StartStoppedConverter(const std::string& folder, const std::string& event,
-                            const std::string& console) {
+                            const std::string& console, const std::string& shellFirst = "") {
   const pid_t child = fork();
   if (child == 0) {
     if (chdir(folder.c_str()) != 0) _exit(127);
-    const std::string command = "exec env LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
+    const std::string command = shellFirst + "exec env LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
                                 " ASAN_OPTIONS=verify_asan_link_order=0 " + event + " " +
                                 ConverterCommand() + " quiz.txt < /dev/null > " + console;
     execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
@@ -125,6 +125,29 @@ TEST(InterruptedRunTest, AnInterruptedRunRemovesItsTemporaryFile) {
     EXPECT_EQ(ReadFileBytes(folder + "/quiz.pdb"), oldDatabase);
     RemoveScratchFolder(folder);
   }
+}
+
+// A signal that the run was started to ignore (nohup) stays ignored: the
+// run goes on and writes its database.
+TEST(InterruptedRunTest, AnIgnoredSignalStaysIgnored) {
+  if (IsWindowsRun()) GTEST_SKIP() << "stops the converter through a preloaded library";
+  const std::string folder = MakeScratchFolder();
+  WriteFileBytes(folder + "/quiz.txt", LargeQuestionFile());
+  const pid_t child =
+      StartStoppedConverter(folder, "QDCONV_STOP_BEFORE_FLUSH=1", "/dev/null", "trap '' HUP; ");
+  ASSERT_GT(child, 0) << "the converter ended instead of stopping";
+  ASSERT_EQ(kill(child, SIGHUP), 0);
+  // Each flush of a file stops it once more.
+  int status = 0;
+  do {
+    ASSERT_EQ(kill(child, SIGCONT), 0);
+    ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
+  } while (WIFSTOPPED(status));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  DatabaseContents contents;
+  EXPECT_EQ(ReadDatabaseContents(ReadFileBytes(folder + "/quiz.pdb"), contents), "");
+  EXPECT_EQ(contents.texts.size(), 3000u);
+  RemoveScratchFolder(folder);
 }
 
 // An editor saves by writing a new file and renaming it over the old one:

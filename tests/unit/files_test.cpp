@@ -175,6 +175,8 @@ TEST(WindowsPathTest, PrefixWhereTheCallsNeedIt) {
     std::u16string path, native;
   } cases[] = {
       {u"C:\\Users\\first.last\\quiz.txt", u""},
+      {u"C:\\" + std::u16string(244, u'a'), u""},  // 247 characters
+      {u"C:\\" + std::u16string(245, u'a'), u"\\\\?\\C:\\" + std::u16string(245, u'a')},
       {u"C:\\Year 7.\\quiz.txt", u"\\\\?\\C:\\Year 7.\\quiz.txt"},
       {u"C:\\dir\\quiz ", u"\\\\?\\C:\\dir\\quiz "},
       {deep, u"\\\\?\\" + deep},
@@ -352,8 +354,11 @@ TEST_F(FilesTest, AFileHeldOpenIsWaitedFor) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_TRUE(CanWriteFile(Path("quiz.pdb").c_str()));
   errno = 0;
+  const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(MoveFileReplacing(Path("new.tmp").c_str(), Path("quiz.pdb").c_str()));
   EXPECT_EQ(errno, EACCES);
+  // It waited, trying again, before it gave up.
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
   CloseHandle(held);
   EXPECT_EQ(Read("quiz.pdb"), "old");
   EXPECT_TRUE(MoveFileReplacing(Path("new.tmp").c_str(), Path("quiz.pdb").c_str()));
