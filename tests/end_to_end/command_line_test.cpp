@@ -250,6 +250,25 @@ TEST_P(CommandLineTest, ConsoleErrorsAndFiles) {
   RemoveScratchFolder(folder);
 }
 
+// Standard input is read as raw bytes on every system: a UTF-16 text whose
+// bytes hold 0x1A (U+201A, a low quotation mark), which a Windows text mode
+// read would take for the end, converts as the file itself does.
+TEST(StandardInputTest, ConvertsAsTheFileDoes) {
+  const std::string folder = MakeScratchFolder();
+  std::string utf16 = "\xFF\xFE";  // UTF-16LE; '@' stands for U+201A
+  for (const char c : std::string("Quiz\nHe said @hello?\nYes\r\nNo?\nMaybe")) {
+    utf16 += c == '@' ? std::string("\x1A\x20") : std::string(1, c) + '\0';
+  }
+  WriteFileBytes(folder + "/quiz.txt", utf16);
+  ASSERT_EQ(RunConverter(folder, {"quiz.txt"}).exitStatus, 0);
+  RunOptions fromInput;
+  fromInput.input = "< quiz.txt";
+  const ConverterRun run = RunConverter(folder, {"-o", "x.pdb", "-"}, fromInput);
+  EXPECT_EQ(run.exitStatus, 0) << run.console << run.errors;
+  EXPECT_EQ(ReadFileBytes(folder + "/x.pdb"), ReadFileBytes(folder + "/quiz.pdb"));
+  RemoveScratchFolder(folder);
+}
+
 INSTANTIATE_TEST_SUITE_P(Runs, CommandLineTest, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<CommandCase>& info) {
                            return info.param.name;
