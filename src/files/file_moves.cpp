@@ -35,6 +35,13 @@ namespace {
 const int kMoveAttempts = 21;
 const DWORD kMoveRetryMilliseconds = 50;
 
+// Whether |error| says that another program holds the file open, which
+// waiting can mend.
+bool IsHeldByAnotherProgram(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
 // The errno value closest to a failed move's Windows error, for its reason.
 int ErrnoOfMoveError(DWORD error) {
   switch (error) {
@@ -97,11 +104,6 @@ std::FILE* CreateNewFile(const char* path, const char* /*permissionsOf*/) {
   std::FILE* file = _fdopen(descriptor, "wb");
   if (!file) _close(descriptor);
   return file;
-}
-
-static bool IsHeldByAnotherProgram(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-         error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
 bool CanWriteFile(const char* path) {
@@ -179,8 +181,6 @@ namespace {
 // As many links as a path may pass through before it counts as a loop.
 const int kMaxLinkHops = 40;
 
-}  // namespace
-
 // Whether the link at |link| may be followed by this process, as the
 // kernel's protected_symlinks rule has it.
 bool IsLinkTrusted(const std::filesystem::path& link) {
@@ -192,6 +192,8 @@ bool IsLinkTrusted(const std::filesystem::path& link) {
   return MayFollowLink({linkStatus.st_uid, folderStatus.st_uid,
                         static_cast<unsigned>(folderStatus.st_mode), geteuid()});
 }
+
+}  // namespace
 
 bool ResolveFinalPath(const char* path, std::string& finalPath) {
   namespace fs = std::filesystem;
