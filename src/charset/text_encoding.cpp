@@ -119,8 +119,3 @@ std::size_t ByteOrderMarkLength(TextEncoding encoding) {
 bool IsBigEndian(TextEncoding encoding) {
   return encoding == kUtf16BigEndian || encoding == kUtf16BigEndianWithoutMark;
 }
-
-bool IsUtf16(TextEncoding encoding) {
-  return encoding == kUtf16LittleEndian || encoding == kUtf16LittleEndianWithoutMark ||
-         IsBigEndian(encoding);
-}

@@ -25,8 +25,7 @@
 
 #include <cstddef>
 
-// The byte (and character) that ends a question file's text.
-const unsigned char kEndOfFileByte = 0x1A;
+#include "limits/quiz_limits.h"
 
 enum TextEncoding {
   kBytesAsTheyAre,
@@ -48,7 +47,6 @@ const char* TextEncodingName(TextEncoding encoding);
 
 std::size_t ByteOrderMarkLength(TextEncoding encoding);
 
-bool IsUtf16(TextEncoding encoding);
 bool IsBigEndian(TextEncoding encoding);
 
 // The length of |bytes[0..length)| before its first 0x1A, which ends a text.

@@ -7,7 +7,7 @@
 #include "conversion/question_hints.h"
 #include "database/database_writer.h"
 
-static_assert(kMaxStoredLineBytes <= kMaxRecordTextLength,
+static_assert(kMaxRecordTextLength <= kMaxRecordTextLength,
               "every record text a line keeps must fit a record body");
 
 namespace {

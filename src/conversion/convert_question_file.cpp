@@ -44,8 +44,8 @@ namespace {
 void PrintQuestionEchoLine(const char* questionPath, const std::string& databasePath,
                            const QuestionLine& nameLine, TextEncoding encoding) {
   // Only what is shown is copied: a first line may be megabytes long.
-  std::string held(nameLine.text, std::min(nameLine.length, kMaxStoredLineBytes));
-  if (nameLine.endsWithLineFeed && held.size() < kMaxStoredLineBytes) held += '\n';
+  std::string held(nameLine.text, std::min(nameLine.length, kMaxRecordTextLength));
+  if (nameLine.endsWithLineFeed && held.size() < kMaxRecordTextLength) held += '\n';
   const std::string utf8 = HandheldTextInUtf8(held.data(), held.size());
   PrintEchoLine(questionPath, databasePath.c_str(), encoding == kBytesAsTheyAre ? held : utf8,
                 utf8);
@@ -87,7 +87,7 @@ void FillPreview(const RecordTexts& records, const RecordWarnings& warnings,
     return;
   }
   const QuestionLine& line = records.stoppedAt;
-  AddPreviewRecord(line.text, std::min(line.length, kMaxStoredLineBytes),
+  AddPreviewRecord(line.text, std::min(line.length, kMaxRecordTextLength),
                    LineOrRowOfRecord(origin, records.count), kRecordStoppedTheRun, preview);
 }
 

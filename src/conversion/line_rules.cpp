@@ -7,5 +7,5 @@ bool IsDatabaseNameValid(const QuestionLine& nameLine) {
 }
 
 bool IsRecordLineTooLong(const QuestionLine& line) {
-  return line.length > (line.endsWithLineFeed ? kMaxRecordLineLength : kMaxStoredLineBytes);
+  return line.length > (line.endsWithLineFeed ? kMaxRecordLineLength : kMaxRecordTextLength);
 }

@@ -7,7 +7,8 @@
 // Every later line is one record. Its record text is its seen bytes without
 // the LF. A line whose seen bytes end with an LF may hold at most 200 bytes
 // of text; any other line (a last line without LF, one cut by 0x1A or by a
-// NUL before its LF) at most kMaxStoredLineBytes, the most a line keeps.
+// NUL before its LF) at most kMaxRecordTextLength, the most a line keeps
+// (limits/quiz_limits.h).
 #ifndef QDCONV_CONVERSION_LINE_RULES_H_
 #define QDCONV_CONVERSION_LINE_RULES_H_
 
@@ -15,9 +16,7 @@
 #include <cstdint>
 
 #include "conversion/question_reader.h"
-#include "database/record_list.h"
-
-const std::size_t kMaxRecordLineLength = 200;
+#include "limits/quiz_limits.h"
 
 // The largest question file that can convert: a byte order mark, then the
 // name line and kMaxRecordCount record lines, each keeping the most a line
@@ -26,7 +25,7 @@ const std::size_t kMaxRecordLineLength = 200;
 // holds beyond that is bytes that no record keeps (after a line's NUL, after
 // a 0x1A), so it is refused before it is read whole.
 const std::uint64_t kMaxQuestionFileSize =
-    3 + (kMaxRecordCount + 1) * (3 * static_cast<std::uint64_t>(kMaxStoredLineBytes) + 3);
+    3 + (kMaxRecordCount + 1) * (3 * static_cast<std::uint64_t>(kMaxRecordTextLength) + 3);
 
 // The number an editor shows for record line |index| (counted from 0): the
 // name line is line 1.

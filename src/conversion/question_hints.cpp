@@ -66,10 +66,10 @@ void HintLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int i
     PrintHint("%s is %i characters long: a line holds at most %i (only the last line, "
               "without a line end, up to %i)",
               place.c_str(), length, static_cast<int>(kMaxRecordLineLength),
-              static_cast<int>(kMaxStoredLineBytes));
+              static_cast<int>(kMaxRecordTextLength));
   } else {
     PrintHint("%s is %i characters long: even without a line end a line holds at most %i",
-              place.c_str(), length, static_cast<int>(kMaxStoredLineBytes));
+              place.c_str(), length, static_cast<int>(kMaxRecordTextLength));
   }
 }
 
@@ -135,5 +135,5 @@ void HintTooLarge(const char* questionPath) {
   PrintHint("\"%s\" is larger than any question file that converts (%i lines of at most %i "
             "characters): is it the right file?",
             questionPath, kMaxRecordCount + 1,
-            static_cast<int>(kMaxStoredLineBytes));
+            static_cast<int>(kMaxRecordTextLength));
 }

@@ -14,10 +14,7 @@
 #include <cstddef>
 
 #include "charset/handheld_decoder.h"
-
-// The most bytes of a line that the console shows and a record keeps: what a
-// line buffer of 4000 bytes holds besides its NUL.
-const std::size_t kMaxStoredLineBytes = 3999;
+#include "limits/quiz_limits.h"
 
 struct QuestionReader {
   const char* text;

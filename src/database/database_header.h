@@ -12,10 +12,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "limits/quiz_limits.h"
+
 const std::size_t kDatabaseHeaderSize = 78;
-const std::size_t kDatabaseNameFieldSize = 32;
 // The name field always keeps at least one NUL after the name.
-const std::size_t kMaxDatabaseNameLength = kDatabaseNameFieldSize - 1;
+const std::size_t kDatabaseNameFieldSize = kMaxDatabaseNameLength + 1;
 
 const std::uint32_t kDatabaseDate = 858990197;
 const std::uint32_t kDatabaseType = 0x51644462;     // "QdDb"

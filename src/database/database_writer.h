@@ -12,9 +12,6 @@
 #include "database/database_header.h"
 #include "database/record_list.h"
 
-// The longest record text a body holds.
-const std::size_t kMaxRecordTextLength = 3999;
-
 // The 16 bytes that open every record body. They are always zero.
 struct RecordPrefix {
   unsigned char bytes[kRecordPrefixSize];

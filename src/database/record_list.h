@@ -11,8 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// Tables of sizes and entries are fixed at this many records.
-const int kMaxRecordCount = 3000;
+#include "limits/quiz_limits.h"
+
 const std::size_t kRecordListEntrySize = 8;
 const std::size_t kRecordPrefixSize = 16;
 

@@ -22,6 +22,7 @@
 #include "files/output_file.h"
 #include "files/sibling_path.h"
 #include "files/system_folder.h"
+#include "limits/quiz_limits.h"
 
 namespace {
 
@@ -32,11 +33,7 @@ const char kLineEnd[] = "\r\n";
 const char kLineEnd[] = "\n";
 #endif
 
-// Longest record texts a question file can hold: a line with its line end,
-// and a line without (the last line, or one whose text a NUL ends).
-const std::uint64_t kMaxLineText = 200;
-const std::uint64_t kMaxUnendedLineText = 3999;
-const std::size_t kTextCapacity = kMaxUnendedLineText + 1;
+const std::size_t kTextCapacity = kMaxRecordTextLength + 1;
 
 bool StopAtRecord(const char* message, int record) {
   return StopWithMessage("%s at record : %i \n", message, record + 1);
@@ -156,10 +153,11 @@ bool StopWithSystemError(const char* message, const std::string& path, int error
 // question file; prints why not, and a hint, when it cannot.
 bool CanBeALine(const char* text, std::uint64_t length, int record) {
   const char* why = nullptr;
-  if (length > kMaxUnendedLineText) {
+  if (length > kMaxRecordTextLength) {
     StopAtRecord("Line data too long", record);
     PrintHint("record %i is %s characters long: a line of a question file holds at most %i",
-              record + 1, std::to_string(length).c_str(), static_cast<int>(kMaxUnendedLineText));
+              record + 1, std::to_string(length).c_str(),
+              static_cast<int>(kMaxRecordTextLength));
     return false;
   }
   if (std::memchr(text, '\n', static_cast<std::size_t>(length))) {
@@ -200,7 +198,7 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
     // A text longer than a line with a line end may hold is ended by a NUL,
     // which hides the line end from the length test; as the last line it
     // needs neither.
-    if (!last && size > kMaxLineText) lines += '\0';
+    if (!last && size > kMaxRecordLineLength) lines += '\0';
     // No line end after the last line, unless an empty last record needs one
     // to be a line at all.
     if (!last || size == 0) lines += LineEndAfter(text, size);
