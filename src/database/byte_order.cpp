@@ -1,35 +1,15 @@
 #include "database/byte_order.h"
 
-#include <cstring>
-
-namespace {
-
-bool IsHostLittleEndian() {
-  const std::uint16_t probe = 1;
-  unsigned char first;
-  std::memcpy(&first, &probe, 1);
-  return first == 1;
-}
-
-}  // namespace
-
-std::uint32_t SwapBytes32(std::uint32_t value) {
-  return ((value >> 0) & 0xFFu) << 24 | ((value >> 8) & 0xFFu) << 16 |
-         ((value >> 16) & 0xFFu) << 8 | ((value >> 24) & 0xFFu) << 0;
-}
-
-std::uint16_t SwapBytes16(std::uint16_t value) {
-  return static_cast<std::uint16_t>((value & 0xFFu) << 8 | (value >> 8));
-}
-
 void StoreBigEndian32(unsigned char* destination, std::uint32_t value) {
-  const std::uint32_t stored = IsHostLittleEndian() ? SwapBytes32(value) : value;
-  std::memcpy(destination, &stored, sizeof stored);
+  destination[0] = static_cast<unsigned char>(value >> 24);
+  destination[1] = static_cast<unsigned char>(value >> 16);
+  destination[2] = static_cast<unsigned char>(value >> 8);
+  destination[3] = static_cast<unsigned char>(value);
 }
 
 void StoreBigEndian16(unsigned char* destination, std::uint16_t value) {
-  const std::uint16_t stored = IsHostLittleEndian() ? SwapBytes16(value) : value;
-  std::memcpy(destination, &stored, sizeof stored);
+  destination[0] = static_cast<unsigned char>(value >> 8);
+  destination[1] = static_cast<unsigned char>(value);
 }
 
 std::uint32_t LoadBigEndian32(const unsigned char* source) {
