@@ -7,9 +7,8 @@
 
 void PrintEchoLine(const char* inputPath, const char* outputPath, const std::string& nameBytes,
                    const std::string& nameUtf8) {
-  std::string bytes = PathForConsole(inputPath) + " " + PathForConsole(outputPath) + " " + nameBytes;
-  std::string utf8 = std::string(inputPath) + " " + outputPath + " " + nameUtf8;
-  if (bytes.back() != '\n') bytes += '\n';
-  if (utf8.back() != '\n') utf8 += '\n';
+  const std::string bytes =
+      PathForConsole(inputPath) + " " + PathForConsole(outputPath) + " " + nameBytes + "\n";
+  const std::string utf8 = std::string(inputPath) + " " + outputPath + " " + nameUtf8 + "\n";
   WriteConsoleText(stdout, utf8, &bytes);
 }

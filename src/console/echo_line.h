@@ -9,8 +9,8 @@
 
 #include <string>
 
-// |nameBytes| is what a file or pipe gets of the name (its line end
-// included, if any), |nameUtf8| the same text in UTF-8.
+// |nameBytes| is what a file or pipe gets of the name, |nameUtf8| the same
+// text in UTF-8; the line feed that ends the line is added here.
 void PrintEchoLine(const char* inputPath, const char* outputPath, const std::string& nameBytes,
                    const std::string& nameUtf8);
 

@@ -7,9 +7,6 @@
 #include "conversion/question_hints.h"
 #include "database/database_writer.h"
 
-static_assert(kMaxRecordTextLength <= kMaxRecordTextLength,
-              "every record text a line keeps must fit a record body");
-
 namespace {
 
 // Prints "%i\n" with |index|; called once per record line, so kept cheaper

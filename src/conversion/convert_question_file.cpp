@@ -38,14 +38,13 @@
 
 namespace {
 
-// The echo line: both paths and the name line as the file holds it, its line
-// end included, as much of it as a line keeps (in UTF-8 when the file is
-// decoded, without byte order mark).
+// The echo line: both paths and the name line as the file holds it, as much
+// of it as a line keeps (in UTF-8 when the file is decoded, without byte
+// order mark); the echo line ends its line itself.
 void PrintQuestionEchoLine(const char* questionPath, const std::string& databasePath,
                            const QuestionLine& nameLine, TextEncoding encoding) {
   // Only what is shown is copied: a first line may be megabytes long.
   std::string held(nameLine.text, std::min(nameLine.length, kMaxRecordTextLength));
-  if (nameLine.endsWithLineFeed && held.size() < kMaxRecordTextLength) held += '\n';
   const std::string utf8 = HandheldTextInUtf8(held.data(), held.size());
   PrintEchoLine(questionPath, databasePath.c_str(), encoding == kBytesAsTheyAre ? held : utf8,
                 utf8);
@@ -136,7 +135,7 @@ bool ConvertSource(const char* questionPath, const std::string& databasePath,
   ReadQuestionLine(reader, nameLine);
   if (kind != kPlainText) {
     // A document's first bytes are no name to show.
-    PrintEchoLine(questionPath, databasePath.c_str(), "\n", "\n");
+    PrintEchoLine(questionPath, databasePath.c_str(), "", "");
     AbandonOutputFile(database);
     if (IsSpreadsheet(kind)) {
       PrintRunMessage("Not plain text but %s: save it as CSV\n", DocumentKindName(kind));

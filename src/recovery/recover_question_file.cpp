@@ -259,7 +259,7 @@ bool Recover(const char* databasePath, const char* givenQuestionPath, QuizPrevie
       return false;
     }
 
-    const std::string name = HandheldTextInUtf8(reader.name, reader.nameLength) + "\n";
+    const std::string name = HandheldTextInUtf8(reader.name, reader.nameLength);
     PrintEchoLine(databasePath, questionPath.c_str(), name, name);
     std::error_code error;
     if (std::filesystem::exists(
