@@ -856,6 +856,10 @@ std::vector<Case> Cases() {
       "QDCONV_FAIL_FOLDER_FSYNC=1");
   folderNotFlushed.exitStatus = kStopped;
   cases.push_back(folderNotFlushed);
+  // A file system that cannot flush a folder at all (EINVAL) still converts.
+  cases.push_back(WithFileEvents(Converts("FolderThatCannotBeFlushed", kCapitals,
+                                          kCapitalsConsole, kCapitalsContents),
+                                 "QDCONV_FAIL_FOLDER_FSYNC=EINVAL"));
   return cases;
 }
 

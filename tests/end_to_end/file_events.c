@@ -14,7 +14,8 @@
    before each rename. Once resumed, the call goes on as usual.
    QDCONV_FAIL_RENAME, when set, makes every rename fail with EIO;
    QDCONV_FAIL_FSYNC every fsync, as a disk pulled out would;
-   QDCONV_FAIL_FOLDER_FSYNC only the fsync of a folder. */
+   QDCONV_FAIL_FOLDER_FSYNC only the fsync of a folder, with EIO, or with
+   EINVAL when it is "EINVAL", as a file system that cannot flush one does. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -148,8 +149,9 @@ int fsync(int descriptor) {
   memcpy(&realFsync, &symbol, sizeof realFsync);
   struct stat status;
   const int folder = fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode);
-  if (getenv("QDCONV_FAIL_FSYNC") || (folder && getenv("QDCONV_FAIL_FOLDER_FSYNC"))) {
-    errno = EIO;
+  const char* folderFailure = getenv("QDCONV_FAIL_FOLDER_FSYNC");
+  if (getenv("QDCONV_FAIL_FSYNC") || (folder && folderFailure)) {
+    errno = folderFailure && strcmp(folderFailure, "EINVAL") == 0 ? EINVAL : EIO;
     return -1;
   }
   return realFsync(descriptor);
