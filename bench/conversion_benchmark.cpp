@@ -3,7 +3,7 @@
 // Both benchmarks work on generated question files of 3000 record lines of
 // 200 characters: one in ASCII, one in UTF-8 with an accented letter in every
 // sixteen (213 bytes a line), one in UTF-8 with every letter accented (400
-// bytes a line). BM_Conversion runs ConvertQuestionFile with its console sent
+// bytes a line). BM_Conversion runs qdconv's work on a file with its console sent
 // to /dev/null; BM_UnavoidableIo only reads the question file once and writes
 // as many bytes as its database has to a temporary file, in 64 KiB blocks,
 // and renames it over the database. The results, and the ratio of their
@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion/convert_question_file.h"
-#include "recovery/recover_question_file.h"
+#include "frontend/convert_file.h"
+#include "frontend/recover_file.h"
 
 namespace {
 
@@ -66,7 +66,8 @@ void WriteQuestionFiles() {
 
 void BM_Conversion(benchmark::State& state) {
   const QuestionFile& file = files[state.range(0)];
-  for (auto _ : state) ConvertQuestionFile(file.questionPath.c_str());
+  FileWorkDone done;
+  for (auto _ : state) ConvertFile(file.questionPath.c_str(), nullptr, "", done);
 }
 BENCHMARK(BM_Conversion)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->Repetitions(15)
     ->ReportAggregatesOnly();
@@ -103,7 +104,8 @@ void BM_Recovery(benchmark::State& state) {
     state.PauseTiming();
     std::remove(recoveredPath.c_str());
     state.ResumeTiming();
-    RecoverQuestionFile(wayBackPath.c_str());
+    FileWorkDone done;
+    RecoverFile(wayBackPath.c_str(), nullptr, "", done);
   }
 }
 BENCHMARK(BM_Recovery)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
@@ -154,7 +156,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&count, arguments.data());
   WriteQuestionFiles();
   if (!std::freopen("/dev/null", "w", stdout)) return 1;
-  ConvertQuestionFile(files[0].questionPath.c_str());
+  FileWorkDone done;
+  ConvertFile(files[0].questionPath.c_str(), nullptr, "", done);
   const std::string folder = files[0].questionPath.substr(0, files[0].questionPath.rfind('/'));
   wayBackPath = folder + "/way_back.pdb";
   recoveredPath = folder + "/way_back.txt";

@@ -1,13 +1,12 @@
 "use strict";
 // The page around the module. Every conversion runs the programs' own code on
-// a file in the module's in-memory file system: a database (.pdb) back to its
-// question file as qdtext does, anything else to a database as qdconv does.
+// a file's bytes, one call a file: a database (.pdb) back to its question
+// file as qdtext does, anything else to a database as qdconv does.
 // Files come from the picker or a drop anywhere on the page; the editor's
 // text is converted as a UTF-8 question file a moment after typing stops.
 // Results are offered as downloads; nothing leaves the page.
 (function () {
   const element = (id) => document.getElementById(id);
-  const folder = "/work";
   const pairsShownFirst = 20;  // of a long quiz, before the rest is asked for
   const typingPause = 400;     // milliseconds without typing before converting
 
@@ -18,10 +17,6 @@
     if (typeof WebAssembly !== "object") throw new Error("no WebAssembly");
     const wasmBinary = Uint8Array.from(atob(qdconvWasm), (c) => c.charCodeAt(0));
     return createQdconvModule({ wasmBinary, print: () => {}, printErr: () => {} });
-  }).then((module) => {
-    module.FS.mkdir(folder);
-    module.FS.chdir(folder);
-    return module;
   });
   ready.catch(() => {
     element("unsupported").hidden = false;
@@ -36,51 +31,53 @@
 
   // ---- Runs --------------------------------------------------------------
 
-  // Converts |bytes| as a file named |fileName|. Returns what the page shows
+  // The module's answer (one JSON object) for |bytes| as a file named
+  // |fileName|; |withText| asks for the editor's view of the file too.
+  function runInModule(module, fileName, bytes, withText) {
+    const at = module._malloc(bytes.length || 1);
+    module.HEAPU8.set(bytes, at);
+    try {
+      return JSON.parse(module.ccall("PageRun", "string", ["number", "number", "string", "number"],
+                                     [at, bytes.length, fileName, withText ? 1 : 0]));
+    } finally {
+      module._free(at);
+    }
+  }
+
+  // Converts |bytes| as a file named |fileName|: a database (.pdb) back to its
+  // question file, anything else to a database. Returns what the page shows
   // of the run and, |withText|, the text the editor shows for the file.
   function run(module, fileName, bytes, withText) {
-    const FS = module.FS;
-    for (const entry of FS.readdir(folder)) {
-      if (entry !== "." && entry !== "..") FS.unlink(entry);
-    }
     const inputName = fileName.replace(/[\\/]/g, "_") || "question file";
-    const toQuestionFile = /\.pdb$/i.test(inputName);
-    FS.writeFile(inputName, bytes);
-    const call = (name, ...args) => module.ccall(name, "string", args.map((a) => typeof a), args);
-    const ok = module.ccall(toQuestionFile ? "RecoverForPage" : "ConvertForPage",
-                            "number", ["string"], [inputName]) === 1;
+    const answer = runInModule(module, inputName, bytes, withText);
+    const ok = answer.ok;
     const shown = {
       fileName,
       ok,
-      toQuestionFile,
-      message: call("PageMessage"),
-      notes: call("PageNotes"),
-      outputName: call("PageOutputPath", inputName, toQuestionFile ? 0 : 1),
-      preview: JSON.parse(call("PagePreview")),
+      toQuestionFile: answer.toQuestionFile,
+      message: answer.message,
+      notes: answer.notes,
+      report: answer.report,
+      outputName: answer.outputName,
+      preview: answer.preview,
+      summary: ok ? answer.name + "\t" + answer.questions : "",
+      output: ok ? Uint8Array.from(atob(answer.output), (c) => c.charCodeAt(0)) : null,
+      textName: answer.textName,
+      text: null,
     };
-    const database = toQuestionFile ? inputName : shown.outputName;
-    shown.summary = ok ? call("PageDatabaseSummary", database) : "";
-    shown.output = ok ? FS.readFile(shown.outputName) : null;
+    if (!withText) return shown;
     // The editor's text: the question file a database gives back, or the
     // file's own text decoded as the converter reads it.
-    shown.textName = inputName;
-    if (!withText) {
-      shown.text = null;
-    } else if (toQuestionFile) {
+    const editor = answer.editor;
+    if (shown.toQuestionFile) {
       // UTF-8, or ANSI for a database holding bytes no UTF-8 text holds.
-      shown.text = ok ? new TextDecoder(call("PageEditorText", shown.outputName)).decode(
-        shown.output) : "";
-      shown.textName = shown.outputName;
+      shown.text = ok ? new TextDecoder(editor.encoding).decode(shown.output) : "";
+    } else if (editor.text !== undefined) {
+      shown.text = editor.text;
     } else {
-      const how = call("PageEditorText", inputName);
-      if (how.startsWith("text\n")) {
-        shown.text = how.slice("text\n".length);
-        shown.textName = call("PageOutputPath", inputName, 0);
-      } else {
-        const text = how ? new TextDecoder(how).decode(bytes) : "";
-        const end = text.indexOf("\u001a");
-        shown.text = end < 0 ? text : text.slice(0, end);
-      }
+      const text = editor.encoding ? new TextDecoder(editor.encoding).decode(bytes) : "";
+      const end = text.indexOf("\u001a");
+      shown.text = end < 0 ? text : text.slice(0, end);
     }
     return shown;
   }
@@ -310,11 +307,8 @@
     event.preventDefault();
     element("result").dataset.state = "waiting";
     ready.then((module) => {
-      const pastedName = "Questions.tsv";
-      module.FS.writeFile(pastedName, new TextEncoder().encode(pasted));
-      const text = module.ccall("PageEditorText", "string", ["string"], [pastedName])
-                         .slice("text\n".length);
-      module.FS.unlink(pastedName);
+      const text = runInModule(module, "Questions.tsv", new TextEncoder().encode(pasted),
+                               true).editor.text;
       const whole = area.selectionStart === 0 && area.selectionEnd === area.value.length;
       if (whole) {
         area.value = text;

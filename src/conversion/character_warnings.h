@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "charset/handheld_decoder.h"
+#include "report/report.h"
 
 // The line of each of |notes|, from 1, in |text|, the decoded text they are
 // about.
@@ -21,9 +22,9 @@ std::vector<int> LinesOfCharacterNotes(const std::vector<CharacterNote>& notes,
 std::vector<int> RowsOfCharacterNotes(const std::vector<CharacterNote>& notes,
                                       const std::vector<std::size_t>& rowStarts);
 
-// Print the warnings for |notes|, found at |places| (lines, or rows when
+// The warnings for |notes|, found at |places| (lines, or rows when
 // |inTable|).
-void PrintCharacterWarnings(const std::vector<CharacterNote>& notes,
-                            const std::vector<int>& places, bool inTable);
+void ReportCharacterWarnings(const std::vector<CharacterNote>& notes,
+                             const std::vector<int>& places, bool inTable, Report& report);
 
 #endif  // QDCONV_CONVERSION_CHARACTER_WARNINGS_H_

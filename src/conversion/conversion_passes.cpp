@@ -1,79 +1,41 @@
 #include "conversion/conversion_passes.h"
 
-#include <charconv>
-
-#include "console/run_message.h"
 #include "conversion/line_rules.h"
 #include "conversion/question_hints.h"
-#include "database/database_writer.h"
 
 namespace {
 
-// Prints "%i\n" with |index|; called once per record line, so kept cheaper
-// than printf.
-void PrintRecordIndex(int index) {
-  char text[16];
-  char* end = std::to_chars(text, text + sizeof text - 1, index).ptr;
-  *end++ = '\n';
-  std::fwrite(text, 1, static_cast<std::size_t>(end - text), stdout);
+void ReportProgress(int lineCount, Report& report) {
+  ReportEntry entry = MakeEntry(kProgressNumbers);
+  entry.number = static_cast<std::uint64_t>(lineCount);
+  report.push_back(entry);
 }
 
 }  // namespace
 
-void PrintTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
-                    int recordNumber) {
-  const TextFault fault = text.fault;
-  if (fault == kUnclosedQuote) {
-    PrintRunMessage("Quotation mark not closed at record : %i \n", recordNumber);
-    HintUnclosedQuote(PlaceInTable(origin.faultRow, origin.faultColumn));
-    return;
-  }
-  if (fault == kUnmappableCharacter && recordNumber == 0) {
-    PrintRunMessage("Character the handheld cannot show in the database name\n");
-  } else if (fault == kUnmappableCharacter) {
-    PrintRunMessage("Character the handheld cannot show at record : %i \n", recordNumber);
-  } else if (recordNumber == 0) {
-    PrintRunMessage("Text is not valid %s in the database name\n", TextEncodingName(encoding));
-  } else {
-    PrintRunMessage("Text is not valid %s at record : %i \n", TextEncodingName(encoding),
-                    recordNumber);
-  }
-  std::string place;
-  if (recordNumber == 0) {
-    place = origin.tableRows ? "the file name, which makes the database name," : "line 1";
-  } else if (origin.tableRows && text.fault == kInvalidText) {
-    place = PlaceInTable(origin.faultRow, origin.faultColumn);
-  } else {
-    place = PlaceOfRecord(origin, recordNumber - 1);
-  }
-  HintTextFault(text, encoding, place);
-  if (fault == kUnmappableCharacter && origin.laterUnshowable) {
-    HintLaterUnshowable(*origin.laterUnshowable, origin.tableRows != nullptr);
-  }
-}
-
 bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
                         const RecordOrigin& origin, RecordTexts& records,
-                        RecordWarnings& warnings) {
+                        RecordWarnings& warnings, Report& report) {
   QuestionLine line;
   records.count = 0;
-  for (int index = 0; ReadQuestionLine(reader, line); ++index) {
-    PrintRecordIndex(index);
+  int index = 0;
+  for (; ReadQuestionLine(reader, line); ++index) {
     records.stoppedAt = line;
     if (index >= kMaxRecordCount) {
-      PrintRunMessage("Too many records: at most %i\n", kMaxRecordCount);
+      ReportProgress(index + 1, report);
       int lineCount = index + 1;
       while (ReadQuestionLine(reader, line)) ++lineCount;
-      HintTooManyRecords(lineCount, origin);
+      ReportTooManyRecords(lineCount, origin, report);
       return false;
     }
     if (line.fault != kNoTextFault) {
-      PrintTextFault(text, encoding, origin, index + 1);
+      ReportProgress(index + 1, report);
+      ReportTextFault(text, encoding, origin, index + 1, report);
       return false;
     }
     if (IsRecordLineTooLong(line)) {
-      PrintRunMessage("Line data too long at record : %i \n", index + 1);
-      HintLineTooLong(line, origin, index);
+      ReportProgress(index + 1, report);
+      ReportLineTooLong(line, origin, index, report);
       return false;
     }
     NoteRecordLine(line, index, warnings);
@@ -81,12 +43,6 @@ bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEn
     records.sizes[index] = static_cast<std::uint32_t>(line.length + 1);
     records.count = index + 1;
   }
+  ReportProgress(index, report);
   return true;
-}
-
-bool WriteRecordBodies(std::FILE* database, const RecordTexts& records) {
-  for (int k = 0; k < records.count; ++k) {
-    WriteRecordBody(database, records.texts[k], records.sizes[k] - 1);
-  }
-  return !std::ferror(database);
 }

@@ -1,38 +1,57 @@
-// The whole conversion of one question file into its database file, with every
-// console message of it on standard output, and its warnings and hints on
-// standard error (console/run_notes.h).
+// The conversion of one question file into its database, as a call over
+// bytes: the question file's bytes in, one result out. It reads, prints and
+// opens nothing and keeps nothing between calls; the console and the web page
+// render its report, and the caller writes the database.
 //
-// The question file is read once, whole, into memory (files/whole_file.h);
-// everything after works on that one reading: telling and decoding its
-// encoding, testing and measuring every record line, and writing the
-// database from the same bytes. A file that changes or vanishes during the
-// run cannot mix two versions into one database, and a pipe converts like a
-// regular file. A read that fails part-way stops the run. The run stops at
-// its first error after printing one message and a hint on what to fix. A
-// word processor's document (conversion/document_kind.h) stops it where the
-// name is checked. A database that is written but holds blank, cut or
-// unpaired lines is followed by warnings (conversion/record_warnings.h).
-//
-// The database is written whole or not at all (files/output_file.h): a run
-// that stops, whatever the reason, leaves the database path exactly as it was
-// before, and leaves no other file behind. Every file the run opens is closed
-// before it returns.
+// Everything works on the one reading of the file: telling and decoding its
+// encoding, testing and measuring every record line, and building the
+// database from the same bytes. The run stops at its first error, which the
+// report then ends with, followed by hints on what to fix. A word processor's
+// document (conversion/document_kind.h) stops it where the name is checked.
+// A database that is built but holds blank, cut or unpaired lines, repeated
+// questions or characters the handheld shows otherwise comes with warnings.
 #ifndef QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_
 #define QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 #include "conversion/quiz_preview.h"
+#include "report/report.h"
 
-// The database goes to |databasePath|, or, when it is null, beside the
-// question file (conversion/database_path.h), except beside a device in
-// /dev or /proc (files/system_folder.h), which stops the run. A |questionPath| of
-// "-" is standard input, read as a question file.
-//
-// Returns true when the complete database was written, false after a stop.
-bool ConvertQuestionFile(const char* questionPath, const char* databasePath = nullptr);
+enum TableKind { kNotATable, kCommaSeparatedTable, kTabSeparatedTable };
 
-// The same, and |preview| holds the records with their lines or rows and
-// findings: all of them when the database was written; after a stop at a
-// record line, those before it and that line; otherwise none.
-bool ConvertQuestionFile(const char* questionPath, QuizPreview& preview);
+// What the rules need to know of the file besides its bytes.
+struct QuestionFileFacts {
+  TableKind table;
+  // For a table: its file name without folder and last extension (UTF-8),
+  // which makes the database name, and its whole file name, which a warning
+  // names when the name is cut.
+  std::string tableName;
+  std::string fileName;
+  bool withPreview;  // fill the result's preview
+};
+
+struct ConversionResult {
+  bool converted;  // the database is complete
+  // What the run says, in order: the echo line, the progress numbers, the
+  // summary or the message it stopped with, then hints after a stop or
+  // warnings about the database. Entries from |warningsStart| on are said
+  // only once the database is safely written.
+  Report report;
+  std::size_t warningsStart;
+  std::vector<unsigned char> database;  // the whole file
+  std::string databaseName;             // bytes of the handheld's character set
+  int recordCount;
+  // With QuestionFileFacts::withPreview: the records with their lines or
+  // rows and findings; after a stop at a record line, those before it and
+  // that line.
+  QuizPreview preview;
+};
+
+// Convert the question file |bytes|, which are decoded in place.
+void ConvertQuestionFile(std::vector<unsigned char>& bytes, const QuestionFileFacts& facts,
+                         ConversionResult& result);
 
 #endif  // QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_

@@ -1,111 +1,120 @@
 #include "conversion/question_hints.h"
 
-#include "charset/character_names.h"
-#include "charset/utf8.h"
-#include "console/common_hints.h"
-#include "console/run_notes.h"
 #include "conversion/line_rules.h"
-#include "database/record_list.h"
-#include "files/sibling_path.h"
+#include "database/database_header.h"
 
-void HintTextFault(const HandheldText& text, TextEncoding encoding, const std::string& place) {
-  if (text.fault == kUnmappableCharacter) {
-    PrintHint("%s holds %s, a character the handheld cannot show: replace it", place.c_str(),
-              CharacterInWords(text.faultCharacter).c_str());
-  } else if (text.fault == kInvalidText) {
-    PrintHint("%s is not valid %s at byte offset %i of the file: save the file again as %s "
-              "from your editor",
-              place.c_str(), TextEncodingName(encoding), static_cast<int>(text.faultOffset),
-              TextEncodingName(encoding));
-  }
+namespace {
+
+ReportEntry At(ReportKind kind, const Place& place) {
+  ReportEntry entry = MakeEntry(kind);
+  entry.place = place;
+  return entry;
 }
 
-void HintLaterUnshowable(const LaterUnshowable& later, bool inTable) {
+ReportEntry WithNumber(ReportKind kind, std::uint64_t number) {
+  ReportEntry entry = MakeEntry(kind);
+  entry.number = number;
+  return entry;
+}
+
+void ReportLaterUnshowable(const LaterUnshowable& later, bool inTable, Report& report) {
   if (later.count == 0) return;
-  std::string list;
-  for (const PlacedCharacter& placed : later.named) {
-    if (!list.empty()) list += "; ";
-    list += inTable ? PlaceInTable(placed.lineOrRow, placed.column)
-                    : "line " + std::to_string(placed.lineOrRow) + ", column " +
-                          std::to_string(placed.column);
-    list += ": " + CharacterInWords(placed.character);
+  ReportEntry entry = WithNumber(kHintLaterUnshowable, static_cast<std::uint64_t>(later.count));
+  entry.characters = later.named;
+  entry.inTable = inTable;
+  report.push_back(entry);
+}
+
+}  // namespace
+
+void ReportTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
+                     int recordNumber, Report& report) {
+  const TextFault fault = text.fault;
+  const bool inTable = origin.tableRows != nullptr;
+  if (fault == kUnclosedQuote) {
+    report.push_back(WithNumber(kUnclosedQuoteAtRecord, static_cast<std::uint64_t>(recordNumber)));
+    report.push_back(
+        At(kHintUnclosedQuote, {kInCell, origin.faultRow, origin.faultColumn}));
+    return;
   }
-  const int more = later.count - static_cast<int>(later.named.size());
-  if (more > 0) list += "; and " + std::to_string(more) + " more";
-  PrintHint("the handheld cannot show %s either: %s",
-            later.count == 1 ? "this character" : "these characters", list.c_str());
+  ReportEntry message = WithNumber(
+      fault == kUnmappableCharacter ? (recordNumber == 0 ? kUnshowableInName : kUnshowableAtRecord)
+                                    : (recordNumber == 0 ? kInvalidTextInName : kInvalidTextAtRecord),
+      static_cast<std::uint64_t>(recordNumber));
+  message.detail = encoding;
+  report.push_back(message);
+  Place place;
+  if (recordNumber == 0) {
+    place = inTable ? Place{kInFileName, 0, 0} : Place{kAtLine, 1, 0};
+  } else if (inTable && fault == kInvalidText) {
+    place = {kInCell, origin.faultRow, origin.faultColumn};
+  } else {
+    place = PlaceOfRecord(origin, recordNumber - 1);
+  }
+  if (fault == kUnmappableCharacter) {
+    ReportEntry hint = At(kHintUnshowable, place);
+    hint.character = text.faultCharacter;
+    report.push_back(hint);
+    if (origin.laterUnshowable) ReportLaterUnshowable(*origin.laterUnshowable, inTable, report);
+  } else if (fault == kInvalidText) {
+    ReportEntry hint = At(kHintInvalidText, place);
+    hint.detail = encoding;
+    hint.number = text.faultOffset;
+    report.push_back(hint);
+  }
 }
 
-void HintUnclosedQuote(const std::string& place) {
-  PrintHint("%s starts with a quotation mark (\") that is not closed before the end of the "
-            "file: add the closing one, or write it twice (\"\") to keep it as a character",
-            place.c_str());
+void ReportDatabaseNameRules(const char* name, std::size_t length, NameSubject subject,
+                             Report& report) {
+  if (length == 0) {
+    ReportEntry entry = MakeEntry(kHintNameEmpty);
+    entry.detail = subject;
+    report.push_back(entry);
+    return;
+  }
+  for (std::size_t i = 0; i < length; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(name[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      ReportEntry entry = WithNumber(kHintNameControlCharacter, i + 1);
+      entry.detail = subject;
+      entry.character = byte;
+      report.push_back(entry);
+      break;
+    }
+  }
+  if (length > kMaxDatabaseNameLength) {
+    ReportEntry entry = WithNumber(kHintNameTooLong, length);
+    entry.detail = subject;
+    report.push_back(entry);
+  }
 }
 
-void HintDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText) {
+void ReportDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText, Report& report) {
   if (!fileHoldsText) {
-    PrintHint("the file holds no text: write the quiz's name on line 1, then a question "
-              "line and an answer line for each question");
-    return;
-  }
-  if (nameLine.length == 0) {
-    PrintHint("line 1, the database name, is empty: the quiz's name goes there, with no "
-              "blank line before it");
-    return;
-  }
-  HintDatabaseName(nameLine.text, nameLine.length, "line 1, the database name,");
-}
-
-void HintLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int index) {
-  const std::string place = PlaceOfRecord(origin, index);
-  const int length = static_cast<int>(line.length);
-  if (origin.tableRows) {
-    PrintHint("%s is %i characters long: a cell holds at most %i", place.c_str(), length,
-              static_cast<int>(kMaxRecordLineLength));
-  } else if (line.endsWithLineFeed) {
-    PrintHint("%s is %i characters long: a line holds at most %i (only the last line, "
-              "without a line end, up to %i)",
-              place.c_str(), length, static_cast<int>(kMaxRecordLineLength),
-              static_cast<int>(kMaxRecordTextLength));
+    report.push_back(MakeEntry(kHintNoText));
+  } else if (nameLine.length == 0) {
+    report.push_back(MakeEntry(kHintNameLineEmpty));
   } else {
-    PrintHint("%s is %i characters long: even without a line end a line holds at most %i",
-              place.c_str(), length, static_cast<int>(kMaxRecordTextLength));
+    ReportDatabaseNameRules(nameLine.text, nameLine.length, kNameLine, report);
   }
 }
 
-void HintTooManyRecords(int recordLineCount, const RecordOrigin& origin) {
-  if (origin.tableRows) {
-    PrintHint("the table holds %i rows of questions, a database at most %i: split the file "
-              "into several",
-              origin.tableRowCount, kMaxRecordCount / 2);
-    return;
-  }
-  PrintHint("the file holds %i question and answer lines, a database at most %i (%i "
-            "questions): split the file into several",
-            recordLineCount, kMaxRecordCount, kMaxRecordCount / 2);
+void ReportLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int index,
+                       Report& report) {
+  report.push_back(WithNumber(kLineTooLongAtRecord, static_cast<std::uint64_t>(index + 1)));
+  const ReportKind kind = origin.tableRows        ? kHintCellTooLong
+                          : line.endsWithLineFeed ? kHintLineTooLong
+                                                  : kHintLastLineTooLong;
+  ReportEntry hint = At(kind, PlaceOfRecord(origin, index));
+  hint.number = line.length;
+  report.push_back(hint);
 }
 
-void HintSameFile(const char* questionPath, const std::string& databasePath) {
-  if (HasExtension(questionPath, ".pdb")) {
-    PrintHint("\"%s\" is a database, not a question file: qdtext turns a database back into "
-              "its question file",
-              questionPath);
-  } else {
-    PrintHint("\"%s\", where the database goes, leads to the question file itself: rename "
-              "one of them",
-              databasePath.c_str());
-  }
-}
-
-void HintNotPlainText() {
-  PrintHint("open it in the program that made it, save it as plain text (\"Save as\", type "
-            "\"Text\" or \"Plain text (*.txt)\"), and convert the text file");
-}
-
-void HintSpreadsheet() {
-  PrintHint("open it in the spreadsheet program, save it as \"CSV UTF-8 (Comma delimited) "
-            "(*.csv)\" or \"CSV\" (not as \"Text\", which gives tab-separated lines), and "
-            "convert the .csv file");
+void ReportTooManyRecords(int recordLineCount, const RecordOrigin& origin, Report& report) {
+  report.push_back(MakeEntry(kTooManyRecords));
+  report.push_back(origin.tableRows
+                       ? WithNumber(kHintTooManyRows, static_cast<std::uint64_t>(origin.tableRowCount))
+                       : WithNumber(kHintTooManyLines, static_cast<std::uint64_t>(recordLineCount)));
 }
 
 bool IsTabSeparatedText(const unsigned char* text, std::size_t length) {
@@ -123,17 +132,4 @@ bool IsTabSeparatedText(const unsigned char* text, std::size_t length) {
     lineStart = i + 1;
   }
   return true;
-}
-
-void HintTabSeparatedText() {
-  PrintHint("every line holds a tab, as a spreadsheet saved as \"Text (Tab delimited)\" "
-            "does: rename the file to end in .tsv, or save the spreadsheet as CSV, and convert "
-            "that file");
-}
-
-void HintTooLarge(const char* questionPath) {
-  PrintHint("\"%s\" is larger than any question file that converts (%i lines of at most %i "
-            "characters): is it the right file?",
-            questionPath, kMaxRecordCount + 1,
-            static_cast<int>(kMaxRecordTextLength));
 }

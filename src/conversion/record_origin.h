@@ -1,14 +1,14 @@
-// Where each record of a database comes from, to name it in hints and
-// warnings as the teacher sees it: a line of a question file, as an editor
-// numbers it (the name is line 1), or a cell of a table, as a spreadsheet
-// shows it ("row 12, column B").
+// Where each record of a database comes from, to name it in findings as the
+// teacher sees it: a line of a question file, as an editor numbers it (the
+// name is line 1), or a cell of a table, as a spreadsheet shows it (row 12,
+// column B).
 #ifndef QDCONV_CONVERSION_RECORD_ORIGIN_H_
 #define QDCONV_CONVERSION_RECORD_ORIGIN_H_
 
-#include <string>
 #include <vector>
 
 #include "charset/unshowable_characters.h"
+#include "report/report.h"
 #include "table/table_reader.h"
 
 struct RecordOrigin {
@@ -27,25 +27,12 @@ struct RecordOrigin {
   const LaterUnshowable* laterUnshowable;
 };
 
-const RecordOrigin kQuestionFileOrigin = {nullptr, 0, 0, 0, nullptr, nullptr};
-
 // The line (5) or the row (12) of record |index| (counted from 0); a table
 // record's column is its side of the pair, index % 2. A table's record past
 // its rows is the one the text stopped at: its row is the fault's.
 int LineOrRowOfRecord(const RecordOrigin& origin, int index);
 
-// "line 5" or "row 12, column B" for record |index| (counted from 0).
-std::string PlaceOfRecord(const RecordOrigin& origin, int index);
-
-// How many lines or rows of one kind a warning names; the rest it counts.
-const int kLinesNamedPerWarning = 5;
-
-// "line 3", "lines 3, 4 and 9", "rows 3, 4, 5, 6, 7 and 2 more": |numbers|
-// named with |one| or |several|, the first kLinesNamedPerWarning of them,
-// the rest counted.
-std::string NumberedPlaces(const char* one, const char* several, const std::vector<int>& numbers);
-
-// "row 12, column B" for |row| and |column| (counted from 0).
-std::string PlaceInTable(int row, int column);
+// Line 5, or row 12, column B, for record |index| (counted from 0).
+Place PlaceOfRecord(const RecordOrigin& origin, int index);
 
 #endif  // QDCONV_CONVERSION_RECORD_ORIGIN_H_

@@ -1,70 +1,67 @@
 #include "conversion/record_warnings.h"
 
-#include <string>
+#include <algorithm>
 #include <vector>
 
-#include "console/run_notes.h"
 #include "conversion/line_rules.h"
-#include "database/database_header.h"
 
 namespace {
 
-const char* SideOfPair(int index) { return index % 2 == 0 ? "question" : "answer"; }
+ReportEntry At(ReportKind kind, const Place& place) {
+  ReportEntry entry = MakeEntry(kind);
+  entry.place = place;
+  return entry;
+}
 
-// Warns about each named line of |lines| with |warnAbout|, then about the
-// rest with |more| (a format for their number).
-template <typename WarnAbout>
-void WarnAboutLines(const LinesOfOneKind& lines, WarnAbout warnAbout, const char* more) {
+// Reports each named line of |lines| with |entryFor|, then the rest as
+// |more|, with their number.
+template <typename EntryFor>
+void ReportLines(const LinesOfOneKind& lines, EntryFor entryFor, ReportKind more,
+                 Report& report) {
   for (int k = 0; k < lines.count && k < kLinesNamedPerWarning; ++k) {
-    warnAbout(lines.recordIndexes[k]);
+    report.push_back(entryFor(lines.recordIndexes[k]));
   }
   if (lines.count > kLinesNamedPerWarning) {
-    PrintWarning(more, lines.count - kLinesNamedPerWarning);
+    ReportEntry entry = MakeEntry(more);
+    entry.number = static_cast<std::uint64_t>(lines.count - kLinesNamedPerWarning);
+    report.push_back(entry);
   }
 }
 
-void PrintTableNotes(const TableNotes& notes) {
+void ReportTableNotes(const TableNotes& notes, Report& report) {
   if (notes.nameCut) {
-    PrintWarning("the file name \"%s\" is longer than a database name (%i characters): the "
-                 "database is named \"%s\", and two files whose names differ only after that "
-                 "would replace each other on the handheld",
-                 notes.fileName.c_str(), static_cast<int>(kMaxDatabaseNameLength),
-                 notes.nameKept.c_str());
+    ReportEntry entry = MakeEntry(kWarnTableNameCut);
+    entry.text = notes.fileName;
+    entry.otherText = notes.nameKept;
+    report.push_back(entry);
   }
   if (notes.headingsRow != 0) {
-    PrintWarning("row %i (\"%s\", \"%s\") was taken as column headings: it is not a question",
-                 notes.headingsRow, CellInUtf8(notes.headings[0]).c_str(),
-                 CellInUtf8(notes.headings[1]).c_str());
+    ReportEntry entry = At(kWarnHeadingsSkipped, {kInCell, notes.headingsRow, 0});
+    entry.text = CellInUtf8(notes.headings[0]);
+    entry.otherText = CellInUtf8(notes.headings[1]);
+    report.push_back(entry);
   }
   if (!notes.rowsBeyondB.empty()) {
-    PrintWarning("%s hold%s text beyond column B: only columns A and B become question and "
-                 "answer",
-                 NumberedPlaces("row", "rows", notes.rowsBeyondB).c_str(),
-                 notes.rowsBeyondB.size() == 1 ? "s" : "");
+    ReportEntry entry = MakeEntry(kWarnRowsBeyondB);
+    entry.number = notes.rowsBeyondB.size();
+    const std::size_t named = std::min<std::size_t>(notes.rowsBeyondB.size(), kLinesNamedPerWarning);
+    entry.numbers.assign(notes.rowsBeyondB.begin(), notes.rowsBeyondB.begin() + named);
+    entry.inTable = true;
+    report.push_back(entry);
   }
 }
 
-void PrintTableWarnings(const RecordWarnings& warnings, int recordCount,
-                        const RecordOrigin& origin) {
-  if (origin.tableNotes) PrintTableNotes(*origin.tableNotes);
-  WarnAboutLines(
-      FindLines(warnings, kRecordBlank, recordCount),
-      [&](int index) {
-        PrintWarning(index % 2 == 0 ? "%s is empty: the answer of that row has no question"
-                                    : "%s is empty: the question of that row has no answer",
-                     PlaceOfRecord(origin, index).c_str());
-      },
-      "%i more empty cells");
-  WarnAboutLines(
-      FindLines(warnings, kRecordCutByNul, recordCount),
-      [&](int index) {
-        PrintWarning("%s holds a NUL byte: the text after it is not stored",
-                     PlaceOfRecord(origin, index).c_str());
-      },
-      "%i more cells hold a NUL byte");
-  if (recordCount == 0) {
-    PrintWarning("no rows of questions: the database holds no question");
-  }
+void ReportTableWarnings(const RecordWarnings& warnings, int recordCount,
+                         const RecordOrigin& origin, Report& report) {
+  if (origin.tableNotes) ReportTableNotes(*origin.tableNotes, report);
+  const auto cell = [&](ReportKind kind) {
+    return [&origin, kind](int index) { return At(kind, PlaceOfRecord(origin, index)); };
+  };
+  ReportLines(FindLines(warnings, kRecordBlank, recordCount), cell(kWarnEmptyCell),
+              kWarnMoreEmptyCells, report);
+  ReportLines(FindLines(warnings, kRecordCutByNul, recordCount), cell(kWarnCellHoldsNul),
+              kWarnMoreCellsHoldNul, report);
+  if (recordCount == 0) report.push_back(MakeEntry(kWarnNoRows));
 }
 
 }  // namespace
@@ -100,49 +97,43 @@ LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
   return lines;
 }
 
-void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
-                         const RecordOrigin& origin) {
+void ReportRecordWarnings(const RecordWarnings& warnings, int recordCount,
+                          const RecordOrigin& origin, Report& report) {
   if (origin.tableRows) {
-    PrintTableWarnings(warnings, recordCount, origin);
+    ReportTableWarnings(warnings, recordCount, origin, report);
     return;
   }
-  if (warnings.nameCutByNul) {
-    PrintWarning("line 1 holds a NUL byte: the database name ends before it");
-  }
+  if (warnings.nameCutByNul) report.push_back(MakeEntry(kWarnNameCutByNul));
   // A blank line in a question's place moves the pairs after it. One in an
   // answer's place is an empty answer, but for the first blank line of an
   // odd number of lines: that one puts every pair after it off.
   const int shifting = ShiftingBlankRecord(warnings, recordCount);
-  WarnAboutLines(
-      FindLines(warnings, kRecordBlank, recordCount),
-      [&](int index) {
-        const std::string place = PlaceOfRecord(origin, index);
-        if (index == shifting && index + 1 == recordCount) {
-          PrintWarning("%s is blank: it becomes an empty %s at the end of the quiz "
-                       "(an extra line end at the end of the file?)",
-                       place.c_str(), SideOfPair(index));
-        } else if (index % 2 == 1 && index != shifting) {
-          PrintWarning("%s is blank: the question on line %i has an empty answer",
-                       place.c_str(), LineNumberOfRecord(index - 1));
-        } else {
-          PrintWarning("%s is blank: it becomes an empty %s, and every question and answer "
-                       "after it moves by one line",
-                       place.c_str(), SideOfPair(index));
-        }
-      },
-      "%i more blank lines");
-  WarnAboutLines(
+  const auto blank = [&](int index) {
+    const Place place = PlaceOfRecord(origin, index);
+    if (index == shifting && index + 1 == recordCount) {
+      ReportEntry entry = At(kWarnBlankLineAtEnd, place);
+      entry.detail = index % 2;
+      return entry;
+    }
+    if (index % 2 == 1 && index != shifting) {
+      ReportEntry entry = At(kWarnBlankAnswer, place);
+      entry.number = static_cast<std::uint64_t>(LineNumberOfRecord(index - 1));
+      return entry;
+    }
+    ReportEntry entry = At(kWarnBlankLineShifts, place);
+    entry.detail = index % 2;
+    return entry;
+  };
+  ReportLines(FindLines(warnings, kRecordBlank, recordCount), blank, kWarnMoreBlankLines, report);
+  ReportLines(
       FindLines(warnings, kRecordCutByNul, recordCount),
-      [&](int index) {
-        PrintWarning("%s holds a NUL byte: the text after it on that line is not stored",
-                     PlaceOfRecord(origin, index).c_str());
-      },
-      "%i more lines hold a NUL byte");
+      [&](int index) { return At(kWarnLineHoldsNul, PlaceOfRecord(origin, index)); },
+      kWarnMoreLinesHoldNul, report);
   if (recordCount == 0) {
-    PrintWarning("no question and answer lines after the name: the database holds no question");
+    report.push_back(MakeEntry(kWarnNoQuestionLines));
   } else if (recordCount % 2 != 0) {
-    PrintWarning("an odd number of question and answer lines (%i): the last question "
-                 "(line %i) has no answer",
-                 recordCount, LineNumberOfRecord(recordCount - 1));
+    ReportEntry entry = At(kWarnOddLineCount, {kAtLine, LineNumberOfRecord(recordCount - 1), 0});
+    entry.number = static_cast<std::uint64_t>(recordCount);
+    report.push_back(entry);
   }
 }

@@ -3,8 +3,8 @@
 // that shifts every pair after it; in a file of an odd number of record
 // lines, the first blank line shifts them), a line cut by a NUL byte, an odd number of
 // record lines (the last question has no answer), no record line at all.
-// Gathered while the lines are read, printed as warnings (run_notes.h) once
-// the database is written, naming each line as an editor numbers it (the name
+// Gathered while the lines are read, reported as warnings (report/report.h)
+// for the database written, naming each line as an editor numbers it (the name
 // is line 1). Of each kind of line, the first few are named and the rest
 // counted.
 #ifndef QDCONV_CONVERSION_RECORD_WARNINGS_H_
@@ -14,6 +14,7 @@
 #include "conversion/quiz_preview.h"
 #include "conversion/record_origin.h"
 #include "database/record_list.h"
+#include "report/report.h"
 
 struct RecordWarnings {
   bool nameCutByNul;
@@ -41,10 +42,10 @@ int ShiftingBlankRecord(const RecordWarnings& warnings, int recordCount);
 LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
                          int recordCount);
 
-// Print the warnings for a database of |recordCount| records from |origin|.
-// Prints nothing when there is nothing to warn about. In a table, an empty
-// cell shifts nothing: the question or the answer of its row is missing.
-void PrintRecordWarnings(const RecordWarnings& warnings, int recordCount,
-                         const RecordOrigin& origin);
+// The warnings for a database of |recordCount| records from |origin|; none
+// when there is nothing to warn about. In a table, an empty cell shifts
+// nothing: the question or the answer of its row is missing.
+void ReportRecordWarnings(const RecordWarnings& warnings, int recordCount,
+                          const RecordOrigin& origin, Report& report);
 
 #endif  // QDCONV_CONVERSION_RECORD_WARNINGS_H_

@@ -3,7 +3,6 @@
 #include <string>
 #include <unordered_map>
 
-#include "console/run_notes.h"
 
 namespace {
 
@@ -34,8 +33,8 @@ std::string Compared(const char* text, std::uint32_t size) {
 
 }  // namespace
 
-void PrintRepeatedQuestions(const char* const* texts, const std::uint32_t* sizes, int count,
-                            const RecordOrigin& origin) {
+void ReportRepeatedQuestions(const char* const* texts, const std::uint32_t* sizes, int count,
+                             const RecordOrigin& origin, Report& report) {
   const bool inTable = origin.tableRows != nullptr;
   std::unordered_map<std::string, int> firstAsked;  // compared text: record index
   int repeats = 0;
@@ -50,13 +49,16 @@ void PrintRepeatedQuestions(const char* const* texts, const std::uint32_t* sizes
       return question + 1 < count ? Compared(texts[question + 1], sizes[question + 1])
                                   : std::string();
     };
-    const std::string places =
-        NumberedPlaces(inTable ? "row" : "line", inTable ? "rows" : "lines",
-                       {LineOrRowOfRecord(origin, first), LineOrRowOfRecord(origin, index)});
-    PrintWarning("%s hold the same question%s", places.c_str(),
-                 answer(first) == answer(index) ? "" : ", with different answers");
+    ReportEntry entry = MakeEntry(kWarnRepeatedQuestion);
+    entry.numbers = {LineOrRowOfRecord(origin, first), LineOrRowOfRecord(origin, index)};
+    entry.number = 2;
+    entry.inTable = inTable;
+    entry.detail = answer(first) == answer(index) ? 0 : 1;
+    report.push_back(entry);
   }
   if (repeats > kLinesNamedPerWarning) {
-    PrintWarning("%i more repeated questions", repeats - kLinesNamedPerWarning);
+    ReportEntry entry = MakeEntry(kWarnMoreRepeatedQuestions);
+    entry.number = static_cast<std::uint64_t>(repeats - kLinesNamedPerWarning);
+    report.push_back(entry);
   }
 }

@@ -9,11 +9,13 @@
 #include <cstdint>
 
 #include "conversion/record_origin.h"
+#include "report/report.h"
 
-// Warn about the repeated questions among the |count| records |texts| (of
-// |sizes| - 1 bytes of the handheld's character set each), which come from
-// |origin|. Blank questions are passed over: they are warned about as blank.
-void PrintRepeatedQuestions(const char* const* texts, const std::uint32_t* sizes, int count,
-                            const RecordOrigin& origin);
+// The warnings about the repeated questions among the |count| records
+// |texts| (of |sizes| - 1 bytes of the handheld's character set each), which
+// come from |origin|. Blank questions are passed over: they are warned about
+// as blank.
+void ReportRepeatedQuestions(const char* const* texts, const std::uint32_t* sizes, int count,
+                             const RecordOrigin& origin, Report& report);
 
 #endif  // QDCONV_CONVERSION_REPEATED_QUESTIONS_H_

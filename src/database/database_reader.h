@@ -1,5 +1,5 @@
-// Reading a database file of the tutor application one record at a time, in
-// fixed memory, checking every offset before it is followed.
+// Reading a database file of the tutor application from its bytes in memory,
+// one record at a time, checking every offset before it is followed.
 //
 // Besides what database_writer.h writes, it takes what the handheld and other
 // tools vary in, as the format's readers do: any value in the header's other
@@ -19,7 +19,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
 #include "database/database_header.h"
 #include "database/record_list.h"
@@ -37,14 +36,9 @@ enum DatabaseFault {
   kRecordWithoutEnd,
 };
 
-const std::size_t kListBlockEntries = 512;
-const std::size_t kBodyBlockSize = 1 << 16;
-
 struct DatabaseReader {
-  std::FILE* listFile;  // reads the header and record list, front to back
-  std::FILE* bodyFile;  // reads the record bodies, front to back
+  const unsigned char* bytes;  // the whole file
   std::uint64_t fileSize;
-
   // From the header, once ReadDatabaseHeader has read it.
   // The name field up to its NUL, without a final LF: earlier converters
   // stored the name line's end with the name.
@@ -53,34 +47,21 @@ struct DatabaseReader {
   char type[4];
   char creator[4];
   int recordCount;
-
   int nextRecord;            // the record ReadDatabaseRecord reads next
   std::uint64_t nextOffset;  // where its body starts
-  unsigned char entries[kRecordListEntrySize * kListBlockEntries];
-  std::size_t entriesLength;
-  std::size_t entriesPosition;
-
-  unsigned char block[kBodyBlockSize];  // bodies, from file offset blockStart on
-  std::uint64_t blockStart;
-  std::size_t blockLength;
 };
 
-// Open the regular file at |path| for reading. False when it cannot be
-// opened, errno telling why (EISDIR for a folder, EINVAL for anything else
-// that is not a regular file).
-bool OpenDatabaseFile(const char* path, DatabaseReader& reader);
-
-void CloseDatabaseFile(DatabaseReader& reader);
+// Start reading the database |bytes[0..size)|, which must outlive |reader|.
+void StartDatabaseReader(const unsigned char* bytes, std::size_t size, DatabaseReader& reader);
 
 // Read and check the header, and that the record list fits in the file.
 DatabaseFault ReadDatabaseHeader(DatabaseReader& reader);
 
 // Read the text of record reader.nextRecord (the bytes after its prefix, up
-// to the NUL that ends them) and move on to the next record. Keeps at most
-// |capacity| bytes in |text|; |length| is the text's whole length. A fault
-// names record |faultRecord| (counted from 0), which may be a later one whose
-// offset was read ahead.
-DatabaseFault ReadDatabaseRecord(DatabaseReader& reader, char* text, std::size_t capacity,
+// to the NUL that ends them: |text|[0..|length|), a view into the file) and
+// move on to the next record. A fault names record |faultRecord| (counted
+// from 0), which may be a later one whose offset was read ahead.
+DatabaseFault ReadDatabaseRecord(DatabaseReader& reader, const char*& text,
                                  std::uint64_t& length, int& faultRecord);
 
 #endif  // QDCONV_DATABASE_DATABASE_READER_H_

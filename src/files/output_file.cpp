@@ -80,6 +80,17 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
   return file.stream != nullptr;
 }
 
+bool WriteOutputBytes(OutputFile& file, const void* bytes, std::size_t size) {
+  if (std::fwrite(bytes, 1, size, file.stream) == size) return true;
+  file.error = errno;
+  return false;
+}
+
+bool IsPathTaken(const char* path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(NativePath(path), error));
+}
+
 CommitOutcome CommitOutputFile(OutputFile& file, ExistingTarget existing) {
   // A write that failed earlier set errno; a flush or close that fails now
   // sets it anew.

@@ -22,6 +22,7 @@
 #ifndef QDCONV_FILES_OUTPUT_FILE_H_
 #define QDCONV_FILES_OUTPUT_FILE_H_
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -39,6 +40,14 @@ struct OutputFile {
 // link on the way may not be followed (files/file_moves.h: MayFollowLink;
 // then |linkRefused|).
 bool BeginOutputFile(const char* path, OutputFile& file);
+
+// Write |size| bytes of |bytes|, the whole file or a piece of it in order.
+// False, with |error| set, when the write failed.
+bool WriteOutputBytes(OutputFile& file, const void* bytes, std::size_t size);
+
+// Whether anything is at |path|: a file, a folder, or a link, even one that
+// leads nowhere.
+bool IsPathTaken(const char* path);
 
 enum CommitOutcome {
   kCommitted,

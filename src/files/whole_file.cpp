@@ -44,6 +44,15 @@ bool ExpectedSize(int descriptor, std::uint64_t& size) {
   return true;
 }
 
+// What is at |path|: 'f' a regular file, 'd' a folder, 'o' anything else,
+// 0 nothing that can be seen.
+char KindAtPath(const char* path) {
+  struct _stat64 status;
+  if (_wstat64(NativePath(path).c_str(), &status) != 0) return 0;
+  if ((status.st_mode & _S_IFMT) == _S_IFREG) return 'f';
+  return (status.st_mode & _S_IFMT) == _S_IFDIR ? 'd' : 'o';
+}
+
 // Bytes read, 0 at the end, -1 on an error.
 long ReadPiece(int descriptor, unsigned char* into, std::size_t count) {
   return _read(descriptor, into, static_cast<unsigned>(count));
@@ -65,6 +74,13 @@ bool ExpectedSize(int descriptor, std::uint64_t& size) {
   if (S_ISDIR(status.st_mode)) return false;
   if (S_ISREG(status.st_mode)) size = static_cast<std::uint64_t>(status.st_size);
   return true;
+}
+
+char KindAtPath(const char* path) {
+  struct stat status;
+  if (stat(path, &status) != 0) return 0;
+  if (S_ISREG(status.st_mode)) return 'f';
+  return S_ISDIR(status.st_mode) ? 'd' : 'o';
 }
 
 long ReadPiece(int descriptor, unsigned char* into, std::size_t count) {
@@ -139,6 +155,25 @@ WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
   CloseDescriptor(descriptor);
   errno = readError;
   return outcome;
+}
+
+WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
+                                      std::vector<unsigned char>& bytes) {
+  bytes.clear();
+  switch (KindAtPath(path)) {
+    case 'f':
+      return ReadWholeFile(path, maxSize, bytes);
+    case 'd':
+      errno = EISDIR;
+      break;
+    case 'o':
+      errno = EINVAL;
+      break;
+    default:
+      errno = ENOENT;
+      break;
+  }
+  return kWholeFileNotOpened;
 }
 
 WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, std::vector<unsigned char>& bytes) {

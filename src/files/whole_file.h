@@ -27,6 +27,13 @@ enum WholeFileOutcome {
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
                                std::vector<unsigned char>& bytes);
 
+// ReadWholeFile for a regular file only: anything else at |path| is not
+// opened (a pipe would wait for a writer), with errno EISDIR for a folder,
+// EINVAL for anything else that exists and ENOENT when nothing can be seen
+// at |path|.
+WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
+                                      std::vector<unsigned char>& bytes);
+
 // ReadWholeFile for standard input, read as raw bytes on every system; it
 // stays open.
 WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, std::vector<unsigned char>& bytes);

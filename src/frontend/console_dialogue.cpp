@@ -2,20 +2,20 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "charset/utf8.h"
 #include "console/console_text.h"
 #include "console/pause.h"
-#include "console/run_notes.h"
-#include "database/database_reader.h"
+#include "console/print_report.h"
+#include "console/report_text.h"
 #include "files/same_file.h"
 #include "frontend/command_line.h"
 
 namespace {
 
+const ReportPrinting kNoSubject = {"", "", ""};
 const int kDone = 0;
 const int kStopped = 1;
 const int kWrongArguments = 2;
@@ -31,18 +31,8 @@ const char kProgramSuffix[] = "";
 // A database that the run wrote or read, with the name it carries.
 struct DoneFile {
   const char* file;
-  std::string databasePath;
-  std::string name;  // in the handheld's character set; empty when unreadable
+  FileWorkDone work;
 };
-
-std::string DatabaseName(const std::string& databasePath) {
-  auto reader = std::make_unique<DatabaseReader>();
-  if (!OpenDatabaseFile(databasePath.c_str(), *reader)) return std::string();
-  std::string name;
-  if (ReadDatabaseHeader(*reader) == kDatabaseSound) name.assign(reader->name, reader->nameLength);
-  CloseDatabaseFile(*reader);
-  return name;
-}
 
 bool NamesStandardInput(const std::vector<const char*>& files) {
   for (const char* file : files) {
@@ -65,15 +55,20 @@ bool IsGivenBefore(const std::vector<const char*>& files, std::size_t index) {
 void WarnOfCollisions(const std::vector<DoneFile>& earlier, const DoneFile& done,
                       const ConsoleProgram& program) {
   for (const DoneFile& before : earlier) {
-    if (IsSameFile(before.databasePath.c_str(), done.databasePath.c_str())) {
-      PrintWarning("\"%s\" replaced \"%s\", written for \"%s\" earlier in this run",
-                   done.file, done.databasePath.c_str(), before.file);
+    if (IsSameFile(before.work.databasePath.c_str(), done.work.databasePath.c_str())) {
+      PrintWarningText(FormattedText("\"%s\" replaced \"%s\", written for \"%s\" earlier "
+                                     "in this run",
+                                     done.file, done.work.databasePath.c_str(), before.file),
+                       kNoSubject);
       return;
     }
   }
+  const std::string& name = done.work.databaseName;
   for (const DoneFile& before : earlier) {
-    if (!done.name.empty() && done.name == before.name) {
-      PrintWarning(program.sameName, before.file, done.file, HandheldTextInUtf8(done.name.data(), done.name.size()).c_str());
+    if (!name.empty() && name == before.work.databaseName) {
+      PrintWarningText(FormattedText(program.sameName, before.file, done.file,
+                                     HandheldTextInUtf8(name.data(), name.size()).c_str()),
+                       kNoSubject);
       return;
     }
   }
@@ -86,19 +81,15 @@ int WorkOnFiles(const std::vector<const char*>& files, const char* output,
   bool stopped = false;
   for (std::size_t k = 0; k < files.size(); ++k) {
     if (IsGivenBefore(files, k)) {
-      PrintWarning(program.givenAgain, files[k]);
+      PrintWarningText(FormattedText(program.givenAgain, files[k]), kNoSubject);
       continue;
     }
     ++distinct;
-    if (files.size() > 1) SetNoteSubject(files[k]);
-    const bool workDone = program.work(files[k], output);
-    SetNoteSubject(nullptr);
-    if (!workDone) {
+    DoneFile file = {files[k], FileWorkDone()};
+    if (!program.work(files[k], output, files.size() > 1 ? files[k] : "", file.work)) {
       stopped = true;
       continue;
     }
-    const std::string databasePath = output ? output : program.databasePath(files[k]);
-    const DoneFile file = {files[k], databasePath, DatabaseName(databasePath)};
     WarnOfCollisions(done, file, program);
     done.push_back(file);
   }

@@ -30,6 +30,14 @@
 
 #include <string>
 
+// What the work on a file that was done completely tells the run: the
+// database it wrote or read, and that database's name (bytes of the
+// handheld's character set).
+struct FileWorkDone {
+  std::string databasePath;
+  std::string databaseName;
+};
+
 struct ConsoleProgram {
   const char* name;          // as installed off Windows: "qdconv"
   const char* introduction;  // printed first by every run
@@ -45,10 +53,10 @@ struct ConsoleProgram {
   const char* givenAgain;
   const char* sameName;
   // The work on one file, writing to |output| (null: beside |file|): prints
-  // its own messages, and returns whether it was done completely.
-  bool (*work)(const char* file, const char* output);
-  // The database the work on |file| wrote or read.
-  std::string (*databasePath)(const char* file);
+  // its own messages, each note starting with |subject| and ": " when it is
+  // not empty, and returns whether it was done completely.
+  bool (*work)(const char* file, const char* output, const std::string& subject,
+               FileWorkDone& done);
 };
 
 // Run |program| with the command line's |arguments| (|argumentCount|

@@ -1,8 +1,8 @@
 // qdconv: converts question files into the tutor application's databases.
-#include "conversion/convert_question_file.h"
-#include "conversion/database_path.h"
 #include "frontend/console_dialogue.h"
+#include "frontend/convert_file.h"
 #include "frontend/program_entry.h"
+#include "frontend/question_paths.h"
 
 namespace {
 
@@ -44,8 +44,7 @@ int RunProgram(int argumentCount, char* arguments[]) {
       "Files converted: %i of %i\n",
       "\"%s\" is given more than once: it is converted once",
       kSameDatabaseNameWarning,
-      ConvertQuestionFile,
-      DeriveDatabasePath,
+      ConvertFile,
   };
   return RunConsoleDialogue(argumentCount, arguments, program);
 }

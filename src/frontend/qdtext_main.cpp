@@ -2,7 +2,7 @@
 // application, the way back from qdconv's database to its question file.
 #include "frontend/console_dialogue.h"
 #include "frontend/program_entry.h"
-#include "recovery/recover_question_file.h"
+#include "frontend/recover_file.h"
 
 namespace {
 
@@ -27,8 +27,6 @@ const char kHelp[] =
     "\n"
     "Several databases may be given at once. More: man qdtext, or README.txt.\n";
 
-std::string ItSelf(const char* databasePath) { return databasePath; }
-
 }  // namespace
 
 int RunProgram(int argumentCount, char* arguments[]) {
@@ -43,8 +41,7 @@ int RunProgram(int argumentCount, char* arguments[]) {
       "\"%s\" is given more than once: its question file is written once",
       "\"%s\" and \"%s\" are both databases named \"%s\": the handheld keeps one database "
       "per name, so only one of them stays installed",
-      RecoverQuestionFile,
-      ItSelf,
+      RecoverFile,
   };
   return RunConsoleDialogue(argumentCount, arguments, program);
 }

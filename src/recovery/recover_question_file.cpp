@@ -1,27 +1,13 @@
 #include "recovery/recover_question_file.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <string>
-#include <system_error>
-
-#include <errno.h>
 
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
-#include "console/common_hints.h"
-#include "console/echo_line.h"
-#include "console/run_message.h"
-#include "console/run_notes.h"
 #include "conversion/document_kind.h"
 #include "conversion/line_rules.h"
+#include "conversion/question_hints.h"
 #include "database/database_reader.h"
-#include "files/native_path.h"
-#include "files/output_file.h"
-#include "files/sibling_path.h"
-#include "files/system_folder.h"
 #include "limits/quiz_limits.h"
 
 namespace {
@@ -33,101 +19,85 @@ const char kLineEnd[] = "\r\n";
 const char kLineEnd[] = "\n";
 #endif
 
-const std::size_t kTextCapacity = kMaxRecordTextLength + 1;
-
-bool StopAtRecord(const char* message, int record) {
-  return StopWithMessage("%s at record : %i \n", message, record + 1);
+ReportEntry AtRecord(ReportKind kind, int record) {
+  ReportEntry entry = MakeEntry(kind);
+  entry.number = static_cast<std::uint64_t>(record + 1);
+  return entry;
 }
 
-// What to do about a database that is not what qdtext reads.
-void HintDatabaseFault(DatabaseFault fault, const char* databasePath) {
+ReportEntry WithText(ReportKind kind, const std::string& text) {
+  ReportEntry entry = MakeEntry(kind);
+  entry.text = text;
+  return entry;
+}
+
+std::string Printable(const char* code) {
+  std::string shown(code, 4);
+  for (char& c : shown) c = c >= 0x20 && c < 0x7F ? c : '?';
+  return shown;
+}
+
+// Why the database is not what qdtext reads, at |record|, and what to do.
+void ReportDatabaseFault(DatabaseFault fault, int record, const DatabaseReader& reader,
+                         const std::string& databasePath, Report& report) {
+  static const struct {
+    DatabaseFault fault;
+    ReportKind message;
+  } kMessages[] = {
+      {kShorterThanAHeader, kNotADatabaseTooShort},
+      {kNameWithoutEnd, kNotADatabaseNameWithoutEnd},
+      {kOtherApplication, kOtherApplicationDatabase},
+      {kRecordListPastTheEnd, kListRunsPastTheEnd},
+      {kRecordInHeaderOrList, kOffsetIntoHeaderOrList},
+      {kRecordPastTheEnd, kOffsetPastTheEnd},
+      {kRecordBeforeThePrevious, kOffsetBeforeThePrevious},
+      {kRecordShorterThanItsPrefix, kBodyShorterThanItsPrefix},
+      {kRecordWithoutEnd, kTextWithoutEnd},
+  };
+  for (const auto& known : kMessages) {
+    if (known.fault == fault) report.push_back(AtRecord(known.message, record));
+  }
   switch (fault) {
     case kShorterThanAHeader:
     case kNameWithoutEnd:
-      PrintHint("\"%s\" is not a database: qdtext reads a database (.pdb) that qdconv wrote, "
-                "and qdconv converts a question file",
-                databasePath);
+      report.push_back(WithText(kHintNotADatabase, databasePath));
       break;
     case kOtherApplication:
-      PrintHint("\"%s\" belongs to another application: only the tutor application's "
-                "databases hold questions",
-                databasePath);
+      report.back().text = Printable(reader.type);
+      report.back().otherText = Printable(reader.creator);
+      report.push_back(WithText(kHintOtherApplication, databasePath));
       break;
     case kDatabaseSound:
       break;
     default:
-      PrintHint("the database is damaged: copy it again from the handheld, or convert its "
-                "question file again");
+      report.push_back(MakeEntry(kHintDatabaseDamaged));
       break;
   }
 }
 
-// The message for |fault|, found at |record|; false, or true for
-// kDatabaseSound.
-bool PrintFaultMessage(DatabaseFault fault, int record, const DatabaseReader& reader) {
-  switch (fault) {
-    case kShorterThanAHeader:
-      return StopWithMessage("Not a database: too short for a database header\n");
-    case kNameWithoutEnd:
-      return StopWithMessage("Not a database: its name field has no end\n");
-    case kOtherApplication: {
-      char type[5], creator[5];
-      for (int i = 0; i < 4; ++i) {
-        const auto printable = [](char c) { return c >= 0x20 && c < 0x7F ? c : '?'; };
-        type[i] = printable(reader.type[i]);
-        creator[i] = printable(reader.creator[i]);
-      }
-      type[4] = creator[4] = '\0';
-      return StopWithMessage("Database of another application: type %s, creator %s\n", type,
-                             creator);
-    }
-    case kRecordListPastTheEnd:
-      return StopWithMessage("Record list runs past the end of the file\n");
-    case kRecordInHeaderOrList:
-      return StopAtRecord("Record offset points into the header or record list", record);
-    case kRecordPastTheEnd:
-      return StopAtRecord("Record offset points past the end of the file", record);
-    case kRecordBeforeThePrevious:
-      return StopAtRecord("Record offset points before the previous record", record);
-    case kRecordShorterThanItsPrefix:
-      return StopAtRecord("Record shorter than its 16-byte prefix", record);
-    case kRecordWithoutEnd:
-      return StopAtRecord("Record text without end", record);
-    case kDatabaseSound:
-      break;
+// Whether record |record|, |length| bytes of |text|, can be a line of a
+// question file; reports why not when it cannot.
+bool CanBeALine(const char* text, std::uint64_t length, int record, Report& report) {
+  if (length > kMaxRecordTextLength) {
+    report.push_back(AtRecord(kLineTooLongAtRecord, record));
+    ReportEntry hint = MakeEntry(kHintRecordTooLongForLine);
+    hint.place = {kNowhere, record + 1, 0};
+    hint.number = length;
+    report.push_back(hint);
+    return false;
   }
-  return true;
-}
-
-bool StopAtFault(DatabaseFault fault, int record, const DatabaseReader& reader,
-                 const char* databasePath) {
-  PrintFaultMessage(fault, record, reader);
-  HintDatabaseFault(fault, databasePath);
-  return false;
-}
-
-// Writes |text|, the question file in bytes of the handheld's character set,
-// to |file|: as UTF-8, or, when it holds a byte whose character the handheld
-// cannot show (Ž and ž: no UTF-8 question file can hold them), byte for byte,
-// as qdconv reads an ANSI file. Returns false, having written nothing, when
-// those bytes would be read as UTF-8.
-bool WriteQuestionText(std::FILE* file, const std::string& text) {
-  const bool heldByBytesOnly = text.find_first_of("\x8E\x9E") != std::string::npos;
-  if (heldByBytesOnly) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    if (DetectTextEncoding(bytes, text.size()) != kBytesAsTheyAre) return false;
-    PrintWarning("the database holds a byte the handheld's fonts have no letter for (0x8E, "
-                 "\"\xC5\xBD\", or 0x9E, \"\xC5\xBE\"), which no UTF-8 text holds: the question "
-                 "file is written in Windows' code page 1252 (ANSI)");
-    std::fwrite(text.data(), 1, text.size(), file);
+  const std::size_t size = static_cast<std::size_t>(length);
+  ReportKind why;
+  if (std::memchr(text, '\n', size)) {
+    why = kRecordHoldsLineFeed;
+  } else if (std::memchr(text, kEndOfFileByte, size)) {
+    why = kRecordHoldsEndOfFile;
+  } else {
     return true;
   }
-  char utf8[kMaxUtf8BytesPerHandheldByte * kTextCapacity];
-  for (std::size_t at = 0; at < text.size(); at += kTextCapacity) {
-    const std::size_t length = std::min(text.size() - at, kTextCapacity);
-    std::fwrite(utf8, 1, HandheldTextToUtf8(text.data() + at, length, utf8), file);
-  }
-  return true;
+  report.push_back(AtRecord(why, record));
+  report.push_back(MakeEntry(kHintNoLineHoldsRecord));
+  return false;
 }
 
 // The line end after a record text: a text that ends with a CR keeps it only
@@ -136,64 +106,61 @@ const char* LineEndAfter(const char* text, std::size_t length) {
   return length > 0 && text[length - 1] == '\r' ? "\r\n" : kLineEnd;
 }
 
-bool StopQuestionFileExists(const std::string& questionPath) {
-  PrintRunMessage("Question file already exists\n");
-  PrintHint("\"%s\" is kept as it is: move or rename it, then run qdtext again",
-            questionPath.c_str());
-  return false;
-}
-
-bool StopWithSystemError(const char* message, const std::string& path, int error) {
-  PrintRunMessage("%s", message);
-  HintSystemError(path.c_str(), error);
-  return false;
-}
-
-// Whether record |record|, |length| bytes of |text|, can be a line of a
-// question file; prints why not, and a hint, when it cannot.
-bool CanBeALine(const char* text, std::uint64_t length, int record) {
-  const char* why = nullptr;
-  if (length > kMaxRecordTextLength) {
-    StopAtRecord("Line data too long", record);
-    PrintHint("record %i is %s characters long: a line of a question file holds at most %i",
-              record + 1, std::to_string(length).c_str(),
-              static_cast<int>(kMaxRecordTextLength));
+// Whether the database is one that a question file can make, as far as its
+// header tells.
+bool IsHeaderRecoverable(DatabaseReader& reader, const std::string& databasePath,
+                         Report& report) {
+  const DatabaseFault fault = ReadDatabaseHeader(reader);
+  if (fault != kDatabaseSound) {
+    ReportDatabaseFault(fault, 0, reader, databasePath, report);
     return false;
   }
-  if (std::memchr(text, '\n', static_cast<std::size_t>(length))) {
-    why = "Record holds a line feed";
-  } else if (std::memchr(text, 0x1A, static_cast<std::size_t>(length))) {
-    why = "Record holds the end-of-file byte 0x1A";
+  if (reader.recordCount > kMaxRecordCount) {
+    report.push_back(MakeEntry(kTooManyRecords));
+    ReportEntry hint = MakeEntry(kHintTooManyDatabaseRecords);
+    hint.number = static_cast<std::uint64_t>(reader.recordCount);
+    report.push_back(hint);
+    return false;
   }
-  if (!why) return true;
-  StopAtRecord(why, record);
-  PrintHint("no line of a question file holds this record: qdconv did not write this database");
-  return false;
+  if (!IsValidDatabaseName(reader.name, reader.nameLength)) {
+    report.push_back(MakeEntry(kDatabaseNameInvalid));
+    ReportDatabaseNameRules(reader.name, reader.nameLength, kNameOfDatabase, report);
+    return false;
+  }
+  // The name starts the question file: qdconv refuses one that starts as a
+  // document does.
+  const DocumentKind kind = DetectDocumentKind(
+      reinterpret_cast<const unsigned char*>(reader.name), reader.nameLength);
+  if (kind != kPlainText) {
+    report.push_back(MakeEntry(kDatabaseNameInvalid));
+    ReportEntry hint = MakeEntry(kHintNameStartsAsDocument);
+    hint.detail = kind;
+    report.push_back(hint);
+    return false;
+  }
+  return true;
 }
 
-// Everything after the name line: the records, each checked before it is
-// added to |lines|. |question| is committed or abandoned on return.
-bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
-                      const std::string& questionPath, OutputFile& question, std::string& lines,
-                      QuizPreview* preview) {
-  char text[kTextCapacity];
+// The records as lines after the name line, in |lines|; false after a
+// record that no line holds.
+bool ReadRecordLines(DatabaseReader& reader, const std::string& databasePath, bool withPreview,
+                     std::string& lines, RecoveryResult& result) {
   for (int record = 0; record < reader.recordCount; ++record) {
+    const char* text = "";
     std::uint64_t length = 0;
     int faultRecord = record;
-    const DatabaseFault fault = ReadDatabaseRecord(reader, text, sizeof text, length, faultRecord);
-    const bool last = record + 1 == reader.recordCount;
-    const bool writable = fault == kDatabaseSound
-                              ? CanBeALine(text, length, record)
-                              : StopAtFault(fault, faultRecord, reader, databasePath);
-    if (!writable) {
-      AbandonOutputFile(question);
+    const DatabaseFault fault = ReadDatabaseRecord(reader, text, length, faultRecord);
+    if (fault != kDatabaseSound) {
+      ReportDatabaseFault(fault, faultRecord, reader, databasePath, result.report);
       return false;
     }
+    if (!CanBeALine(text, length, record, result.report)) return false;
+    const bool last = record + 1 == reader.recordCount;
     const std::size_t size = static_cast<std::size_t>(length);
     lines.append(text, size);
-    if (preview) {
+    if (withPreview) {
       AddPreviewRecord(text, size, LineNumberOfRecord(record),
-                       IsBlankText(text, size) ? kRecordBlank : kRecordSound, *preview);
+                       IsBlankText(text, size) ? kRecordBlank : kRecordSound, result.preview);
     }
     // A text longer than a line with a line end may hold is ended by a NUL,
     // which hides the line end from the length test; as the last line it
@@ -203,101 +170,65 @@ bool WriteRecordLines(DatabaseReader& reader, const char* databasePath,
     // to be a line at all.
     if (!last || size == 0) lines += LineEndAfter(text, size);
   }
-  if (!WriteQuestionText(question.stream, lines)) {
-    AbandonOutputFile(question);
-    PrintRunMessage("Text not writable as a question file\n");
-    PrintHint("the database holds bytes 0x8E or 0x9E, which only an ANSI text holds, and its "
-              "other text would be read as UTF-8: qdconv did not write this database");
-    return false;
-  }
-  switch (CommitOutputFile(question, kKeepExistingTarget)) {
-    case kCommitted:
-      return true;
-    case kCommitTargetExists:
-      return StopQuestionFileExists(questionPath);
-    case kCommitFailed:
-      break;
-  }
-  return StopWithSystemError("Could not write output file\n", questionPath, question.error);
+  return true;
 }
 
-bool Recover(const char* databasePath, const char* givenQuestionPath, QuizPreview* preview) {
-  const std::string questionPath =
-      givenQuestionPath ? givenQuestionPath : SiblingPath(databasePath, ".txt");
-  if (!givenQuestionPath && IsWrittenBesideADevice(databasePath, questionPath.c_str())) {
-    PrintRunMessage("Could not open output file\n");
-    HintBesideADevice(questionPath.c_str());
+// |lines|, bytes of the handheld's character set, as the question file: in
+// UTF-8, or, when it holds a byte whose character the handheld cannot show
+// (Ž and ž: no UTF-8 question file can hold them), byte for byte, as qdconv
+// reads an ANSI file. False when those bytes would be read as UTF-8.
+bool MakeQuestionText(const std::string& lines, RecoveryResult& result) {
+  if (lines.find_first_of("\x8E\x9E") == std::string::npos) {
+    result.questionText = HandheldTextInUtf8(lines.data(), lines.size());
+    return true;
+  }
+  const auto* bytes = reinterpret_cast<const unsigned char*>(lines.data());
+  if (DetectTextEncoding(bytes, lines.size()) != kBytesAsTheyAre) {
+    result.report.push_back(MakeEntry(kTextNotWritable));
+    result.report.push_back(MakeEntry(kHintOnlyAnsiHoldsBytes));
     return false;
   }
-  DatabaseReader reader;
-  if (!OpenDatabaseFile(databasePath, reader)) {
-    return StopWithSystemError("Could not open input file\n", databasePath, errno);
-  }
-  const bool written = [&] {
-    const DatabaseFault fault = ReadDatabaseHeader(reader);
-    if (fault != kDatabaseSound) return StopAtFault(fault, 0, reader, databasePath);
-    if (reader.recordCount > kMaxRecordCount) {
-      PrintRunMessage("Too many records: at most 3000\n");
-      PrintHint("the database holds %i records, a question file converts into at most %i",
-                reader.recordCount, kMaxRecordCount);
-      return false;
-    }
-    if (!IsValidDatabaseName(reader.name, reader.nameLength)) {
-      PrintRunMessage("Database name invalid\n");
-      HintDatabaseName(reader.name, reader.nameLength, "the database's name");
-      return false;
-    }
-    // The name starts the question file: qdconv refuses one that starts as
-    // a document does.
-    const DocumentKind kind = DetectDocumentKind(
-        reinterpret_cast<const unsigned char*>(reader.name), reader.nameLength);
-    if (kind != kPlainText) {
-      PrintRunMessage("Database name invalid\n");
-      PrintHint("the database's name starts as %s does, and qdconv refuses a question file "
-                "that starts so",
-                DocumentKindName(kind));
-      return false;
-    }
-
-    const std::string name = HandheldTextInUtf8(reader.name, reader.nameLength);
-    PrintEchoLine(databasePath, questionPath.c_str(), name, name);
-    std::error_code error;
-    if (std::filesystem::exists(
-            std::filesystem::symlink_status(NativePath(questionPath.c_str()), error))) {
-      return StopQuestionFileExists(questionPath);
-    }
-    OutputFile question;
-    if (!BeginOutputFile(questionPath.c_str(), question)) {
-      PrintRunMessage("Could not open output file\n");
-      HintOutputNotOpened(questionPath.c_str(), question);
-      return false;
-    }
-    std::string lines(reader.name, reader.nameLength);
-    if (reader.recordCount > 0) lines += kLineEnd;
-    if (!WriteRecordLines(reader, databasePath, questionPath, question, lines, preview)) {
-      return false;
-    }
-    PrintRunMessage("Questions written: %i\n", reader.recordCount / 2);
-    return true;
-  }();
-  CloseDatabaseFile(reader);
-  return written;
+  result.report.push_back(MakeEntry(kWarnAnsiQuestionFile));
+  result.questionText = lines;
+  return true;
 }
 
 }  // namespace
 
-bool RecoverQuestionFile(const char* databasePath, const char* questionPath) {
-  return Recover(databasePath, questionPath, nullptr);
-}
-
-bool RecoverQuestionFile(const char* databasePath, QuizPreview& preview) {
-  preview.fromTable = false;
-  preview.records.clear();
-  const bool written = Recover(databasePath, nullptr, &preview);
-  if (written) {
-    MarkQuestionWithoutAnswer(preview);
-  } else {
-    preview.records.clear();
+void RecoverQuestionFile(const unsigned char* bytes, std::size_t size,
+                         const std::string& databasePath, bool withPreview,
+                         RecoveryResult& result) {
+  result.recovered = false;
+  result.report.clear();
+  result.questionText.clear();
+  result.databaseName.clear();
+  result.recordCount = 0;
+  result.preview.fromTable = false;
+  result.preview.records.clear();
+  DatabaseReader reader;
+  StartDatabaseReader(bytes, size, reader);
+  if (!IsHeaderRecoverable(reader, databasePath, result.report)) {
+    result.recordsStart = result.report.size();
+    return;
   }
-  return written;
+  result.databaseName.assign(reader.name, reader.nameLength);
+  const std::string name = HandheldTextInUtf8(reader.name, reader.nameLength);
+  ReportEntry echo = WithText(kEchoLine, name);
+  echo.otherText = name;
+  result.report.push_back(echo);
+  result.recordsStart = result.report.size();
+
+  std::string lines(reader.name, reader.nameLength);
+  if (reader.recordCount > 0) lines += kLineEnd;
+  if (!ReadRecordLines(reader, databasePath, withPreview, lines, result) ||
+      !MakeQuestionText(lines, result)) {
+    result.preview.records.clear();
+    return;
+  }
+  MarkQuestionWithoutAnswer(result.preview);
+  result.recordCount = reader.recordCount;
+  result.recovered = true;
+  ReportEntry summary = MakeEntry(kQuestionsWritten);
+  summary.number = static_cast<std::uint64_t>(reader.recordCount / 2);
+  result.report.push_back(summary);
 }

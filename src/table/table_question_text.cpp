@@ -2,29 +2,26 @@
 
 #include "charset/utf8.h"
 #include "database/database_header.h"
-#include "files/sibling_path.h"
 #include "table/table_reader.h"
 
 namespace {
 
-// The file name of |path| without its folder and last extension, and without
-// control characters, in UTF-8.
-std::string FileNameStem(const char* path) {
-  const std::string withoutExtension = SiblingPath(path, "");
-  std::string stem;
-  for (std::size_t i = FileNameStart(path); i < withoutExtension.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(withoutExtension[i]);
-    if (c >= 0x20 && c != 0x7F) stem += static_cast<char>(c);
+// |name| without control characters.
+std::string WithoutControlCharacters(const std::string& name) {
+  std::string kept;
+  for (const char c : name) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) kept += c;
   }
-  return stem;
+  return kept;
 }
 
-// The name cell: the stem of |path| cut after kMaxDatabaseNameLength
+// The name cell: |tableName| cut after kMaxDatabaseNameLength
 // characters of the handheld's character set, without the spaces it then
 // ends with; |fault| tells when it holds a character the handheld cannot
 // show, or text that is not valid, and |cut| when it was cut.
-TableCell MakeNameCell(const char* path, HandheldText& fault, bool& cut) {
-  std::string stem = FileNameStem(path);
+TableCell MakeNameCell(const std::string& tableName, HandheldText& fault, bool& cut) {
+  std::string stem = WithoutControlCharacters(tableName);
   std::vector<UnmappedCharacter> unmapped;
   fault = DecodeHandheldTextMarking(reinterpret_cast<unsigned char*>(&stem[0]), stem.size(), kUtf8,
                                     unmapped);
@@ -71,8 +68,9 @@ LaterUnshowable LaterUnshowableInTable(const std::vector<TablePair>& pairs, std:
 
 }  // namespace
 
-void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char* path,
-                           bool tabSeparated, std::size_t maxPairs, TableQuestionText& out) {
+void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const std::string& tableName,
+                           const std::string& fileName, bool tabSeparated, std::size_t maxPairs,
+                           TableQuestionText& out) {
   out.text.clear();
   out.fault = {0, kNoTextFault, 0, 0};
   out.rows.clear();
@@ -87,7 +85,7 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   // The name line, from the file name.
   HandheldText name;
   bool nameCut = false;
-  const TableCell nameCell = MakeNameCell(path, name, nameCut);
+  const TableCell nameCell = MakeNameCell(tableName, name, nameCut);
   if (name.fault != kNoTextFault) {
     out.text = nameCell.text;
     out.fault = name;
@@ -105,7 +103,7 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   out.notes = std::move(table.notes);
   out.notes.nameCut = nameCut;
   if (nameCut) {
-    out.notes.fileName = path + FileNameStart(path);
+    out.notes.fileName = fileName;
     out.notes.nameKept = CellInUtf8(nameCell);
   }
   for (std::size_t k = 0; k < table.pairs.size(); ++k) {
@@ -126,11 +124,11 @@ void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char*
   }
 }
 
-std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length, const char* path,
-                                    bool tabSeparated) {
+std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length,
+                                    const std::string& tableName, bool tabSeparated) {
   HandheldText name;
   bool nameCut = false;
-  const TableCell nameCell = MakeNameCell(path, name, nameCut);
+  const TableCell nameCell = MakeNameCell(tableName, name, nameCut);
   std::string text = CellInUtf8(nameCell);
   if (text.empty()) return text;
   text += '\n';

@@ -5,9 +5,8 @@
 // a teacher would have typed; its record lines are the table's cells, so the
 // converter's rules, messages and progress numbers apply to them unchanged.
 //
-// The name is the file name without its last extension (the folder and a
-// name's leading dot as files/sibling_path.h takes them), control characters
-// removed, cut after 31 characters of the handheld's character set and then
+// The name is the table's name (its file name without folder and last
+// extension), control characters removed, cut after 31 characters of the handheld's character set and then
 // without the spaces it ends with; its notes tell when it was cut.
 //
 // The table is decoded as a question file is (charset/text_encoding.h). A
@@ -47,16 +46,18 @@ struct TableQuestionText {
 };
 
 // Make the question text of the table |bytes[0..length)| (decoded in place)
-// at |path|. At most |maxPairs| rows are kept.
-void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const char* path,
-                           bool tabSeparated, std::size_t maxPairs, TableQuestionText& out);
+// named |tableName|, from the file |fileName|. At most |maxPairs| rows are
+// kept.
+void MakeTableQuestionText(unsigned char* bytes, std::size_t length, const std::string& tableName,
+                           const std::string& fileName, bool tabSeparated, std::size_t maxPairs,
+                           TableQuestionText& out);
 
 // The same question text in UTF-8, every character kept (those the handheld
 // cannot show too), for a teacher to edit: every row of the table, and the
 // name line; empty when the file name gives no name. A text that is not valid
 // in its encoding ends at the last cell read before the fault. Converting the
 // result gives what converting the table gives.
-std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length, const char* path,
-                                    bool tabSeparated);
+std::string TableQuestionTextInUtf8(unsigned char* bytes, std::size_t length,
+                                    const std::string& tableName, bool tabSeparated);
 
 #endif  // QDCONV_TABLE_TABLE_QUESTION_TEXT_H_

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "charset/utf8.h"
-#include "files/sibling_path.h"
 #include "table/column_headings.h"
 #include "table/html_text.h"
 
@@ -308,11 +307,6 @@ TableHeader ReadHeader(TableCursor& cursor, std::vector<std::size_t>& rowStarts)
 }
 
 }  // namespace
-
-bool IsTablePath(const char* path, bool& tabSeparated) {
-  tabSeparated = HasExtension(path, ".tsv");
-  return tabSeparated || HasExtension(path, ".csv");
-}
 
 std::string CellInUtf8(const TableCell& cell) {
   std::string utf8;

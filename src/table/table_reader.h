@@ -40,10 +40,6 @@
 
 #include "charset/handheld_decoder.h"
 
-// Whether |path| names a table: its name ends in ".csv" or ".tsv", in any
-// case. |tabSeparated| tells which.
-bool IsTablePath(const char* path, bool& tabSeparated);
-
 struct TableCell {
   std::string text;  // bytes of the handheld's character set
   // The characters that the kUnmappedMark bytes of |text| stand for, in order.

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "conversion/convert_question_file.h"
+#include "frontend/convert_file.h"
 #include "database_contents.h"
-#include "recovery/recover_question_file.h"
+#include "frontend/recover_file.h"
 
 namespace {
 
@@ -91,14 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteBytes(databasePath, database);
   if (!std::freopen((folderPath + "/console").c_str(), "w", stdout)) Fail("no console file");
 
-  const bool recovered = RecoverQuestionFile(databasePath.c_str());
+  FileWorkDone done;
+  const bool recovered = RecoverFile(databasePath.c_str(), nullptr, "", done);
   if (ReadBytes(databasePath) != database) Fail("the database changed");
   if (!recovered) {
     if (FileCount() != 2) Fail("a refused database left a file behind");
     return 0;
   }
   std::filesystem::rename(questionPath, folderPath + "/again.txt");
-  if (!ConvertQuestionFile((folderPath + "/again.txt").c_str())) {
+  if (!ConvertFile((folderPath + "/again.txt").c_str(), nullptr, "", done)) {
     Fail("the question file written does not convert back");
   }
   std::fflush(stdout);

@@ -16,7 +16,7 @@
 #include <sstream>
 #include <string>
 
-#include "conversion/convert_question_file.h"
+#include "frontend/convert_file.h"
 #include "database_contents.h"
 
 namespace {
@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteBytes(databasePath, kOldDatabase);
   if (!std::freopen(consolePath.c_str(), "w", stdout)) Fail("no console file");
 
-  const bool converted = ConvertQuestionFile(questionPath.c_str());
+  FileWorkDone done;
+  const bool converted = ConvertFile(questionPath.c_str(), nullptr, "", done);
   std::fflush(stdout);
 
   bool exists = false;

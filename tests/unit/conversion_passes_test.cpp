@@ -6,10 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "console/report_text.h"
 #include "conversion/line_rules.h"
-#include "test_files.h"
 
 namespace {
+
+// What standard output gets of |report|.
+std::string StandardOutput(const Report& report) {
+  std::string out;
+  for (const ReportEntry& entry : report) {
+    if (entry.kind == kProgressNumbers) {
+      for (std::uint64_t k = 0; k < entry.number; ++k) out += std::to_string(k) + "\n";
+    } else if (IsStandardOutput(entry.kind)) {
+      out += MessageText(entry);
+    }
+  }
+  return out;
+}
 
 struct Measurement {
   bool complete;
@@ -28,11 +41,11 @@ Measurement Measure(const std::string& recordLines) {
   RecordWarnings warnings;
   const QuestionLine nameLine = {"Quiz", 4, true, false, kNoTextFault};
   StartRecordWarnings(nameLine, warnings);
-  testing::internal::CaptureStdout();
+  const RecordOrigin origin = {nullptr, 0, 0, 0, nullptr, nullptr};
+  Report report;
   const bool complete =
-      MeasureRecordLines(reader, text, kBytesAsTheyAre, kQuestionFileOrigin, *records, warnings);
-  std::fflush(stdout);
-  Measurement result = {complete, {}, {}, testing::internal::GetCapturedStdout(), warnings};
+      MeasureRecordLines(reader, text, kBytesAsTheyAre, origin, *records, warnings, report);
+  Measurement result = {complete, {}, {}, StandardOutput(report), warnings};
   for (int k = 0; k < records->count; ++k) {
     result.texts.emplace_back(records->texts[k], records->sizes[k] - 1);
     result.sizes.push_back(records->sizes[k]);
@@ -90,30 +103,4 @@ TEST(MeasureRecordLinesTest, StopsAtTheRecordPastTheTable) {
   const std::string ending = "2999\n3000\nToo many records: at most 3000\n";
   ASSERT_GE(m.console.size(), ending.size());
   EXPECT_EQ(m.console.substr(m.console.size() - ending.size()), ending);
-}
-
-TEST(WriteRecordBodiesTest, WritesOneBodyPerKeptText) {
-  auto records = std::make_unique<RecordTexts>();
-  records->texts[0] = "Red breast?";
-  records->sizes[0] = 12;
-  records->texts[1] = "Robin";
-  records->sizes[1] = 6;
-  records->count = 2;
-  std::FILE* database = FileWithBytes("");
-  EXPECT_TRUE(WriteRecordBodies(database, *records));
-  EXPECT_EQ(BytesOfFile(database), std::string(16, '\0') + "Red breast?" + '\0' +
-                                       std::string(16, '\0') + "Robin" + '\0');
-  std::fclose(database);
-}
-
-TEST(WriteRecordBodiesTest, ReportsAFailedWrite) {
-  std::FILE* full = std::fopen("/dev/full", "wb");
-  ASSERT_NE(full, nullptr);
-  std::setvbuf(full, nullptr, _IONBF, 0);
-  auto records = std::make_unique<RecordTexts>();
-  records->texts[0] = "q";
-  records->sizes[0] = 2;
-  records->count = 1;
-  EXPECT_FALSE(WriteRecordBodies(full, *records));
-  std::fclose(full);
 }

@@ -1,4 +1,4 @@
-#include "conversion/database_path.h"
+#include "frontend/question_paths.h"
 
 #include <gtest/gtest.h>
 

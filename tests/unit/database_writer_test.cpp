@@ -17,16 +17,14 @@ std::string WriteDatabase(const std::string& name,
                           const std::vector<std::string>& texts) {
   std::vector<std::uint32_t> sizes;
   for (const std::string& text : texts) sizes.push_back(text.size() + 1);
-  std::vector<RecordListEntry> entries(texts.size() + 1);
+  std::vector<const char*> pointers;
+  for (const std::string& text : texts) pointers.push_back(text.data());
   const int count = static_cast<int>(texts.size());
-  BuildRecordList(sizes.data(), count, entries.data());
   const DatabaseHeader header = BuildDatabaseHeader(
       name.data(), name.size(), static_cast<std::uint16_t>(count));
-  std::FILE* file = FileWithBytes("");
-  WriteHeaderAndRecordList(file, header, entries.data());
-  for (const std::string& text : texts) WriteRecordBody(file, text.data(), text.size());
-  std::string bytes = BytesOfFile(file);
-  std::fclose(file);
+  std::vector<unsigned char> image;
+  BuildDatabaseImage(header, pointers.data(), sizes.data(), image);
+  const std::string bytes(image.begin(), image.end());
   return bytes;
 }
 

@@ -4,44 +4,27 @@
 // convert to the table's own database.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "conversion/convert_question_file.h"
 #include "conversion/quiz_preview.h"
+#include "frontend/question_paths.h"
 #include "recovery/recover_question_file.h"
 #include "table/table_question_text.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class QuizPreviewTest : public testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("qdconv-preview-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-
-  static std::string Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
-
-  fs::path folder_;
-};
+// The conversion of |bytes| as the file |fileName|, with its preview.
+ConversionResult Convert(const char* fileName, const std::string& bytes) {
+  std::vector<unsigned char> copy(bytes.begin(), bytes.end());
+  QuestionFileFacts facts = QuestionFileFactsOf(fileName);
+  facts.withPreview = true;
+  ConversionResult result;
+  result.preview.records.push_back({"left over", 1, kRecordSound});
+  ConvertQuestionFile(copy, facts, result);
+  return result;
+}
 
 struct Shown {
   int place;
@@ -72,7 +55,7 @@ struct PreviewCase {
   std::vector<Shown> records;  // none: the run stops
 };
 
-TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
+TEST(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
   const PreviewCase cases[] = {
       {"BlankLineAndQuestionWithoutAnswer", "quiz.txt", "Quiz\nQ1?\n\nQ2?\nA2\nQ3?", false,
        {{2, "Q1?", kRecordSound}, {3, "", kRecordBlankShiftsPairs}, {4, "Q2?", kRecordSound},
@@ -102,11 +85,9 @@ TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
   };
   for (const PreviewCase& c : cases) {
     SCOPED_TRACE(c.name);
-    QuizPreview preview;
-    preview.records.push_back({"left over", 1, kRecordSound});
-    testing::internal::CaptureStdout();
-    const bool converted = ConvertQuestionFile(Write(c.fileName, c.bytes).c_str(), preview);
-    testing::internal::GetCapturedStdout();
+    const ConversionResult result = Convert(c.fileName, c.bytes);
+    const bool converted = result.converted;
+    const QuizPreview& preview = result.preview;
     const bool stops = c.records.empty() || c.records.back().finding == kRecordStoppedTheRun;
     EXPECT_EQ(converted, !stops);
     EXPECT_EQ(ShownRecords(preview), c.records);
@@ -116,29 +97,29 @@ TEST_F(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
   }
 }
 
-TEST_F(QuizPreviewTest, ShowsADatabaseGoingBackWithTheLinesOfItsQuestionFile) {
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(ConvertQuestionFile(Write("quiz.txt", "Quiz\n\nParis\nSpain?").c_str()));
-  Write("back.pdb", Read((folder_ / "quiz.pdb").string()));
-  QuizPreview preview;
-  const bool recovered = RecoverQuestionFile((folder_ / "back.pdb").string().c_str(), preview);
-  Write("damaged.pdb", Read((folder_ / "quiz.pdb").string()).substr(0, 90));
-  QuizPreview damaged;
-  const bool damagedRecovered =
-      RecoverQuestionFile((folder_ / "damaged.pdb").string().c_str(), damaged);
-  testing::internal::GetCapturedStdout();
+TEST(QuizPreviewTest, ShowsADatabaseGoingBackWithTheLinesOfItsQuestionFile) {
+  const ConversionResult converted = Convert("quiz.txt", "Quiz\n\nParis\nSpain?");
+  ASSERT_TRUE(converted.converted);
+  const std::vector<unsigned char>& database = converted.database;
+  RecoveryResult back;
+  RecoverQuestionFile(database.data(), database.size(), "back.pdb", true, back);
+  const bool recovered = back.recovered;
+  const QuizPreview& preview = back.preview;
+  RecoveryResult damaged;
+  RecoverQuestionFile(database.data(), 90, "damaged.pdb", true, damaged);
+  const bool damagedRecovered = damaged.recovered;
   ASSERT_TRUE(recovered);
   const std::vector<Shown> expected = {
       {2, "", kRecordBlankShiftsPairs}, {3, "Paris", kRecordSound},
       {4, "Spain?", kQuestionWithoutAnswer}};
   EXPECT_EQ(ShownRecords(preview), expected);
   EXPECT_FALSE(damagedRecovered);
-  EXPECT_TRUE(damaged.records.empty());
+  EXPECT_TRUE(damaged.preview.records.empty());
 }
 
 // The text a teacher edits for a table converts to the table's database,
 // byte for byte, and keeps every character, even those that stop it.
-TEST_F(QuizPreviewTest, TableTextForEditingConvertsAsTheTable) {
+TEST(QuizPreviewTest, TableTextForEditingConvertsAsTheTable) {
   struct TextCase {
     const char* fileName;
     std::string table;
@@ -155,25 +136,19 @@ TEST_F(QuizPreviewTest, TableTextForEditingConvertsAsTheTable) {
   };
   for (TextCase& c : cases) {
     SCOPED_TRACE(c.fileName);
-    const std::string tablePath = Write(c.fileName, c.table);
     std::string bytes = c.table;
-    bool tabSeparated = std::string(c.fileName).find(".csv") == std::string::npos;
+    const QuestionFileFacts facts = QuestionFileFactsOf(c.fileName);
     const std::string text = TableQuestionTextInUtf8(
-        reinterpret_cast<unsigned char*>(&bytes[0]), bytes.size(), tablePath.c_str(),
-        tabSeparated);
+        reinterpret_cast<unsigned char*>(&bytes[0]), bytes.size(), facts.tableName,
+        facts.table == kTabSeparatedTable);
     EXPECT_EQ(text, c.text);
 
-    const std::string textPath = Write("edited.txt", text);
-    testing::internal::CaptureStdout();
-    const bool tableConverted = ConvertQuestionFile(tablePath.c_str());
-    const bool textConverted = ConvertQuestionFile(textPath.c_str());
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(textConverted, tableConverted);
-    if (tableConverted) {
-      const fs::path stem = fs::path(tablePath).replace_extension(".pdb");
-      EXPECT_EQ(Read((folder_ / "edited.pdb").string()), Read(stem.string()));
+    const ConversionResult table = Convert(c.fileName, c.table);
+    const ConversionResult edited = Convert("edited.txt", text);
+    EXPECT_EQ(edited.converted, table.converted);
+    if (table.converted) {
+      EXPECT_EQ(edited.database, table.database);
     }
-    fs::remove(folder_ / "edited.pdb");
   }
 }
 

@@ -1,0 +1,70 @@
+#include "frontend/convert_file.h"
+
+#include <cstring>
+#include <vector>
+
+#include "console/print_report.h"
+#include "conversion/convert_question_file.h"
+#include "files/output_file.h"
+#include "files/same_file.h"
+#include "files/sibling_path.h"
+#include "frontend/output_steps.h"
+#include "frontend/question_paths.h"
+#include "frontend/read_input.h"
+
+namespace {
+
+// Whether the question file and the database are two files.
+bool AreDistinct(const char* questionPath, const std::string& databasePath, Report& report) {
+  if (std::strcmp(questionPath, "-") == 0 || !IsSameFile(questionPath, databasePath.c_str())) {
+    return true;
+  }
+  report.push_back(MakeEntry(kInputIsOutput));
+  const bool database = HasExtension(questionPath, ".pdb");
+  ReportEntry hint = MakeEntry(database ? kHintDatabaseGiven : kHintOutputIsInput);
+  hint.text = database ? questionPath : databasePath;
+  report.push_back(hint);
+  return false;
+}
+
+}  // namespace
+
+bool ConvertFile(const char* questionPath, const char* output, const std::string& subject,
+                 FileWorkDone& done) {
+  const std::string databasePath = output ? output : DeriveDatabasePath(questionPath);
+  const ReportPrinting printing = {questionPath, databasePath.c_str(), subject};
+  Report report;
+  std::vector<unsigned char> bytes;
+  OutputFile database;
+  if (!ReadQuestionFile(questionPath, bytes, report) ||
+      (!output && !IsDerivedPathWritable(questionPath, databasePath, report)) ||
+      !AreDistinct(questionPath, databasePath, report) ||
+      !BeginOutput(databasePath, database, report)) {
+    PrintReport(report, 0, report.size(), printing);
+    return false;
+  }
+  QuestionFileFacts facts = QuestionFileFactsOf(questionPath);
+  ConversionResult result;
+  ConvertQuestionFile(bytes, facts, result);
+  const Report& said = result.report;
+  PrintReport(said, 0, result.warningsStart, printing);
+  if (!result.converted) {
+    AbandonOutputFile(database);
+    PrintReport(said, result.warningsStart, said.size(), printing);
+    return false;
+  }
+  if (!WriteOutput(database, databasePath, result.database.data(), result.database.size(),
+                   report)) {
+    PrintReport(report, 0, report.size(), printing);
+    return false;
+  }
+  if (CommitOutputFile(database, kReplaceExistingTarget) != kCommitted) {
+    ReportWriteFailure(databasePath, database.error, report);
+    PrintReport(report, 0, report.size(), printing);
+    return false;
+  }
+  PrintReport(said, result.warningsStart, said.size(), printing);
+  done.databasePath = databasePath;
+  done.databaseName = result.databaseName;
+  return true;
+}

@@ -1,0 +1,219 @@
+#include "frontend/page_json.h"
+
+#include <cstdio>
+
+#include "console/report_text.h"
+
+namespace {
+
+const char* const kKindNames[] = {
+    "echo-line",
+    "progress-numbers",
+    "questions-converted",
+    "questions-written",
+    "could-not-open-input",
+    "input-too-large",
+    "could-not-read-input",
+    "could-not-open-output",
+    "input-is-output",
+    "could-not-write-output",
+    "not-plain-text",
+    "unclosed-quote-at-record",
+    "unshowable-in-name",
+    "unshowable-at-record",
+    "invalid-text-in-name",
+    "invalid-text-at-record",
+    "database-name-invalid",
+    "too-many-records",
+    "line-too-long-at-record",
+    "not-a-database-too-short",
+    "not-a-database-name-without-end",
+    "other-application-database",
+    "list-runs-past-the-end",
+    "offset-into-header-or-list",
+    "offset-past-the-end",
+    "offset-before-the-previous",
+    "body-shorter-than-its-prefix",
+    "text-without-end",
+    "record-holds-line-feed",
+    "record-holds-end-of-file",
+    "question-file-exists",
+    "text-not-writable",
+    "hint-system-error",
+    "hint-link-refused",
+    "hint-beside-a-device",
+    "hint-unshowable",
+    "hint-invalid-text",
+    "hint-later-unshowable",
+    "hint-unclosed-quote",
+    "hint-no-text",
+    "hint-name-line-empty",
+    "hint-name-empty",
+    "hint-name-control-character",
+    "hint-name-too-long",
+    "hint-tab-separated-text",
+    "hint-cell-too-long",
+    "hint-line-too-long",
+    "hint-last-line-too-long",
+    "hint-too-many-rows",
+    "hint-too-many-lines",
+    "hint-database-given",
+    "hint-output-is-input",
+    "hint-not-plain-text",
+    "hint-spreadsheet",
+    "hint-too-large",
+    "hint-not-a-database",
+    "hint-other-application",
+    "hint-database-damaged",
+    "hint-too-many-database-records",
+    "hint-name-starts-as-document",
+    "hint-question-file-kept",
+    "hint-record-too-long-for-line",
+    "hint-no-line-holds-record",
+    "hint-only-ansi-holds-bytes",
+    "warn-read-as-mac-roman",
+    "warn-table-name-cut",
+    "warn-headings-skipped",
+    "warn-rows-beyond-b",
+    "warn-empty-cell",
+    "warn-more-empty-cells",
+    "warn-cell-holds-nul",
+    "warn-more-cells-hold-nul",
+    "warn-no-rows",
+    "warn-name-cut-by-nul",
+    "warn-blank-line-at-end",
+    "warn-blank-answer",
+    "warn-blank-line-shifts",
+    "warn-more-blank-lines",
+    "warn-line-holds-nul",
+    "warn-more-lines-hold-nul",
+    "warn-no-question-lines",
+    "warn-odd-line-count",
+    "warn-repeated-question",
+    "warn-more-repeated-questions",
+    "warn-handheld-form",
+    "warn-byte-without-letter",
+    "warn-ansi-question-file",
+};
+static_assert(sizeof kKindNames / sizeof kKindNames[0] == kWarnAnsiQuestionFile + 1,
+              "one name for each kind of report entry");
+
+std::string Field(const char* name, const std::string& json) {
+  return std::string(",\"") + name + "\":" + json;
+}
+
+std::string NumberList(const std::vector<int>& numbers) {
+  std::string json = "[";
+  for (std::size_t k = 0; k < numbers.size(); ++k) {
+    if (k > 0) json += ',';
+    json += std::to_string(numbers[k]);
+  }
+  return json + "]";
+}
+
+std::string EntryJson(const ReportEntry& entry) {
+  std::string text = ReportEntryText(entry);
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  std::string json = "{\"kind\":" + JsonString(kKindNames[entry.kind]) + Field("text", JsonString(text));
+  if (entry.place.where != kNowhere) {
+    json += Field("line", std::to_string(entry.place.line));
+    if (entry.place.where == kInCell) json += Field("column", std::to_string(entry.place.column));
+    if (entry.place.where == kInFileName) json += Field("inFileName", "true");
+  }
+  if (entry.inTable || entry.place.where == kInCell) json += Field("inTable", "true");
+  if (entry.character != 0) json += Field("character", std::to_string(entry.character));
+  if (entry.number != 0) json += Field("number", std::to_string(entry.number));
+  if (entry.detail != 0) json += Field("detail", std::to_string(entry.detail));
+  if (!entry.text.empty()) json += Field("name", JsonString(entry.text));
+  if (!entry.otherText.empty()) json += Field("otherName", JsonString(entry.otherText));
+  if (!entry.numbers.empty()) json += Field("numbers", NumberList(entry.numbers));
+  if (!entry.characters.empty()) {
+    json += ",\"characters\":[";
+    for (std::size_t k = 0; k < entry.characters.size(); ++k) {
+      const PlacedCharacter& placed = entry.characters[k];
+      if (k > 0) json += ',';
+      json += "[" + std::to_string(placed.lineOrRow) + "," + std::to_string(placed.column) +
+              "," + std::to_string(placed.character) + "]";
+    }
+    json += "]";
+  }
+  return json + "}";
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& text) {
+  std::string json = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      json += escaped;
+    } else {
+      json += c;
+    }
+  }
+  return json + '"';
+}
+
+std::string JsonBase64(const unsigned char* bytes, std::size_t size) {
+  static const char kDigits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string json = "\"";
+  json.reserve(size / 3 * 4 + 8);
+  for (std::size_t i = 0; i < size; i += 3) {
+    const unsigned a = bytes[i];
+    const unsigned b = i + 1 < size ? bytes[i + 1] : 0;
+    const unsigned c = i + 2 < size ? bytes[i + 2] : 0;
+    json += kDigits[a >> 2];
+    json += kDigits[((a & 3) << 4) | (b >> 4)];
+    json += i + 1 < size ? kDigits[((b & 15) << 2) | (c >> 6)] : '=';
+    json += i + 2 < size ? kDigits[c & 63] : '=';
+  }
+  return json + '"';
+}
+
+std::string ReportJson(const Report& report) {
+  std::string json = "[";
+  for (const ReportEntry& entry : report) {
+    if (entry.kind == kEchoLine || entry.kind == kProgressNumbers) continue;
+    if (json.size() > 1) json += ',';
+    json += EntryJson(entry);
+  }
+  return json + "]";
+}
+
+std::string RunMessage(const Report& report) {
+  std::string message;
+  for (const ReportEntry& entry : report) {
+    if (IsStandardOutput(entry.kind) && entry.kind != kEchoLine &&
+        entry.kind != kProgressNumbers) {
+      message = ReportEntryText(entry);
+    }
+  }
+  if (!message.empty() && message.back() == '\n') message.pop_back();
+  return message;
+}
+
+std::string RunNotes(const Report& report) {
+  std::string notes;
+  for (const ReportEntry& entry : report) {
+    if (!IsStandardOutput(entry.kind)) notes += ReportEntryText(entry);
+  }
+  return notes;
+}
+
+std::string PreviewJson(const QuizPreview& preview) {
+  std::string json = preview.fromTable ? "{\"table\":true,\"records\":["
+                                       : "{\"table\":false,\"records\":[";
+  for (std::size_t k = 0; k < preview.records.size(); ++k) {
+    const PreviewRecord& record = preview.records[k];
+    if (k > 0) json += ',';
+    json += '[' + std::to_string(record.place) + ',' + JsonString(record.text) + ',' +
+            std::to_string(static_cast<int>(record.finding)) + ']';
+  }
+  return json + "]}";
+}

@@ -1,0 +1,60 @@
+#include "frontend/read_input.h"
+
+#include <errno.h>
+
+#include <cstring>
+
+#include "conversion/line_rules.h"
+#include "files/whole_file.h"
+
+namespace {
+
+void ReportSystemError(ReportKind message, const char* path, int error, Report& report) {
+  report.push_back(MakeEntry(message));
+  ReportEntry hint = MakeEntry(kHintSystemError);
+  hint.text = path;
+  hint.number = static_cast<std::uint64_t>(error);
+  report.push_back(hint);
+}
+
+// Reports an outcome other than kWholeFileRead, with errno as it was left.
+bool ReportOutcome(WholeFileOutcome outcome, const char* path, std::uint64_t maxSize,
+                   bool hintTooLarge, Report& report) {
+  const int error = errno;
+  switch (outcome) {
+    case kWholeFileRead:
+      return true;
+    case kWholeFileNotOpened:
+      ReportSystemError(kCouldNotOpenInput, path, error, report);
+      break;
+    case kWholeFileTooLarge: {
+      ReportEntry message = MakeEntry(kInputTooLarge);
+      message.number = maxSize;
+      report.push_back(message);
+      if (hintTooLarge) {
+        ReportEntry hint = MakeEntry(kHintTooLarge);
+        hint.text = path;
+        report.push_back(hint);
+      }
+      break;
+    }
+    case kWholeFileReadFailed:
+      ReportSystemError(kCouldNotReadInput, path, error, report);
+      break;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool ReadQuestionFile(const char* path, std::vector<unsigned char>& bytes, Report& report) {
+  const WholeFileOutcome outcome = std::strcmp(path, "-") == 0
+                                       ? ReadWholeStandardInput(kMaxQuestionFileSize, bytes)
+                                       : ReadWholeFile(path, kMaxQuestionFileSize, bytes);
+  return ReportOutcome(outcome, path, kMaxQuestionFileSize, true, report);
+}
+
+bool ReadDatabaseFile(const char* path, std::vector<unsigned char>& bytes, Report& report) {
+  const WholeFileOutcome outcome = ReadWholeRegularFile(path, kMaxDatabaseFileSize, bytes);
+  return ReportOutcome(outcome, path, kMaxDatabaseFileSize, false, report);
+}
