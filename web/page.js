@@ -34,11 +34,17 @@
   // The module's answer (one JSON object) for |bytes| as a file named
   // |fileName|; |withText| asks for the editor's view of the file too.
   function runInModule(module, fileName, bytes, withText) {
+    return withBytes(module, bytes, (at) => JSON.parse(
+      module.ccall("PageRun", "string", ["number", "number", "string", "number"],
+                   [at, bytes.length, fileName, withText ? 1 : 0])));
+  }
+
+  // |call| with the address of a copy of |bytes| in the module's memory.
+  function withBytes(module, bytes, call) {
     const at = module._malloc(bytes.length || 1);
     module.HEAPU8.set(bytes, at);
     try {
-      return JSON.parse(module.ccall("PageRun", "string", ["number", "number", "string", "number"],
-                                     [at, bytes.length, fileName, withText ? 1 : 0]));
+      return call(at);
     } finally {
       module._free(at);
     }
@@ -275,52 +281,36 @@
 
   area.addEventListener("input", scheduleConversion);
 
-  // Whether every row of |text| that is not empty holds a tab. A spreadsheet
-  // puts a cell that holds a line break in double quotes (a doubled one
-  // stands for itself): rows end only outside them.
-  function isTabSeparated(text) {
-    let quoted = false;
-    let rowHasTab = false;
-    let rowIsEmpty = true;
-    let rows = 0;
-    for (const c of text + "\n") {
-      if (c === '"') quoted = !quoted;
-      if (quoted || (c !== "\n" && c !== "\r")) {
-        rowHasTab = rowHasTab || (!quoted && c === "\t");
-        rowIsEmpty = false;
-        continue;
-      }
-      if (!rowIsEmpty && !rowHasTab) return false;
-      rows += rowIsEmpty ? 0 : 1;
-      rowHasTab = false;
-      rowIsEmpty = true;
-    }
-    return rows > 0;
-  }
-
   // Two columns pasted from a spreadsheet arrive as tab-separated rows: they
   // become question and answer lines, read as the converter reads a table.
-  // Into an empty editor they come with a name line to type over.
+  // Into an empty editor they come with a name line to type over. Until the
+  // module has started, a paste is only text.
+  let loadedModule = null;
+  ready.then((module) => {
+    loadedModule = module;
+  }, () => {});
   area.addEventListener("paste", (event) => {
     const pasted = event.clipboardData ? event.clipboardData.getData("text/plain") : "";
-    if (!isTabSeparated(pasted)) return;
+    const module = loadedModule;
+    const bytes = new TextEncoder().encode(pasted);
+    if (!module || !withBytes(module, bytes, (at) => module.ccall(
+      "PageIsTabSeparatedPaste", "number", ["number", "number"], [at, bytes.length]))) {
+      return;
+    }
     event.preventDefault();
     element("result").dataset.state = "waiting";
-    ready.then((module) => {
-      const text = runInModule(module, "Questions.tsv", new TextEncoder().encode(pasted),
-                               true).editor.text;
-      const whole = area.selectionStart === 0 && area.selectionEnd === area.value.length;
-      if (whole) {
-        area.value = text;
-        area.setSelectionRange(0, text.indexOf("\n"));
-      } else {
-        const start = area.selectionStart;
-        const before = start === 0 || area.value[start - 1] === "\n" ? "" : "\n";
-        area.setRangeText(before + text.slice(text.indexOf("\n") + 1), start,
-                          area.selectionEnd, "end");
-      }
-      scheduleConversion();
-    });
+    const text = runInModule(module, "Questions.tsv", bytes, true).editor.text;
+    const whole = area.selectionStart === 0 && area.selectionEnd === area.value.length;
+    if (whole) {
+      area.value = text;
+      area.setSelectionRange(0, text.indexOf("\n"));
+    } else {
+      const start = area.selectionStart;
+      const before = start === 0 || area.value[start - 1] === "\n" ? "" : "\n";
+      area.setRangeText(before + text.slice(text.indexOf("\n") + 1), start,
+                        area.selectionEnd, "end");
+    }
+    scheduleConversion();
   });
 
   // Puts the text of the file |shown| came from into the editor.

@@ -19,6 +19,7 @@
 #include "frontend/question_paths.h"
 #include "recovery/recover_question_file.h"
 #include "table/table_question_text.h"
+#include "table/table_reader.h"
 
 namespace {
 
@@ -119,6 +120,12 @@ const char* PageRun(const unsigned char* bytes, int length, const char* fileName
   std::vector<unsigned char> copy(bytes, bytes + (length > 0 ? length : 0));
   if (HasExtension(fileName, ".pdb")) return Answer(Recover(copy, fileName));
   return Answer(Convert(copy, fileName, withText != 0));
+}
+
+// Whether the pasted text |bytes[0..length)| (UTF-8) is rows copied from a
+// spreadsheet, read as the converter reads a tab-separated table.
+int PageIsTabSeparatedPaste(const unsigned char* bytes, int length) {
+  return IsTabSeparatedPaste(bytes, static_cast<std::size_t>(length > 0 ? length : 0)) ? 1 : 0;
 }
 
 // The warning, as the console gives it, for the question files |first| and

@@ -85,6 +85,11 @@ struct QuestionTable {
   std::vector<std::size_t> rowStarts;
 };
 
+// Whether |text[0..length)| (UTF-8) is rows of cells copied from a
+// spreadsheet: every row that is not empty holds two cells or more, split by
+// tabs and read as a tab-separated table's are, and there is such a row.
+bool IsTabSeparatedPaste(const unsigned char* text, std::size_t length);
+
 // Read the table |text[0..length)|; |unmapped| lists its marked characters
 // (by their offset in |text|). Keeps at most |keep| pairs.
 void ReadQuestionTable(const unsigned char* text, std::size_t length,
