@@ -17,14 +17,16 @@
 #include "conversion/repeated_questions.h"
 #include "database/database_header.h"
 #include "database/database_writer.h"
-#include "table/table_question_text.h"
+#include "conversion/table_lines.h"
+#include "table/table_of_questions.h"
 
 namespace {
 
 // What the records are read from: a question file's text, decoded in place,
-// or the question text a table stands for (table/table_question_text.h).
+// or a table's rows as lines (conversion/table_lines.h).
 struct QuestionSource {
   const unsigned char* text;  // bytes of the handheld's character set
+  const TableLines* tableLines;  // instead of |text|
   HandheldText decoded;       // its length, and why it ended early
   TextEncoding encoding;      // the file's, for the messages
   TextEncoding echoEncoding;  // how the name shows on the echo line
@@ -111,7 +113,12 @@ void ConvertSource(const QuestionSource& source, DocumentKind kind, bool withPre
     return;
   }
   QuestionReader reader;
-  StartQuestionReader(source.text, source.decoded.length, source.decoded.fault, reader);
+  if (source.tableLines) {
+    const std::vector<QuestionLine>& lines = source.tableLines->lines;
+    StartLineListReader(lines.data(), lines.size(), reader);
+  } else {
+    StartQuestionReader(source.text, source.decoded.length, source.decoded.fault, reader);
+  }
   QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
   report.push_back(EchoLine(nameLine, source.echoEncoding));
@@ -138,20 +145,21 @@ void ConvertSource(const QuestionSource& source, DocumentKind kind, bool withPre
 void ConvertTable(std::vector<unsigned char>& bytes, const QuestionFileFacts& facts,
                   DocumentKind kind, ConversionResult& result) {
   // One row more than a database holds, to tell that there are too many.
-  TableQuestionText table;
-  MakeTableQuestionText(bytes.data(), bytes.size(), facts.tableName, facts.fileName,
-                        facts.table == kTabSeparatedTable, kMaxRecordCount / 2 + 1, table);
-  HandheldText decoded = table.fault;
-  decoded.length = table.text.size();
+  auto table = std::make_unique<TableOfQuestions>();
+  ReadTableOfQuestions(bytes.data(), bytes.size(), facts.tableName, facts.fileName,
+                       facts.table == kTabSeparatedTable, kMaxRecordCount / 2 + 1, *table);
+  TableLines lines;
+  MakeTableLines(*table, lines);
   const QuestionSource source = {
-      reinterpret_cast<const unsigned char*>(table.text.data()),
-      decoded,
-      table.encoding,
+      nullptr,
+      &lines,
+      lines.fault,
+      table->encoding,
       kUtf8,
-      {&table.rows, table.rowCount, table.faultRow, table.faultColumn, &table.notes,
-       &table.laterUnshowable},
-      &table.characterNotes,
-      RowsOfCharacterNotes(table.characterNotes, table.rowStarts)};
+      {&lines.rows, table->table.pairCount, lines.faultRow, lines.faultColumn,
+       &table->table.notes, &lines.laterUnshowable},
+      &table->characterNotes,
+      RowsOfCharacterNotes(table->characterNotes, table->table.rowStarts)};
   ConvertSource(source, kind, facts.withPreview, result);
 }
 
@@ -178,6 +186,7 @@ void ConvertQuestionFile(std::vector<unsigned char>& bytes, const QuestionFileFa
     const LaterUnshowable later =
         FindLaterUnshowable(bytes.data(), bytes.size(), encoding, decoded);
     const QuestionSource source = {bytes.data(),
+                                   nullptr,
                                    decoded,
                                    encoding,
                                    encoding,

@@ -9,9 +9,35 @@ void StartQuestionReader(const unsigned char* text, std::size_t length, TextFaul
   reader.position = 0;
   reader.fault = fault;
   reader.faultGiven = fault == kNoTextFault;
+  reader.lines = nullptr;
+  reader.lineCount = 0;
+}
+
+void StartLineListReader(const QuestionLine* lines, std::size_t count, QuestionReader& reader) {
+  StartQuestionReader(nullptr, 0, kNoTextFault, reader);
+  reader.lines = lines;
+  reader.lineCount = count;
+}
+
+QuestionLine LineOfText(const char* text, std::size_t length, bool endsWithLineFeed) {
+  QuestionLine line = {text, length, endsWithLineFeed, false, kNoTextFault};
+  if (const void* nul = std::memchr(text, '\0', length)) {
+    line.length = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+    line.endsWithLineFeed = false;
+    line.cutByNul = true;
+  } else if (endsWithLineFeed && length > 0 && text[length - 1] == '\r') {
+    // A CR right before the LF belongs to the line end.
+    line.length = length - 1;
+  }
+  return line;
 }
 
 bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
+  if (reader.lines) {
+    if (reader.position == reader.lineCount) return false;
+    line = reader.lines[reader.position++];
+    return true;
+  }
   const std::size_t start = reader.position;
   if (start == reader.length) {
     if (reader.faultGiven) return false;
@@ -26,19 +52,7 @@ bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
       found ? static_cast<std::size_t>(static_cast<const char*>(found) - begin) : left;
   reader.position = start + lineLength + (found ? 1 : 0);
 
-  line.text = begin;
-  line.fault = kNoTextFault;
-  line.cutByNul = false;
-  if (const void* nul = std::memchr(begin, '\0', lineLength)) {
-    line.length = static_cast<std::size_t>(static_cast<const char*>(nul) - begin);
-    line.endsWithLineFeed = false;
-    line.cutByNul = true;
-  } else {
-    // A CR right before the LF belongs to the line end.
-    line.length = found && lineLength > 0 && begin[lineLength - 1] == '\r' ? lineLength - 1
-                                                                          : lineLength;
-    line.endsWithLineFeed = found != nullptr;
-  }
+  line = LineOfText(begin, lineLength, found != nullptr);
   if (!found && !reader.faultGiven) {
     line.fault = reader.fault;
     reader.faultGiven = true;

@@ -16,12 +16,17 @@
 #include "charset/handheld_decoder.h"
 #include "limits/quiz_limits.h"
 
+struct QuestionLine;
+
 struct QuestionReader {
   const char* text;
   std::size_t length;
-  std::size_t position;  // where the next line starts
+  std::size_t position;  // where the next line starts, or the next line's index
   TextFault fault;       // why the text ended early; given to the last line
   bool faultGiven;
+  // Lines read already (a table's cells), instead of |text|; null when none.
+  const QuestionLine* lines;
+  std::size_t lineCount;
 };
 
 struct QuestionLine {
@@ -42,6 +47,14 @@ struct QuestionLine {
 // Read |text| (|length| bytes, which ended early for |fault|).
 void StartQuestionReader(const unsigned char* text, std::size_t length, TextFault fault,
                          QuestionReader& reader);
+
+// Read |lines[0..count)| as they are.
+void StartLineListReader(const QuestionLine* lines, std::size_t count, QuestionReader& reader);
+
+// The line whose bytes are |text[0..length)|, without its line end, which is
+// an LF when |endsWithLineFeed|: seen up to its first NUL, and without the CR
+// of a CR LF.
+QuestionLine LineOfText(const char* text, std::size_t length, bool endsWithLineFeed);
 
 // Read the next line into |line|. Returns false, leaving |line| as it was,
 // when nothing is left. A fault of the decoder belongs to the line it stops
