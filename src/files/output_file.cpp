@@ -8,6 +8,7 @@
 
 #include "files/disk_flush.h"
 #include "files/file_moves.h"
+#include "files/final_path.h"
 #include "files/interrupted_write.h"
 #include "files/native_path.h"
 

@@ -37,7 +37,7 @@ struct OutputFile {
 // Prepare to write the file at |path|. Fails, leaving nothing behind, when
 // the file cannot be made there: its folder does not exist or cannot be
 // written, |path| names a folder, an existing file cannot be written, or a
-// link on the way may not be followed (files/file_moves.h: MayFollowLink;
+// link on the way may not be followed (files/final_path.h: MayFollowLink;
 // then |linkRefused|).
 bool BeginOutputFile(const char* path, OutputFile& file);
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "files/file_moves.h"
+#include "files/final_path.h"
 #include "files/interrupted_write.h"
 #include "files/native_path.h"
 #include "files/output_file.h"
