@@ -46,8 +46,6 @@ const struct {
     {0xFFFC, "object replacement character"},
 };
 
-}  // namespace
-
 const char* InvisibleCharacterName(std::uint32_t character) {
   if ((character >= 0xFE00 && character <= 0xFE0F) ||
       (character >= 0xE0100 && character <= 0xE01EF)) {
@@ -59,6 +57,8 @@ const char* InvisibleCharacterName(std::uint32_t character) {
   }
   return nullptr;
 }
+
+}  // namespace
 
 std::string CharacterInWords(std::uint32_t character) {
   char codePoint[16];

@@ -7,10 +7,6 @@
 #include <cstdint>
 #include <string>
 
-// The name of |character| when it is invisible or space-like; null for any
-// other character.
-const char* InvisibleCharacterName(std::uint32_t character);
-
 // How a note shows |character|: "\"ł\" (U+0142)", or by name:
 // "a right-to-left mark (U+200F)".
 std::string CharacterInWords(std::uint32_t character);

@@ -67,17 +67,15 @@ std::size_t EncodeUtf8Character(std::uint32_t character, char* out) {
   return 4;
 }
 
-std::size_t HandheldTextToUtf8(const char* text, std::size_t length, char* out) {
+std::string HandheldTextInUtf8(const char* text, std::size_t length) {
+  std::string utf8(kMaxUtf8BytesPerHandheldByte * length, '\0');
+  char* out = &utf8[0];
   std::size_t written = 0;
   for (std::size_t i = 0; i < length; ++i) {
     written += EncodeUtf8Character(CharacterOfHandheldByte(static_cast<unsigned char>(text[i])),
                                    out + written);
   }
-  return written;
-}
-
-std::string HandheldTextInUtf8(const char* text, std::size_t length) {
-  std::string utf8(kMaxUtf8BytesPerHandheldByte * length, '\0');
-  utf8.resize(HandheldTextToUtf8(text, length, &utf8[0]));
+  utf8.resize(written);
   return utf8;
 }
+

@@ -22,12 +22,7 @@ int DecodeUtf8Character(const unsigned char* bytes, std::size_t available,
 // room for 4 bytes; returns how many bytes it took.
 std::size_t EncodeUtf8Character(std::uint32_t character, char* out);
 
-// Write |length| bytes of the handheld's character set as UTF-8 to |out|,
-// which has room for kMaxUtf8BytesPerHandheldByte * |length| bytes; returns
-// how many bytes it took.
-std::size_t HandheldTextToUtf8(const char* text, std::size_t length, char* out);
-
-// HandheldTextToUtf8 into a string of its own.
+// |length| bytes of the handheld's character set in UTF-8.
 std::string HandheldTextInUtf8(const char* text, std::size_t length);
 
 #endif  // QDCONV_CHARSET_UTF8_H_

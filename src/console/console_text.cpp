@@ -53,8 +53,6 @@ bool IsWindowsConsole(std::FILE* stream) {
   return ConsoleHandle(stream, mode) != nullptr;
 }
 
-bool IsTerminal(std::FILE* stream) { return IsWindowsConsole(stream); }
-
 void WriteConsoleText(std::FILE* stream, const std::string& utf8, const std::string* bytes) {
   DWORD mode = 0;
   const HANDLE console = ConsoleHandle(stream, mode);
@@ -82,7 +80,11 @@ void WriteConsoleText(std::FILE* stream, const std::string& utf8, const std::str
 
 bool IsWindowsConsole(std::FILE* /*stream*/) { return false; }
 
+namespace {
+
 bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+
+}  // namespace
 
 void WriteConsoleText(std::FILE* stream, const std::string& utf8, const std::string* bytes) {
   if (IsTerminal(stream)) {

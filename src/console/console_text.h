@@ -19,9 +19,6 @@
 // other systems.
 bool IsWindowsConsole(std::FILE* stream);
 
-// Whether |stream| is a terminal (POSIX) or a Windows console.
-bool IsTerminal(std::FILE* stream);
-
 // |text| with every control character but line feed and tab made visible:
 // C0 characters as "^@" to "^_", DEL as "^?", and the C1 characters
 // U+0080 to U+009F (as UTF-8, or as lone bytes 0x80 to 0x9F) as "M-^@" to

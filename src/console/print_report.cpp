@@ -31,8 +31,6 @@ void PrintNote(const std::string& note, const ReportPrinting& printing) {
   std::fflush(stderr);
 }
 
-}  // namespace
-
 void PrintReportEntry(const ReportEntry& entry, const ReportPrinting& printing) {
   if (entry.kind == kEchoLine) {
     PrintEchoLine(printing.inputPath, printing.outputPath, entry.text, entry.otherText);
@@ -45,6 +43,8 @@ void PrintReportEntry(const ReportEntry& entry, const ReportPrinting& printing) 
     PrintNote(ReportEntryText(entry), printing);
   }
 }
+
+}  // namespace
 
 void PrintReport(const Report& report, std::size_t from, std::size_t to,
                  const ReportPrinting& printing) {

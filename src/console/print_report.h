@@ -25,9 +25,6 @@ struct ReportPrinting {
 void PrintReport(const Report& report, std::size_t from, std::size_t to,
                  const ReportPrinting& printing);
 
-// Print one entry.
-void PrintReportEntry(const ReportEntry& entry, const ReportPrinting& printing);
-
 // Print "Warning: " and |text| (UTF-8) as a note.
 void PrintWarningText(const std::string& text, const ReportPrinting& printing);
 

@@ -7,6 +7,35 @@
 
 namespace {
 
+// The lines of one kind among the first |recordCount| noted: the first
+// kLinesNamedPerWarning of them, which the warnings name, and how many in all.
+struct LinesOfOneKind {
+  int recordIndexes[kLinesNamedPerWarning];  // in file order
+  int count;
+};
+
+// The blank record that puts every pair after it off: the first blank one
+// of an odd number of records; -1 when there is none.
+int ShiftingBlankRecord(const RecordWarnings& warnings, int recordCount) {
+  if (recordCount % 2 == 0) return -1;
+  for (int index = 0; index < recordCount && index < kMaxRecordCount; ++index) {
+    if (warnings.findings[index] == kRecordBlank) return index;
+  }
+  return -1;
+}
+
+LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
+                         int recordCount) {
+  LinesOfOneKind lines;
+  lines.count = 0;
+  for (int index = 0; index < recordCount && index < kMaxRecordCount; ++index) {
+    if (warnings.findings[index] != finding) continue;
+    if (lines.count < kLinesNamedPerWarning) lines.recordIndexes[lines.count] = index;
+    ++lines.count;
+  }
+  return lines;
+}
+
 ReportEntry At(ReportKind kind, const Place& place) {
   ReportEntry entry = MakeEntry(kind);
   entry.place = place;
@@ -75,26 +104,6 @@ void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warning
   warnings.findings[index] = line.cutByNul                         ? kRecordCutByNul
                              : IsBlankText(line.text, line.length) ? kRecordBlank
                                                                    : kRecordSound;
-}
-
-int ShiftingBlankRecord(const RecordWarnings& warnings, int recordCount) {
-  if (recordCount % 2 == 0) return -1;
-  for (int index = 0; index < recordCount && index < kMaxRecordCount; ++index) {
-    if (warnings.findings[index] == kRecordBlank) return index;
-  }
-  return -1;
-}
-
-LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
-                         int recordCount) {
-  LinesOfOneKind lines;
-  lines.count = 0;
-  for (int index = 0; index < recordCount && index < kMaxRecordCount; ++index) {
-    if (warnings.findings[index] != finding) continue;
-    if (lines.count < kLinesNamedPerWarning) lines.recordIndexes[lines.count] = index;
-    ++lines.count;
-  }
-  return lines;
 }
 
 void ReportRecordWarnings(const RecordWarnings& warnings, int recordCount,

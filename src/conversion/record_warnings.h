@@ -28,20 +28,6 @@ void StartRecordWarnings(const QuestionLine& nameLine, RecordWarnings& warnings)
 // Note record line |index| (counted from 0).
 void NoteRecordLine(const QuestionLine& line, int index, RecordWarnings& warnings);
 
-// The lines of one kind among the first |recordCount| noted: the first
-// kLinesNamedPerWarning of them, which the warnings name, and how many in all.
-struct LinesOfOneKind {
-  int recordIndexes[kLinesNamedPerWarning];  // in file order
-  int count;
-};
-
-// The blank record that puts every pair after it off: the first blank one
-// of an odd number of records; -1 when there is none.
-int ShiftingBlankRecord(const RecordWarnings& warnings, int recordCount);
-
-LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
-                         int recordCount);
-
 // The warnings for a database of |recordCount| records from |origin|; none
 // when there is nothing to warn about. In a table, an empty cell shifts
 // nothing: the question or the answer of its row is missing.

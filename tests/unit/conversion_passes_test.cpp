@@ -53,11 +53,20 @@ Measurement Measure(const std::string& recordLines) {
   return result;
 }
 
-// The editor's numbers of the first |count| lines of |lines|.
-std::vector<int> LineNumbers(const LinesOfOneKind& lines, int count) {
-  std::vector<int> numbers;
-  for (int k = 0; k < count; ++k) numbers.push_back(LineNumberOfRecord(lines.recordIndexes[k]));
-  return numbers;
+// The places of the warnings of |kind| for a measured file, and the number
+// of lines the warning about the rest counts.
+std::vector<int> WarnedLines(const Measurement& m, ReportKind kind, ReportKind more,
+                             std::uint64_t& rest) {
+  const RecordOrigin origin = {nullptr, 0, 0, 0, nullptr, nullptr};
+  Report report;
+  ReportRecordWarnings(m.warnings, static_cast<int>(m.texts.size()), origin, report);
+  std::vector<int> lines;
+  rest = 0;
+  for (const ReportEntry& entry : report) {
+    if (entry.kind == more) rest = entry.number;
+    if (entry.kind == kind) lines.push_back(entry.place.line);
+  }
+  return lines;
 }
 
 }  // namespace
@@ -77,13 +86,15 @@ TEST(MeasureRecordLinesTest, NotesBlankAndCutLinesByTheirLineInTheFile) {
   for (int i = 0; i < 6; ++i) lines += "\n";
   const Measurement m = Measure(lines + "last");
   EXPECT_TRUE(m.complete);
-  const int lineCount = static_cast<int>(m.texts.size());
-  const LinesOfOneKind blank = FindLines(m.warnings, kRecordBlank, lineCount);
-  EXPECT_EQ(blank.count, 8);
-  EXPECT_EQ(LineNumbers(blank, 5), (std::vector<int>{3, 4, 7, 8, 9}));
-  const LinesOfOneKind cut = FindLines(m.warnings, kRecordCutByNul, lineCount);
-  EXPECT_EQ(cut.count, 2);
-  EXPECT_EQ(LineNumbers(cut, 2), (std::vector<int>{5, 6}));
+  std::uint64_t moreBlank = 0, moreCut = 0;
+  EXPECT_EQ(WarnedLines(m, kWarnBlankAnswer, kWarnMoreBlankLines, moreBlank),
+            (std::vector<int>{3, 7, 9}));
+  EXPECT_EQ(WarnedLines(m, kWarnBlankLineShifts, kWarnMoreBlankLines, moreBlank),
+            (std::vector<int>{4, 8}));
+  EXPECT_EQ(moreBlank, 3u);
+  EXPECT_EQ(WarnedLines(m, kWarnLineHoldsNul, kWarnMoreLinesHoldNul, moreCut),
+            (std::vector<int>{5, 6}));
+  EXPECT_EQ(moreCut, 0u);
   EXPECT_FALSE(m.warnings.nameCutByNul);
 }
 
