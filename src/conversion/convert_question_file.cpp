@@ -85,6 +85,8 @@ void ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
   const DatabaseHeader header = BuildDatabaseHeader(
       nameLine.text, nameLine.length, static_cast<std::uint16_t>(records->count));
   BuildDatabaseImage(header, records->texts, records->sizes, result.database);
+  // A table's cells go when the call returns.
+  if (source.tableLines) OwnDatabaseTexts(result.database);
   result.databaseName.assign(nameLine.text, nameLine.length);
   result.recordCount = records->count;
   result.converted = true;
@@ -170,7 +172,7 @@ void ConvertQuestionFile(std::vector<unsigned char>& bytes, const QuestionFileFa
   result.converted = false;
   result.report.clear();
   result.warningsStart = 0;
-  result.database.clear();
+  result.database = DatabaseImage();
   result.databaseName.clear();
   result.recordCount = 0;
   result.preview.fromTable = false;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "conversion/quiz_preview.h"
+#include "database/database_writer.h"
 #include "report/report.h"
 
 enum TableKind { kNotATable, kCommaSeparatedTable, kTabSeparatedTable };
@@ -41,7 +42,9 @@ struct ConversionResult {
   // only once the database is safely written.
   Report report;
   std::size_t warningsStart;
-  std::vector<unsigned char> database;  // the whole file
+  // The database, its record texts where the question file's bytes hold
+  // them: those bytes must outlive it.
+  DatabaseImage database;
   std::string databaseName;             // bytes of the handheld's character set
   int recordCount;
   // With QuestionFileFacts::withPreview: the records with their lines or

@@ -26,15 +26,12 @@ void StoreHeader(const DatabaseHeader& header, unsigned char* bytes) {
 }  // namespace
 
 void BuildDatabaseImage(const DatabaseHeader& header, const char* const* texts,
-                        const std::uint32_t* sizes, std::vector<unsigned char>& image) {
+                        const std::uint32_t* sizes, DatabaseImage& image) {
   const int count = header.recordCount;
   RecordListEntry entries[kMaxRecordCount];
   BuildRecordList(sizes, count, entries);
-  const std::size_t bodiesStart = kDatabaseHeaderSize + kRecordListEntrySize * count + 2;
-  std::size_t size = bodiesStart;
-  for (int k = 0; k < count; ++k) size += kRecordPrefixSize + sizes[k];
-  image.assign(size, 0);
-  unsigned char* bytes = image.data();
+  image.head.assign(kDatabaseHeaderSize + kRecordListEntrySize * count + 2, 0);
+  unsigned char* bytes = image.head.data();
   StoreHeader(header, bytes);
   unsigned char* entry = bytes + kDatabaseHeaderSize;
   for (int k = 0; k < count; ++k, entry += kRecordListEntrySize) {
@@ -43,8 +40,37 @@ void BuildDatabaseImage(const DatabaseHeader& header, const char* const* texts,
                                     (entries[k].uniqueId & 0xFFFFFFu));
   }
   entry[0] = 0x8C;  // the filler; entry[1] stays 0
-  for (int k = 0; k < count; ++k) {
-    // The prefix and the NUL are the zeros already there.
-    std::memcpy(bytes + entries[k].offset + kRecordPrefixSize, texts[k], sizes[k] - 1);
+  image.texts.assign(texts, texts + count);
+  image.sizes.assign(sizes, sizes + count);
+  image.ownTexts.clear();
+}
+
+void OwnDatabaseTexts(DatabaseImage& image) {
+  std::size_t total = 0;
+  for (const std::uint32_t size : image.sizes) total += size - 1;
+  std::string own;  // apart from ownTexts, which the texts may point into
+  own.reserve(total);
+  for (std::size_t k = 0; k < image.texts.size(); ++k) {
+    own.append(image.texts[k], image.sizes[k] - 1);
   }
+  image.ownTexts.swap(own);
+  std::size_t at = 0;
+  for (std::size_t k = 0; k < image.texts.size(); ++k) {
+    image.texts[k] = image.ownTexts.data() + at;
+    at += image.sizes[k] - 1;
+  }
+}
+
+std::vector<unsigned char> DatabaseBytes(const DatabaseImage& image) {
+  std::size_t size = image.head.size();
+  for (const std::uint32_t textSize : image.sizes) size += kRecordPrefixSize + textSize;
+  std::vector<unsigned char> bytes(size, 0);
+  std::memcpy(bytes.data(), image.head.data(), image.head.size());
+  std::size_t at = image.head.size();
+  for (std::size_t k = 0; k < image.texts.size(); ++k) {
+    // The prefix and the NUL are the zeros already there.
+    std::memcpy(bytes.data() + at + kRecordPrefixSize, image.texts[k], image.sizes[k] - 1);
+    at += kRecordPrefixSize + image.sizes[k];
+  }
+  return bytes;
 }

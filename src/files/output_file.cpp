@@ -2,6 +2,10 @@
 
 #include <errno.h>
 
+#ifndef _WIN32
+#include <sys/uio.h>
+#endif
+
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -81,11 +85,60 @@ bool BeginOutputFile(const char* path, OutputFile& file) {
   return file.stream != nullptr;
 }
 
-bool WriteOutputBytes(OutputFile& file, const void* bytes, std::size_t size) {
-  if (std::fwrite(bytes, 1, size, file.stream) == size) return true;
-  file.error = errno;
-  return false;
+#ifdef _WIN32
+
+bool WriteOutputPieces(OutputFile& file, const OutputPiece* pieces, std::size_t count) {
+  for (std::size_t k = 0; k < count; ++k) {
+    if (std::fwrite(pieces[k].bytes, 1, pieces[k].size, file.stream) != pieces[k].size) {
+      file.error = errno;
+      return false;
+    }
+  }
+  return true;
 }
+
+#else
+
+bool WriteOutputPieces(OutputFile& file, const OutputPiece* pieces, std::size_t count) {
+  if (std::fflush(file.stream) != 0) {
+    file.error = errno;
+    return false;
+  }
+  const int descriptor = fileno(file.stream);
+  const std::size_t kMostAtOnce = 1024;  // IOV_MAX on Linux
+  struct iovec vectors[kMostAtOnce];
+  std::size_t next = 0;
+  std::size_t doneOfNext = 0;  // bytes of pieces[next] already written
+  while (next < count) {
+    std::size_t used = 0;
+    for (std::size_t k = next; k < count && used < kMostAtOnce; ++k, ++used) {
+      const std::size_t skip = k == next ? doneOfNext : 0;
+      vectors[used].iov_base = const_cast<char*>(static_cast<const char*>(pieces[k].bytes) + skip);
+      vectors[used].iov_len = pieces[k].size - skip;
+    }
+    const ssize_t written = writev(descriptor, vectors, static_cast<int>(used));
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      file.error = errno;
+      return false;
+    }
+    // Step past what was written, which may end inside a piece.
+    std::size_t left = static_cast<std::size_t>(written);
+    while (next < count && left >= pieces[next].size - doneOfNext) {
+      left -= pieces[next].size - doneOfNext;
+      doneOfNext = 0;
+      ++next;
+    }
+    doneOfNext += left;
+    if (written == 0 && next < count) {
+      file.error = EIO;  // a write that takes nothing would never end
+      return false;
+    }
+  }
+  return true;
+}
+
+#endif
 
 bool IsPathTaken(const char* path) {
   std::error_code error;

@@ -41,9 +41,14 @@ struct OutputFile {
 // then |linkRefused|).
 bool BeginOutputFile(const char* path, OutputFile& file);
 
-// Write |size| bytes of |bytes|, the whole file or a piece of it in order.
-// False, with |error| set, when the write failed.
-bool WriteOutputBytes(OutputFile& file, const void* bytes, std::size_t size);
+struct OutputPiece {
+  const void* bytes;
+  std::size_t size;
+};
+
+// Write |pieces[0..count)| in order, without copying them together first
+// (POSIX: writev). False, with |error| set, when a write failed.
+bool WriteOutputPieces(OutputFile& file, const OutputPiece* pieces, std::size_t count);
 
 // Whether anything is at |path|: a file, a folder, or a link, even one that
 // leads nowhere.

@@ -27,6 +27,22 @@ bool AreDistinct(const char* questionPath, const std::string& databasePath, Repo
   return false;
 }
 
+// The pieces |image| is written from: its head, then each record's text
+// between the zeros of the prefixes and NULs around it.
+std::vector<OutputPiece> PiecesOf(const DatabaseImage& image) {
+  static const char kZeros[kRecordPrefixSize + 1] = {};
+  const std::size_t count = image.texts.size();
+  std::vector<OutputPiece> pieces;
+  pieces.reserve(2 * count + 2);
+  pieces.push_back({image.head.data(), image.head.size()});
+  if (count > 0) pieces.push_back({kZeros, kRecordPrefixSize});
+  for (std::size_t k = 0; k < count; ++k) {
+    pieces.push_back({image.texts[k], image.sizes[k] - 1});
+    pieces.push_back({kZeros, k + 1 < count ? kRecordPrefixSize + 1 : 1});
+  }
+  return pieces;
+}
+
 }  // namespace
 
 bool ConvertFile(const char* questionPath, const char* output, const std::string& subject,
@@ -53,8 +69,7 @@ bool ConvertFile(const char* questionPath, const char* output, const std::string
     PrintReport(said, result.warningsStart, said.size(), printing);
     return false;
   }
-  if (!WriteOutput(database, databasePath, result.database.data(), result.database.size(),
-                   report)) {
+  if (!WriteOutput(database, databasePath, PiecesOf(result.database), report)) {
     PrintReport(report, 0, report.size(), printing);
     return false;
   }

@@ -6,6 +6,7 @@
 #define QDCONV_FRONTEND_OUTPUT_STEPS_H_
 
 #include <string>
+#include <vector>
 
 #include "files/output_file.h"
 #include "report/report.h"
@@ -18,10 +19,10 @@ bool IsDerivedPathWritable(const char* inputPath, const std::string& outputPath,
 // BeginOutputFile, reported.
 bool BeginOutput(const std::string& path, OutputFile& file, Report& report);
 
-// Write |bytes| to |file|; false, with the file abandoned, when they could
-// not be written.
-bool WriteOutput(OutputFile& file, const std::string& path, const void* bytes, std::size_t size,
-                 Report& report);
+// Write |pieces| to |file| in order; false, with the file abandoned, when
+// they could not be written.
+bool WriteOutput(OutputFile& file, const std::string& path,
+                 const std::vector<OutputPiece>& pieces, Report& report);
 
 // That the file at |path| could not be written, for |error| (an errno value).
 void ReportWriteFailure(const std::string& path, int error, Report& report);

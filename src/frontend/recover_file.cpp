@@ -30,7 +30,7 @@ bool BeginQuestionFile(const std::string& questionPath, OutputFile& file, Report
 // Writes and commits the question file.
 bool WriteQuestionFile(const std::string& questionPath, const std::string& text,
                        OutputFile& file, Report& report) {
-  if (!WriteOutput(file, questionPath, text.data(), text.size(), report)) return false;
+  if (!WriteOutput(file, questionPath, {{text.data(), text.size()}}, report)) return false;
   switch (CommitOutputFile(file, kKeepExistingTarget)) {
     case kCommitted:
       return true;

@@ -66,6 +66,11 @@ std::string EditorJson(std::vector<unsigned char> bytes, const QuestionFileFacts
   return "{\"encoding\":\"" + std::string(EditorEncoding(bytes.data(), bytes.size())) + "\"}";
 }
 
+std::string DatabaseBase64(const DatabaseImage& image) {
+  const std::vector<unsigned char> bytes = DatabaseBytes(image);
+  return JsonBase64(bytes.data(), bytes.size());
+}
+
 std::string Summary(bool ok, const std::string& name, int recordCount) {
   return ",\"name\":" + JsonString(ok ? HandheldTextInUtf8(name.data(), name.size()) : "") +
          ",\"questions\":" + std::to_string(ok ? recordCount / 2 : 0);
@@ -88,7 +93,7 @@ std::string Convert(std::vector<unsigned char>& bytes, const char* fileName, boo
          ",\"textName\":" +
          JsonString(facts.table != kNotATable ? SiblingPath(fileName, ".txt") : fileName) +
          ",\"output\":" +
-         (ok ? JsonBase64(result.database.data(), result.database.size()) : "null") +
+         (ok ? DatabaseBase64(result.database) : "null") +
          Summary(ok, result.databaseName, result.recordCount) + ReportFields(result.report) +
          ",\"preview\":" + PreviewJson(result.preview) + ",\"editor\":" + editor + "}";
 }

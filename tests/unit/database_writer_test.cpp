@@ -22,9 +22,10 @@ std::string WriteDatabase(const std::string& name,
   const int count = static_cast<int>(texts.size());
   const DatabaseHeader header = BuildDatabaseHeader(
       name.data(), name.size(), static_cast<std::uint16_t>(count));
-  std::vector<unsigned char> image;
+  DatabaseImage image;
   BuildDatabaseImage(header, pointers.data(), sizes.data(), image);
-  const std::string bytes(image.begin(), image.end());
+  const std::vector<unsigned char> whole = DatabaseBytes(image);
+  const std::string bytes(whole.begin(), whole.end());
   return bytes;
 }
 

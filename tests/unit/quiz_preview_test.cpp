@@ -23,6 +23,7 @@ ConversionResult Convert(const char* fileName, const std::string& bytes) {
   ConversionResult result;
   result.preview.records.push_back({"left over", 1, kRecordSound});
   ConvertQuestionFile(copy, facts, result);
+  OwnDatabaseTexts(result.database);  // |copy| goes
   return result;
 }
 
@@ -100,7 +101,7 @@ TEST(QuizPreviewTest, ShowsEveryRecordWithItsPlaceAndFinding) {
 TEST(QuizPreviewTest, ShowsADatabaseGoingBackWithTheLinesOfItsQuestionFile) {
   const ConversionResult converted = Convert("quiz.txt", "Quiz\n\nParis\nSpain?");
   ASSERT_TRUE(converted.converted);
-  const std::vector<unsigned char>& database = converted.database;
+  const std::vector<unsigned char> database = DatabaseBytes(converted.database);
   RecoveryResult back;
   RecoverQuestionFile(database.data(), database.size(), "back.pdb", true, back);
   const bool recovered = back.recovered;
@@ -147,7 +148,7 @@ TEST(QuizPreviewTest, TableTextForEditingConvertsAsTheTable) {
     const ConversionResult edited = Convert("edited.txt", text);
     EXPECT_EQ(edited.converted, table.converted);
     if (table.converted) {
-      EXPECT_EQ(edited.database, table.database);
+      EXPECT_EQ(DatabaseBytes(edited.database), DatabaseBytes(table.database));
     }
   }
 }
