@@ -36,12 +36,12 @@ TextFault ByteOfDecodedCharacter(int taken, std::uint32_t character, unsigned ch
   return HandheldByteOfCharacter(character, byte) ? kNoTextFault : kUnmappableCharacter;
 }
 
-HandheldText TextUpTo(const unsigned char* bytes, const unsigned char* out) {
+DecodingOutcome TextUpTo(const unsigned char* bytes, const unsigned char* out) {
   return {static_cast<std::size_t>(out - bytes), kNoTextFault, 0, 0};
 }
 
-HandheldText TextUpToFault(const unsigned char* bytes, const unsigned char* out,
-                           TextFault fault, std::size_t offset, std::uint32_t character) {
+DecodingOutcome TextUpToFault(const unsigned char* bytes, const unsigned char* out,
+                              TextFault fault, std::size_t offset, std::uint32_t character) {
   return {static_cast<std::size_t>(out - bytes), fault, offset,
           fault == kUnmappableCharacter ? character : 0};
 }
@@ -77,8 +77,8 @@ bool PassOver(TextFault fault, unsigned char* bytes, unsigned char*& out, std::s
   return true;
 }
 
-HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t length,
-                         bool bigEndian, const DecodeLists& lists) {
+DecodingOutcome DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t length,
+                            bool bigEndian, const DecodeLists& lists) {
   UnmappedList* unmapped = lists.unmapped;
   unsigned char* out = bytes;
   for (std::size_t in = from; in < length;) {
@@ -101,8 +101,8 @@ HandheldText DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t len
 
 // In UTF-8 a byte 0x1A is always the character, so the text's end is known
 // before decoding.
-HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length,
-                        const DecodeLists& lists) {
+DecodingOutcome DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t length,
+                           const DecodeLists& lists) {
   UnmappedList* unmapped = lists.unmapped;
   length = from + LengthBeforeEndOfFile(bytes + from, length - from);
   // The text up to its first byte beyond ASCII stays as it is.
@@ -143,7 +143,7 @@ HandheldText DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t leng
   return TextUpTo(bytes, out);
 }
 
-HandheldText DecodeMacRoman(unsigned char* bytes, std::size_t length, UnmappedList* unmapped) {
+DecodingOutcome DecodeMacRoman(unsigned char* bytes, std::size_t length, UnmappedList* unmapped) {
   // Mac OS Roman holds none of the characters stored in a handheld form.
   length = LengthBeforeEndOfFile(bytes, length);
   // Each byte becomes one: the text up to its first byte beyond ASCII stays.
@@ -161,7 +161,7 @@ HandheldText DecodeMacRoman(unsigned char* bytes, std::size_t length, UnmappedLi
 }
 
 // Lines ending in CR alone: each CR of the decoded |text| becomes an LF.
-HandheldText WithMacLineEnds(unsigned char* bytes, HandheldText text) {
+DecodingOutcome WithMacLineEnds(unsigned char* bytes, DecodingOutcome text) {
   for (std::size_t i = 0; i < text.length; ++i) {
     if (bytes[i] == '\r') bytes[i] = '\n';
   }
@@ -170,7 +170,7 @@ HandheldText WithMacLineEnds(unsigned char* bytes, HandheldText text) {
 
 // Notes each byte of |text| for which the handheld's fonts have no letter:
 // for a text taken byte for byte.
-void NoteBytesWithoutLetter(const unsigned char* bytes, const HandheldText& text,
+void NoteBytesWithoutLetter(const unsigned char* bytes, const DecodingOutcome& text,
                             std::vector<CharacterNote>* notes) {
   if (!notes) return;
   for (std::size_t i = FindHighByte(bytes, 0, text.length); i < text.length;
@@ -181,8 +181,8 @@ void NoteBytesWithoutLetter(const unsigned char* bytes, const HandheldText& text
   }
 }
 
-HandheldText DecodeByEncoding(unsigned char* bytes, std::size_t length, TextEncoding encoding,
-                              const DecodeLists& lists) {
+DecodingOutcome DecodeByEncoding(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                                 const DecodeLists& lists) {
   UnmappedList* unmapped = lists.unmapped;
   const std::size_t mark =
       ByteOrderMarkLength(encoding) < length ? ByteOrderMarkLength(encoding) : length;
@@ -200,31 +200,31 @@ HandheldText DecodeByEncoding(unsigned char* bytes, std::size_t length, TextEnco
     case kBytesAsTheyAre:
       break;
   }
-  const HandheldText text = {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
+  const DecodingOutcome text = {LengthBeforeEndOfFile(bytes, length), kNoTextFault, 0, 0};
   NoteBytesWithoutLetter(bytes, text, lists.notes);
   return text;
 }
 
-HandheldText Decode(unsigned char* bytes, std::size_t length, TextEncoding encoding,
-                    const DecodeLists& lists) {
+DecodingOutcome Decode(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                       const DecodeLists& lists) {
   // Told from the file, not from the text decoded: a text that stops early
   // may stop before its first LF.
   const bool macLineEnds = std::memchr(bytes, '\n', length) == nullptr;
-  const HandheldText text = DecodeByEncoding(bytes, length, encoding, lists);
+  const DecodingOutcome text = DecodeByEncoding(bytes, length, encoding, lists);
   return macLineEnds ? WithMacLineEnds(bytes, text) : text;
 }
 
 }  // namespace
 
-HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length,
-                                TextEncoding encoding, std::vector<CharacterNote>* notes) {
+DecodingOutcome DecodeHandheldText(unsigned char* bytes, std::size_t length,
+                                   TextEncoding encoding, std::vector<CharacterNote>* notes) {
   if (notes) notes->clear();
   return Decode(bytes, length, encoding, {nullptr, notes});
 }
 
-HandheldText DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
-                                       TextEncoding encoding, UnmappedList& unmapped,
-                                       std::vector<CharacterNote>* notes) {
+DecodingOutcome DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
+                                          TextEncoding encoding, UnmappedList& unmapped,
+                                          std::vector<CharacterNote>* notes) {
   unmapped.clear();
   if (notes) notes->clear();
   return Decode(bytes, length, encoding, {&unmapped, notes});

@@ -36,7 +36,7 @@ enum TextFault {
   kUnclosedQuote,
 };
 
-struct HandheldText {
+struct DecodingOutcome {
   std::size_t length;  // the decoded text is the first |length| bytes
   TextFault fault;     // why the text ended early, if it did
   // With a fault: where in the file the character or sequence starts, and
@@ -56,8 +56,8 @@ struct CharacterNote {
 
 // Decode |bytes[0..length)|, a whole file in |encoding|, in place; |notes|,
 // when given, gets the characters worth a warning, in text order.
-HandheldText DecodeHandheldText(unsigned char* bytes, std::size_t length, TextEncoding encoding,
-                                std::vector<CharacterNote>* notes = nullptr);
+DecodingOutcome DecodeHandheldText(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                                   std::vector<CharacterNote>* notes = nullptr);
 
 // A character the handheld has no byte for, passed over by
 // DecodeHandheldTextMarking.
@@ -75,9 +75,9 @@ const unsigned char kUnmappedMark = 0x1A;
 // kUnmappedMark and is listed in |unmapped|, and decoding goes on: for a file
 // of which only some parts are kept (a table's first two columns). Only text
 // that is not valid in its encoding ends it early.
-HandheldText DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
-                                       TextEncoding encoding,
-                                       std::vector<UnmappedCharacter>& unmapped,
-                                       std::vector<CharacterNote>* notes = nullptr);
+DecodingOutcome DecodeHandheldTextMarking(unsigned char* bytes, std::size_t length,
+                                          TextEncoding encoding,
+                                          std::vector<UnmappedCharacter>& unmapped,
+                                          std::vector<CharacterNote>* notes = nullptr);
 
 #endif  // QDCONV_CHARSET_HANDHELD_DECODER_H_

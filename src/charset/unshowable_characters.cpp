@@ -25,7 +25,7 @@ void AddLaterUnshowable(const PlacedCharacter& character, LaterUnshowable& later
 }
 
 LaterUnshowable FindLaterUnshowable(const unsigned char* bytes, std::size_t length,
-                                    TextEncoding encoding, const HandheldText& decoded) {
+                                    TextEncoding encoding, const DecodingOutcome& decoded) {
   LaterUnshowable later = {{}, 0};
   if (decoded.fault != kUnmappableCharacter) return later;
   // Where the text stopped: its line, and how many characters of it came
@@ -38,7 +38,7 @@ LaterUnshowable FindLaterUnshowable(const unsigned char* bytes, std::size_t leng
   }
   std::vector<unsigned char> rest(bytes + decoded.faultOffset, bytes + length);
   std::vector<UnmappedCharacter> unmapped;
-  const HandheldText text = DecodeHandheldTextMarking(rest.data(), rest.size(),
+  const DecodingOutcome text = DecodeHandheldTextMarking(rest.data(), rest.size(),
                                                       WithoutByteOrderMark(encoding), unmapped);
   std::size_t at = 0;
   for (std::size_t k = 0; k < unmapped.size(); ++k) {

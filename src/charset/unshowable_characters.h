@@ -32,6 +32,6 @@ void AddLaterUnshowable(const PlacedCharacter& character, LaterUnshowable& later
 // decoded in place into |decoded|, which stopped at a character the handheld
 // cannot show: the bytes from there on are still the file's.
 LaterUnshowable FindLaterUnshowable(const unsigned char* bytes, std::size_t length,
-                                    TextEncoding encoding, const HandheldText& decoded);
+                                    TextEncoding encoding, const DecodingOutcome& decoded);
 
 #endif  // QDCONV_CHARSET_UNSHOWABLE_CHARACTERS_H_

@@ -13,7 +13,7 @@ void ReportProgress(int lineCount, Report& report) {
 
 }  // namespace
 
-bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
+bool MeasureRecordLines(QuestionReader& reader, const DecodingOutcome& text, TextEncoding encoding,
                         const RecordOrigin& origin, RecordTexts& records,
                         RecordWarnings& warnings, Report& report) {
   QuestionLine line;

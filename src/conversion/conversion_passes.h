@@ -27,7 +27,7 @@ struct RecordTexts {
 // line that is too long, that holds text that could not be decoded (|text|
 // tells which and where), or that would be record kMaxRecordCount + 1, and
 // reports why. Returns true when every line was kept.
-bool MeasureRecordLines(QuestionReader& reader, const HandheldText& text, TextEncoding encoding,
+bool MeasureRecordLines(QuestionReader& reader, const DecodingOutcome& text, TextEncoding encoding,
                         const RecordOrigin& origin, RecordTexts& records,
                         RecordWarnings& warnings, Report& report);
 

@@ -27,7 +27,7 @@ namespace {
 struct QuestionSource {
   const unsigned char* text;  // bytes of the handheld's character set
   const TableLines* tableLines;  // instead of |text|
-  HandheldText decoded;       // its length, and why it ended early
+  DecodingOutcome decoded;    // its length, and why it ended early
   TextEncoding encoding;      // the file's, for the messages
   TextEncoding echoEncoding;  // how the name shows on the echo line
   RecordOrigin origin;
@@ -183,7 +183,7 @@ void ConvertQuestionFile(std::vector<unsigned char>& bytes, const QuestionFileFa
   } else {
     const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
     std::vector<CharacterNote> characterNotes;
-    const HandheldText decoded =
+    const DecodingOutcome decoded =
         DecodeHandheldText(bytes.data(), bytes.size(), encoding, &characterNotes);
     const LaterUnshowable later =
         FindLaterUnshowable(bytes.data(), bytes.size(), encoding, decoded);

@@ -27,7 +27,7 @@ void ReportLaterUnshowable(const LaterUnshowable& later, bool inTable, Report& r
 
 }  // namespace
 
-void ReportTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
+void ReportTextFault(const DecodingOutcome& text, TextEncoding encoding, const RecordOrigin& origin,
                      int recordNumber, Report& report) {
   const TextFault fault = text.fault;
   const bool inTable = origin.tableRows != nullptr;

@@ -15,7 +15,7 @@
 
 // Why the text of a line could not be decoded, and hints: the line is record
 // |recordNumber| (counted from 1), or the name line when it is 0.
-void ReportTextFault(const HandheldText& text, TextEncoding encoding, const RecordOrigin& origin,
+void ReportTextFault(const DecodingOutcome& text, TextEncoding encoding, const RecordOrigin& origin,
                      int recordNumber, Report& report);
 
 // Which rule of a database name |name| (|length| bytes of the handheld's

@@ -6,19 +6,19 @@ namespace {
 // character the handheld cannot show: the line then ends before it, without
 // line end, and is the last.
 bool AddCell(const TableCell& cell, TableLines& out) {
-  const std::size_t mark = cell.text.find(static_cast<char>(kUnmappedMark));
-  if (mark == std::string::npos) {
+  const std::size_t showable = ShowableLength(cell);
+  if (showable == cell.text.size()) {
     out.lines.push_back(LineOfText(cell.text.data(), cell.text.size(), true));
     return true;
   }
   out.fault = {0, kUnmappableCharacter, 0, cell.unmapped.empty() ? 0 : cell.unmapped[0]};
-  out.lines.push_back(LineOfText(cell.text.data(), mark, false));
+  out.lines.push_back(LineOfText(cell.text.data(), showable, false));
   out.lines.back().fault = kUnmappableCharacter;
   return false;
 }
 
 // Ends the lines with an empty one that carries |fault|.
-void EndWithFault(const HandheldText& fault, int row, int column, TableLines& out) {
+void EndWithFault(const DecodingOutcome& fault, int row, int column, TableLines& out) {
   out.fault = fault;
   out.faultRow = row;
   out.faultColumn = column;

@@ -18,7 +18,7 @@
 
 struct TableLines {
   std::vector<QuestionLine> lines;  // views into the table's cells
-  HandheldText fault;               // the one the last line carries, if any
+  DecodingOutcome fault;            // the one the last line carries, if any
   std::vector<int> rows;            // the spreadsheet row of each pair given
   // When a cell stopped at a character the handheld cannot show: those after
   // it, at their rows and columns.

@@ -18,7 +18,7 @@ std::string WithoutControlCharacters(const std::string& name) {
 // the handheld's character set, without the spaces it then ends with;
 // |fault| tells when it holds text that is not valid, and |cut| when it was
 // cut.
-TableCell MakeNameCell(const std::string& tableName, HandheldText& fault, bool& cut) {
+TableCell MakeNameCell(const std::string& tableName, DecodingOutcome& fault, bool& cut) {
   std::string stem = WithoutControlCharacters(tableName);
   std::vector<UnmappedCharacter> unmapped;
   fault = DecodeHandheldTextMarking(reinterpret_cast<unsigned char*>(&stem[0]), stem.size(), kUtf8,

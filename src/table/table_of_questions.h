@@ -23,9 +23,9 @@
 struct TableOfQuestions {
   TextEncoding encoding;  // the table file's
   TableCell name;
-  HandheldText nameFault;  // the name is not valid text: it ends where that starts
+  DecodingOutcome nameFault;  // the name is not valid text: it ends where that starts
   QuestionTable table;
-  HandheldText textFault;  // why the table's text ended early, if it did
+  DecodingOutcome textFault;  // why the table's text ended early, if it did
   // The characters of the table worth a warning, by their offset in the
   // decoded text (table.rowStarts tells their rows).
   std::vector<CharacterNote> characterNotes;

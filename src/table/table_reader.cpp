@@ -160,6 +160,11 @@ TableHeader ReadHeader(TableCursor& cursor, std::vector<std::size_t>& rowStarts)
 
 }  // namespace
 
+std::size_t ShowableLength(const TableCell& cell) {
+  const std::size_t mark = cell.text.find(static_cast<char>(kUnmappedMark));
+  return mark == std::string::npos ? cell.text.size() : mark;
+}
+
 std::string CellInUtf8(const TableCell& cell) {
   std::string utf8;
   std::size_t next = 0;  // of cell.unmapped

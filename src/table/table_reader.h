@@ -46,6 +46,10 @@ struct TableCell {
   std::vector<std::uint32_t> unmapped;
 };
 
+// How much of |cell|'s text comes before its first character the handheld
+// cannot show: all of it when it holds none.
+std::size_t ShowableLength(const TableCell& cell);
+
 // |cell| in UTF-8, its marked characters put back.
 std::string CellInUtf8(const TableCell& cell);
 

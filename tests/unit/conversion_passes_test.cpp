@@ -36,7 +36,7 @@ Measurement Measure(const std::string& recordLines) {
   QuestionReader reader;
   StartQuestionReader(reinterpret_cast<const unsigned char*>(recordLines.data()),
                       recordLines.size(), kNoTextFault, reader);
-  const HandheldText text = {recordLines.size(), kNoTextFault, 0, 0};
+  const DecodingOutcome text = {recordLines.size(), kNoTextFault, 0, 0};
   auto records = std::make_unique<RecordTexts>();
   RecordWarnings warnings;
   const QuestionLine nameLine = {"Quiz", 4, true, false, kNoTextFault};

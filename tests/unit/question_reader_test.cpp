@@ -27,7 +27,7 @@ std::ostream& operator<<(std::ostream& out, const ReadLine& line) {
 // The lines of |bytes|, a file in |encoding|, decoded as the converter does.
 std::vector<ReadLine> ReadAllLines(std::string bytes, TextEncoding encoding = kBytesAsTheyAre) {
   unsigned char* data = reinterpret_cast<unsigned char*>(&bytes[0]);
-  const HandheldText text = DecodeHandheldText(data, bytes.size(), encoding);
+  const DecodingOutcome text = DecodeHandheldText(data, bytes.size(), encoding);
   QuestionReader reader;
   StartQuestionReader(data, text.length, text.fault, reader);
   std::vector<ReadLine> lines;

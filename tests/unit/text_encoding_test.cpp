@@ -25,7 +25,7 @@ std::ostream& operator<<(std::ostream& out, const Decoded& decoded) {
 }
 
 Decoded Decode(TextEncoding encoding, std::string bytes) {
-  const HandheldText text =
+  const DecodingOutcome text =
       DecodeHandheldText(reinterpret_cast<unsigned char*>(&bytes[0]), bytes.size(), encoding);
   return {bytes.substr(0, text.length), text.fault};
 }
@@ -159,7 +159,7 @@ TEST(HandheldDecoderTest, TellsWhereInTheFileAndWhichCharacterStoppedIt) {
   };
   for (const auto& c : cases) {
     std::string bytes = c.bytes;
-    const HandheldText text = DecodeHandheldText(reinterpret_cast<unsigned char*>(&bytes[0]),
+    const DecodingOutcome text = DecodeHandheldText(reinterpret_cast<unsigned char*>(&bytes[0]),
                                                  bytes.size(), c.encoding);
     EXPECT_NE(text.fault, kNoTextFault) << c.what;
     EXPECT_EQ(text.faultOffset, c.offset) << c.what;
