@@ -280,6 +280,25 @@ TEST_F(FilesTest, MoveFileReplacingReplaces) {
   EXPECT_EQ(Read("quiz.pdb"), "new");
 }
 
+// The pieces of a file reach it in order and whole: more of them than one
+// gathering write takes, empty ones among them, and one larger than the rest.
+TEST_F(FilesTest, PiecesAreWrittenInOrder) {
+  std::vector<std::string> texts;
+  for (int k = 0; k < 2500; ++k) texts.push_back(k % 7 == 0 ? "" : "piece " + std::to_string(k));
+  texts.push_back(std::string(200000, 'x'));
+  std::vector<OutputPiece> pieces;
+  std::string whole;
+  for (const std::string& text : texts) {
+    pieces.push_back({text.data(), text.size()});
+    whole += text;
+  }
+  OutputFile file;
+  ASSERT_TRUE(BeginOutputFile(Path("quiz.pdb").c_str(), file));
+  ASSERT_TRUE(WriteOutputPieces(file, pieces.data(), pieces.size()));
+  ASSERT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted);
+  EXPECT_EQ(Read("quiz.pdb"), whole);
+}
+
 // A commit whose move fails leaves the target as it was and removes the
 // temporary file: here a folder appears at the target during the write.
 TEST_F(FilesTest, AFailedCommitRemovesItsTemporaryFile) {
