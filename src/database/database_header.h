@@ -1,5 +1,5 @@
 // The 78-byte header that opens every database file, and how the converter
-// fills it. Numbers are held here in host byte order; WriteHeaderAndRecordList
+// fills it. Numbers are held here in host byte order; BuildDatabaseImage
 // (database_writer.h) stores them big-endian.
 //
 // Every header carries the same fixed values: type "QdDb", creator "Qndl",
