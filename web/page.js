@@ -62,7 +62,6 @@
       ok,
       toQuestionFile: answer.toQuestionFile,
       message: answer.message,
-      notes: answer.notes,
       report: answer.report,
       outputName: answer.outputName,
       preview: answer.preview,
@@ -97,12 +96,16 @@
     return made;
   }
 
-  // The run's warnings and hints, as the console prints them on standard
-  // error: one per line, each starting with "Warning: " or "Hint: ".
-  function showNotes(list, notes) {
+  // The run's warnings and hints: the entries of its report that are notes
+  // ({kind, text, ...}: a kind "warn-..." or "hint-..." and the text the
+  // console gives it, "Warning: ..." or "Hint: ...").
+  function showNotes(list, report) {
     list.replaceChildren();
-    for (const note of notes.split("\n").filter((line) => line !== "")) {
-      list.append(make("li", note.startsWith("Warning: ") ? "warning" : "hint", note));
+    for (const entry of report) {
+      const warning = entry.kind.startsWith("warn-");
+      if (warning || entry.kind.startsWith("hint-")) {
+        list.append(make("li", warning ? "warning" : "hint", entry.text));
+      }
     }
     list.hidden = list.children.length === 0;
   }
@@ -223,7 +226,7 @@
     result.classList.toggle("refused", !shown.ok);
     element("outcome").textContent = title + ": " + (shown.ok ? "converted" : "not converted");
     element("message").textContent = shown.message;
-    showNotes(element("notes"), shown.notes);
+    showNotes(element("notes"), shown.report);
     const [name, questions] = shown.summary ? shown.summary.split("\t") : [];
     element("summary").hidden = !shown.summary;
     element("name").textContent = name || "";
@@ -332,7 +335,7 @@
     item.append(make("h3", "", shown.fileName + ": " + (shown.ok ? "converted" : "not converted")));
     item.append(make("p", "message", shown.message));
     const notes = item.appendChild(make("ul", "notes"));
-    showNotes(notes, shown.notes);
+    showNotes(notes, shown.report);
     const buttons = item.appendChild(make("p", "downloads"));
     const download = buttons.appendChild(make("button"));
     download.type = "button";
@@ -351,13 +354,14 @@
   // Warnings for databases of the same name: the handheld keeps one of each.
   function showSameNames(module, runs) {
     const first = new Map();
-    let notes = "";
+    const notes = [];
     for (const shown of runs) {
       if (!shown.ok || shown.toQuestionFile) continue;
       const name = shown.summary.split("\t")[0];
       if (first.has(name)) {
-        notes += module.ccall("PageSameNameWarning", "string", ["string", "string", "string"],
-                              [first.get(name), shown.fileName, name]) + "\n";
+        notes.push({kind: "warn-same-name", text: module.ccall(
+          "PageSameNameWarning", "string", ["string", "string", "string"],
+          [first.get(name), shown.fileName, name])});
       } else {
         first.set(name, shown.fileName);
       }

@@ -198,14 +198,6 @@ std::string RunMessage(const Report& report) {
   return message;
 }
 
-std::string RunNotes(const Report& report) {
-  std::string notes;
-  for (const ReportEntry& entry : report) {
-    if (!IsStandardOutput(entry.kind)) notes += ReportEntryText(entry);
-  }
-  return notes;
-}
-
 std::string PreviewJson(const QuizPreview& preview) {
   std::string json = preview.fromTable ? "{\"table\":true,\"records\":["
                                        : "{\"table\":false,\"records\":[";

@@ -23,10 +23,9 @@ std::string JsonBase64(const unsigned char* bytes, std::size_t size);
 // out.
 std::string ReportJson(const Report& report);
 
-// The message a run ended with (its last standard output line) and its
-// notes, one a line, as the console gives them.
+// The message a run ended with (its last standard output line), as the
+// console gives it.
 std::string RunMessage(const Report& report);
-std::string RunNotes(const Report& report);
 
 // {"table": false, "records": [[place, "text", finding], ...]}, the place a
 // line number (or, for a table, a row), the finding a RecordFinding.

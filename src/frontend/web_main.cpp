@@ -78,7 +78,7 @@ std::string Summary(bool ok, const std::string& name, int recordCount) {
 
 std::string ReportFields(const Report& report) {
   return ",\"message\":" + JsonString(RunMessage(report)) +
-         ",\"notes\":" + JsonString(RunNotes(report)) + ",\"report\":" + ReportJson(report);
+         ",\"report\":" + ReportJson(report);
 }
 
 std::string Convert(std::vector<unsigned char>& bytes, const char* fileName, bool withText) {
