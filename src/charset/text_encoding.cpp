@@ -81,24 +81,6 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
   return highByteSeen ? kUtf8 : kBytesAsTheyAre;
 }
 
-const char* TextEncodingName(TextEncoding encoding) {
-  switch (encoding) {
-    case kUtf8:
-    case kUtf8WithByteOrderMark:
-      return "UTF-8";
-    case kUtf16LittleEndian:
-    case kUtf16BigEndian:
-    case kUtf16LittleEndianWithoutMark:
-    case kUtf16BigEndianWithoutMark:
-      return "UTF-16";
-    case kMacRoman:
-      return "Mac OS Roman";
-    case kBytesAsTheyAre:
-      break;
-  }
-  return "";
-}
-
 std::size_t ByteOrderMarkLength(TextEncoding encoding) {
   switch (encoding) {
     case kUtf8WithByteOrderMark:

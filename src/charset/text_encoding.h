@@ -41,10 +41,6 @@ enum TextEncoding {
 // Tell how the file whose bytes are |bytes[0..length)| is encoded.
 TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length);
 
-// "UTF-8", "UTF-16" or "Mac OS Roman" for the encodings that are decoded;
-// "" otherwise.
-const char* TextEncodingName(TextEncoding encoding);
-
 std::size_t ByteOrderMarkLength(TextEncoding encoding);
 
 bool IsBigEndian(TextEncoding encoding);

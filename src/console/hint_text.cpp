@@ -1,10 +1,9 @@
 #include <cstring>
 #include <string>
 
-#include "charset/character_names.h"
-#include "charset/text_encoding.h"
+#include "console/character_names.h"
+#include "console/kind_names.h"
 #include "console/report_text.h"
-#include "conversion/document_kind.h"
 #include "limits/quiz_limits.h"
 
 namespace {

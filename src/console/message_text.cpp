@@ -1,8 +1,7 @@
 #include <string>
 
-#include "charset/text_encoding.h"
+#include "console/kind_names.h"
 #include "console/report_text.h"
-#include "conversion/document_kind.h"
 #include "limits/quiz_limits.h"
 
 namespace {

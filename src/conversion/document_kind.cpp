@@ -16,19 +16,6 @@ const struct {
     {"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8, kCompoundDocument},
 };
 
-const struct {
-  DocumentKind kind;
-  const char* name;
-} kNames[] = {
-    {kRtfDocument, "an RTF document"},
-    {kPdfDocument, "a PDF document"},
-    {kZipArchive, "a zip archive (a DOCX or ODT document is one)"},
-    {kCompoundDocument, "an Office 97-2003 document (DOC)"},
-    {kExcelWorkbook, "a spreadsheet (XLSX)"},
-    {kOpenDocumentSpreadsheet, "a spreadsheet (ODS)"},
-    {kExcel97Workbook, "a spreadsheet (XLS)"},
-};
-
 bool Holds(const unsigned char* bytes, std::size_t length, const char* text,
            std::size_t textLength) {
   const unsigned char* end = bytes + length;
@@ -72,13 +59,6 @@ DocumentKind DetectDocumentKind(const unsigned char* bytes, std::size_t length) 
     return known.kind;
   }
   return kPlainText;
-}
-
-const char* DocumentKindName(DocumentKind kind) {
-  for (const auto& known : kNames) {
-    if (known.kind == kind) return known.name;
-  }
-  return "";
 }
 
 bool IsSpreadsheet(DocumentKind kind) {

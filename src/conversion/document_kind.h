@@ -22,9 +22,6 @@ enum DocumentKind {
 // The kind of the file |bytes[0..length)|.
 DocumentKind DetectDocumentKind(const unsigned char* bytes, std::size_t length);
 
-// The kind as the console names it: "an RTF document", ...; "" for kPlainText.
-const char* DocumentKindName(DocumentKind kind);
-
 // Whether |kind| is a spreadsheet's, which is saved as CSV rather than text.
 bool IsSpreadsheet(DocumentKind kind);
 

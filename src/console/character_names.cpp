@@ -1,4 +1,4 @@
-#include "charset/character_names.h"
+#include "console/character_names.h"
 
 #include <cstdio>
 
