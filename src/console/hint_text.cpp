@@ -48,7 +48,7 @@ std::string HintText(const ReportEntry& entry) {
   const char* text = entry.text.c_str();
   const std::string place = PlaceText(entry.place);
   const int number = static_cast<int>(entry.number);
-  const int lineLimit = static_cast<int>(kMaxRecordLineLength);
+  const int limit = static_cast<int>(entry.limit);
   const int textLimit = static_cast<int>(kMaxRecordTextLength);
   switch (entry.kind) {
     case kHintSystemError:
@@ -95,31 +95,30 @@ std::string HintText(const ReportEntry& entry) {
                            ControlCharacterName(entry.character).c_str(), number);
     case kHintNameTooLong:
       return FormattedText("%s is %i characters long: a name holds at most %i",
-                           SubjectText(entry.detail), number,
-                           static_cast<int>(kMaxDatabaseNameLength));
+                           SubjectText(entry.detail), number, limit);
     case kHintTabSeparatedText:
       return "every line holds a tab, as a spreadsheet saved as \"Text (Tab delimited)\" does: "
              "rename the file to end in .tsv, or save the spreadsheet as CSV, and convert that "
              "file";
     case kHintCellTooLong:
       return FormattedText("%s is %i characters long: a cell holds at most %i", place.c_str(),
-                           number, lineLimit);
+                           number, limit);
     case kHintLineTooLong:
       return FormattedText("%s is %i characters long: a line holds at most %i (only the last "
                            "line, without a line end, up to %i)",
-                           place.c_str(), number, lineLimit, textLimit);
+                           place.c_str(), number, limit, textLimit);
     case kHintLastLineTooLong:
       return FormattedText(
           "%s is %i characters long: even without a line end a line holds at most %i",
-          place.c_str(), number, textLimit);
+          place.c_str(), number, limit);
     case kHintTooManyRows:
       return FormattedText("the table holds %i rows of questions, a database at most %i: "
                            "split the file into several",
-                           number, kMaxRecordCount / 2);
+                           number, limit);
     case kHintTooManyLines:
       return FormattedText("the file holds %i question and answer lines, a database at most "
                            "%i (%i questions): split the file into several",
-                           number, kMaxRecordCount, kMaxRecordCount / 2);
+                           number, limit, limit / 2);
     case kHintDatabaseGiven:
       return FormattedText("\"%s\" is a database, not a question file: qdtext turns a "
                            "database back into its question file",
@@ -153,7 +152,7 @@ std::string HintText(const ReportEntry& entry) {
     case kHintTooManyDatabaseRecords:
       return FormattedText("the database holds %i records, a question file converts into at "
                            "most %i",
-                           number, kMaxRecordCount);
+                           number, limit);
     case kHintNameStartsAsDocument:
       return FormattedText("the database's name starts as %s does, and qdconv refuses a "
                            "question file that starts so",
@@ -164,7 +163,7 @@ std::string HintText(const ReportEntry& entry) {
     case kHintRecordTooLongForLine:
       return FormattedText("record %i is %s characters long: a line of a question file holds "
                            "at most %i",
-                           entry.place.line, std::to_string(entry.number).c_str(), textLimit);
+                           entry.place.line, std::to_string(entry.number).c_str(), limit);
     case kHintNoLineHoldsRecord:
       return "no line of a question file holds this record: qdconv did not write this "
              "database";

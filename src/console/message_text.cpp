@@ -29,7 +29,7 @@ std::string MessageText(const ReportEntry& entry) {
     case kCouldNotOpenInput:
       return "Could not open input file\n";
     case kInputTooLarge:
-      return "Input file too large: more than " + std::to_string(entry.number) + " bytes\n";
+      return "Input file too large: more than " + std::to_string(entry.limit) + " bytes\n";
     case kCouldNotReadInput:
       return "Could not read input file\n";
     case kCouldNotOpenOutput:
@@ -57,7 +57,7 @@ std::string MessageText(const ReportEntry& entry) {
     case kDatabaseNameInvalid:
       return "Database name invalid\n";
     case kTooManyRecords:
-      return FormattedText("Too many records: at most %i\n", kMaxRecordCount);
+      return FormattedText("Too many records: at most %i\n", static_cast<int>(entry.limit));
     case kLineTooLongAtRecord:
       return AtRecord("Line data too long", entry.number);
     case kNotADatabaseTooShort:

@@ -60,7 +60,7 @@ std::string WarningText(const ReportEntry& entry) {
           "the file name \"%s\" is longer than a database name (%i characters): the database "
           "is named \"%s\", and two files whose names differ only after that would replace "
           "each other on the handheld",
-          entry.text.c_str(), static_cast<int>(kMaxDatabaseNameLength),
+          entry.text.c_str(), static_cast<int>(entry.limit),
           entry.otherText.c_str());
     case kWarnHeadingsSkipped:
       return FormattedText("row %i (\"%s\", \"%s\") was taken as column headings: it is not a "

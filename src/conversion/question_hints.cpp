@@ -85,6 +85,7 @@ void ReportDatabaseNameRules(const char* name, std::size_t length, NameSubject s
   if (length > kMaxDatabaseNameLength) {
     ReportEntry entry = WithNumber(kHintNameTooLong, length);
     entry.detail = subject;
+    entry.limit = kMaxDatabaseNameLength;
     report.push_back(entry);
   }
 }
@@ -107,14 +108,20 @@ void ReportLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int
                                                   : kHintLastLineTooLong;
   ReportEntry hint = At(kind, PlaceOfRecord(origin, index));
   hint.number = line.length;
+  hint.limit = kind == kHintLastLineTooLong ? kMaxRecordTextLength : kMaxRecordLineLength;
   report.push_back(hint);
 }
 
 void ReportTooManyRecords(int recordLineCount, const RecordOrigin& origin, Report& report) {
-  report.push_back(MakeEntry(kTooManyRecords));
-  report.push_back(origin.tableRows
-                       ? WithNumber(kHintTooManyRows, static_cast<std::uint64_t>(origin.tableRowCount))
-                       : WithNumber(kHintTooManyLines, static_cast<std::uint64_t>(recordLineCount)));
+  ReportEntry message = MakeEntry(kTooManyRecords);
+  message.limit = kMaxRecordCount;
+  report.push_back(message);
+  ReportEntry hint =
+      origin.tableRows
+          ? WithNumber(kHintTooManyRows, static_cast<std::uint64_t>(origin.tableRowCount))
+          : WithNumber(kHintTooManyLines, static_cast<std::uint64_t>(recordLineCount));
+  hint.limit = origin.tableRows ? kMaxRecordCount / 2 : kMaxRecordCount;
+  report.push_back(hint);
 }
 
 bool IsTabSeparatedText(const unsigned char* text, std::size_t length) {

@@ -62,6 +62,7 @@ void ReportTableNotes(const TableNotes& notes, Report& report) {
     ReportEntry entry = MakeEntry(kWarnTableNameCut);
     entry.text = notes.fileName;
     entry.otherText = notes.nameKept;
+    entry.limit = kMaxDatabaseNameLength;
     report.push_back(entry);
   }
   if (notes.headingsRow != 0) {

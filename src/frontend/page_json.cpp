@@ -123,6 +123,7 @@ std::string EntryJson(const ReportEntry& entry) {
   if (entry.inTable || entry.place.where == kInCell) json += Field("inTable", "true");
   if (entry.character != 0) json += Field("character", std::to_string(entry.character));
   if (entry.number != 0) json += Field("number", std::to_string(entry.number));
+  if (entry.limit != 0) json += Field("limit", std::to_string(entry.limit));
   if (entry.detail != 0) json += Field("detail", std::to_string(entry.detail));
   if (!entry.text.empty()) json += Field("name", JsonString(entry.text));
   if (!entry.otherText.empty()) json += Field("otherName", JsonString(entry.otherText));

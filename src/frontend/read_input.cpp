@@ -29,7 +29,7 @@ bool ReportOutcome(WholeFileOutcome outcome, const char* path, std::uint64_t max
       break;
     case kWholeFileTooLarge: {
       ReportEntry message = MakeEntry(kInputTooLarge);
-      message.number = maxSize;
+      message.limit = maxSize;
       report.push_back(message);
       if (hintTooLarge) {
         ReportEntry hint = MakeEntry(kHintTooLarge);

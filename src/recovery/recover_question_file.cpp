@@ -83,6 +83,7 @@ bool CanBeALine(const char* text, std::uint64_t length, int record, Report& repo
     ReportEntry hint = MakeEntry(kHintRecordTooLongForLine);
     hint.place = {kNowhere, record + 1, 0};
     hint.number = length;
+    hint.limit = kMaxRecordTextLength;
     report.push_back(hint);
     return false;
   }
@@ -116,9 +117,12 @@ bool IsHeaderRecoverable(DatabaseReader& reader, const std::string& databasePath
     return false;
   }
   if (reader.recordCount > kMaxRecordCount) {
-    report.push_back(MakeEntry(kTooManyRecords));
+    ReportEntry message = MakeEntry(kTooManyRecords);
+    message.limit = kMaxRecordCount;
+    report.push_back(message);
     ReportEntry hint = MakeEntry(kHintTooManyDatabaseRecords);
     hint.number = static_cast<std::uint64_t>(reader.recordCount);
+    hint.limit = kMaxRecordCount;
     report.push_back(hint);
     return false;
   }

@@ -5,6 +5,7 @@ ReportEntry MakeEntry(ReportKind kind) {
   entry.kind = kind;
   entry.place = {kNowhere, 0, 0};
   entry.number = 0;
+  entry.limit = 0;
   entry.character = 0;
   entry.detail = 0;
   entry.inTable = false;

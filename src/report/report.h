@@ -21,7 +21,7 @@ enum ReportKind : unsigned char {
   kQuestionsConverted,   // number: questions
   kQuestionsWritten,     // number: questions (the way back)
   kCouldNotOpenInput,
-  kInputTooLarge,        // number: the most bytes read
+  kInputTooLarge,        // limit: the most bytes read
   kCouldNotReadInput,
   kCouldNotOpenOutput,
   kInputIsOutput,
@@ -33,7 +33,7 @@ enum ReportKind : unsigned char {
   kInvalidTextInName,         // detail: the TextEncoding
   kInvalidTextAtRecord,       // detail: the TextEncoding; number: the record
   kDatabaseNameInvalid,
-  kTooManyRecords,
+  kTooManyRecords,            // limit: records
   kLineTooLongAtRecord,       // number: the record
   kNotADatabaseTooShort,
   kNotADatabaseNameWithoutEnd,
@@ -61,13 +61,13 @@ enum ReportKind : unsigned char {
   kHintNameLineEmpty,
   kHintNameEmpty,             // detail: the NameSubject
   kHintNameControlCharacter,  // detail: the NameSubject; character: the byte; number: where, from 1
-  kHintNameTooLong,           // detail: the NameSubject; number: its length
+  kHintNameTooLong,           // detail: the NameSubject; number: its length; limit
   kHintTabSeparatedText,
-  kHintCellTooLong,           // place; number: its length
-  kHintLineTooLong,           // place; number: its length
-  kHintLastLineTooLong,       // place; number: its length
-  kHintTooManyRows,           // number: rows of questions
-  kHintTooManyLines,          // number: question and answer lines
+  kHintCellTooLong,           // place; number: its length; limit
+  kHintLineTooLong,           // place; number: its length; limit (a last line's: 3999)
+  kHintLastLineTooLong,       // place; number: its length; limit
+  kHintTooManyRows,           // number: rows of questions; limit
+  kHintTooManyLines,          // number: question and answer lines; limit
   kHintDatabaseGiven,         // text: the question file's path
   kHintOutputIsInput,         // text: the database's path
   kHintNotPlainText,
@@ -76,16 +76,16 @@ enum ReportKind : unsigned char {
   kHintNotADatabase,          // text: the database's path
   kHintOtherApplication,      // text: the database's path
   kHintDatabaseDamaged,
-  kHintTooManyDatabaseRecords,  // number: records
+  kHintTooManyDatabaseRecords,  // number: records; limit
   kHintNameStartsAsDocument,  // detail: the DocumentKind
   kHintQuestionFileKept,      // text: the question file's path
-  kHintRecordTooLongForLine,  // place.line: the record; number: its length
+  kHintRecordTooLongForLine,  // place.line: the record; number: its length; limit
   kHintNoLineHoldsRecord,
   kHintOnlyAnsiHoldsBytes,
 
   // Warnings, about a file that was written.
   kWarnReadAsMacRoman,
-  kWarnTableNameCut,          // text: the file name; otherText: the name kept
+  kWarnTableNameCut,          // text: the file name; otherText: the name kept; limit
   kWarnHeadingsSkipped,       // place.line: the row; text, otherText: the headings
   kWarnRowsBeyondB,           // numbers: rows; number: all of them
   kWarnEmptyCell,             // place
@@ -125,6 +125,7 @@ struct ReportEntry {
   ReportKind kind;
   Place place;
   std::uint64_t number;
+  std::uint64_t limit;  // the most a rule allows, for an entry about one
   std::uint32_t character;
   int detail;
   std::string text;
