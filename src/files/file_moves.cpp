@@ -36,6 +36,18 @@ bool IsHeldByAnotherProgram(DWORD error) {
          error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
+// Whether a move onto |target| that failed with |error| may succeed when
+// tried again: another program holds the file open, or another run is
+// replacing it this moment (the file it is deleting denies every access
+// meanwhile). A read-only file stays refused; a file that may not be
+// written is refused before its run writes anything (CanWriteFile).
+bool MayPassByWaiting(DWORD error, const std::wstring& target) {
+  if (IsHeldByAnotherProgram(error)) return true;
+  if (error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 // The errno value closest to a failed move's Windows error, for its reason.
 int ErrnoOfMoveError(DWORD error) {
   switch (error) {
@@ -127,7 +139,7 @@ bool MoveFileReplacing(const char* from, const char* to) {
       }
       error = GetLastError();
     }
-    if (!IsHeldByAnotherProgram(error) || attempt == kMoveAttempts - 1) {
+    if (!MayPassByWaiting(error, target) || attempt == kMoveAttempts - 1) {
       errno = ErrnoOfMoveError(error);
       return false;
     }

@@ -26,9 +26,10 @@ bool CanWriteFile(const char* path);
 // Move the file |from| to |to| in one step: a reader of |to| sees either what
 // was there before or the whole moved file. A file at |to| is replaced; on
 // Windows it keeps its attributes and permissions (ReplaceFileW). On Windows,
-// where a file that another process holds open cannot be replaced, it tries
-// again for about a second before it fails; an error that waiting cannot
-// mend (no permission, a read-only file) fails at once.
+// where a file that another process holds open, or that another run is
+// replacing this moment, cannot be replaced, it tries again for about a
+// second before it fails; a read-only file, which waiting cannot mend, fails
+// at once.
 bool MoveFileReplacing(const char* from, const char* to);
 
 enum MoveOutcome { kMoved, kMoveTargetExists, kMoveFailed };
