@@ -5,21 +5,9 @@
 
 namespace {
 
-ReportEntry At(ReportKind kind, const Place& place) {
-  ReportEntry entry = MakeEntry(kind);
-  entry.place = place;
-  return entry;
-}
-
-ReportEntry WithNumber(ReportKind kind, std::uint64_t number) {
-  ReportEntry entry = MakeEntry(kind);
-  entry.number = number;
-  return entry;
-}
-
 void ReportLaterUnshowable(const LaterUnshowable& later, bool inTable, Report& report) {
   if (later.count == 0) return;
-  ReportEntry entry = WithNumber(kHintLaterUnshowable, static_cast<std::uint64_t>(later.count));
+  ReportEntry entry = EntryWithNumber(kHintLaterUnshowable, static_cast<std::uint64_t>(later.count));
   entry.characters = later.named;
   entry.inTable = inTable;
   report.push_back(entry);
@@ -32,12 +20,12 @@ void ReportTextFault(const DecodingOutcome& text, TextEncoding encoding, const R
   const TextFault fault = text.fault;
   const bool inTable = origin.tableRows != nullptr;
   if (fault == kUnclosedQuote) {
-    report.push_back(WithNumber(kUnclosedQuoteAtRecord, static_cast<std::uint64_t>(recordNumber)));
+    report.push_back(EntryWithNumber(kUnclosedQuoteAtRecord, static_cast<std::uint64_t>(recordNumber)));
     report.push_back(
-        At(kHintUnclosedQuote, {kInCell, origin.faultRow, origin.faultColumn}));
+        EntryAt(kHintUnclosedQuote, {kInCell, origin.faultRow, origin.faultColumn}));
     return;
   }
-  ReportEntry message = WithNumber(
+  ReportEntry message = EntryWithNumber(
       fault == kUnmappableCharacter ? (recordNumber == 0 ? kUnshowableInName : kUnshowableAtRecord)
                                     : (recordNumber == 0 ? kInvalidTextInName : kInvalidTextAtRecord),
       static_cast<std::uint64_t>(recordNumber));
@@ -52,12 +40,12 @@ void ReportTextFault(const DecodingOutcome& text, TextEncoding encoding, const R
     place = PlaceOfRecord(origin, recordNumber - 1);
   }
   if (fault == kUnmappableCharacter) {
-    ReportEntry hint = At(kHintUnshowable, place);
+    ReportEntry hint = EntryAt(kHintUnshowable, place);
     hint.character = text.faultCharacter;
     report.push_back(hint);
     if (origin.laterUnshowable) ReportLaterUnshowable(*origin.laterUnshowable, inTable, report);
   } else if (fault == kInvalidText) {
-    ReportEntry hint = At(kHintInvalidText, place);
+    ReportEntry hint = EntryAt(kHintInvalidText, place);
     hint.detail = encoding;
     hint.number = text.faultOffset;
     report.push_back(hint);
@@ -75,7 +63,7 @@ void ReportDatabaseNameRules(const char* name, std::size_t length, NameSubject s
   for (std::size_t i = 0; i < length; ++i) {
     const unsigned char byte = static_cast<unsigned char>(name[i]);
     if (byte < 0x20 || byte == 0x7F) {
-      ReportEntry entry = WithNumber(kHintNameControlCharacter, i + 1);
+      ReportEntry entry = EntryWithNumber(kHintNameControlCharacter, i + 1);
       entry.detail = subject;
       entry.character = byte;
       report.push_back(entry);
@@ -83,7 +71,7 @@ void ReportDatabaseNameRules(const char* name, std::size_t length, NameSubject s
     }
   }
   if (length > kMaxDatabaseNameLength) {
-    ReportEntry entry = WithNumber(kHintNameTooLong, length);
+    ReportEntry entry = EntryWithNumber(kHintNameTooLong, length);
     entry.detail = subject;
     entry.limit = kMaxDatabaseNameLength;
     report.push_back(entry);
@@ -102,11 +90,11 @@ void ReportDatabaseNameLine(const QuestionLine& nameLine, bool fileHoldsText, Re
 
 void ReportLineTooLong(const QuestionLine& line, const RecordOrigin& origin, int index,
                        Report& report) {
-  report.push_back(WithNumber(kLineTooLongAtRecord, static_cast<std::uint64_t>(index + 1)));
+  report.push_back(EntryWithNumber(kLineTooLongAtRecord, static_cast<std::uint64_t>(index + 1)));
   const ReportKind kind = origin.tableRows        ? kHintCellTooLong
                           : line.endsWithLineFeed ? kHintLineTooLong
                                                   : kHintLastLineTooLong;
-  ReportEntry hint = At(kind, PlaceOfRecord(origin, index));
+  ReportEntry hint = EntryAt(kind, PlaceOfRecord(origin, index));
   hint.number = line.length;
   hint.limit = kind == kHintLastLineTooLong ? kMaxRecordTextLength : kMaxRecordLineLength;
   report.push_back(hint);
@@ -118,8 +106,8 @@ void ReportTooManyRecords(int recordLineCount, const RecordOrigin& origin, Repor
   report.push_back(message);
   ReportEntry hint =
       origin.tableRows
-          ? WithNumber(kHintTooManyRows, static_cast<std::uint64_t>(origin.tableRowCount))
-          : WithNumber(kHintTooManyLines, static_cast<std::uint64_t>(recordLineCount));
+          ? EntryWithNumber(kHintTooManyRows, static_cast<std::uint64_t>(origin.tableRowCount))
+          : EntryWithNumber(kHintTooManyLines, static_cast<std::uint64_t>(recordLineCount));
   hint.limit = origin.tableRows ? kMaxRecordCount / 2 : kMaxRecordCount;
   report.push_back(hint);
 }

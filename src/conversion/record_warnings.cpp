@@ -36,12 +36,6 @@ LinesOfOneKind FindLines(const RecordWarnings& warnings, RecordFinding finding,
   return lines;
 }
 
-ReportEntry At(ReportKind kind, const Place& place) {
-  ReportEntry entry = MakeEntry(kind);
-  entry.place = place;
-  return entry;
-}
-
 // Reports each named line of |lines| with |entryFor|, then the rest as
 // |more|, with their number.
 template <typename EntryFor>
@@ -66,7 +60,7 @@ void ReportTableNotes(const TableNotes& notes, Report& report) {
     report.push_back(entry);
   }
   if (notes.headingsRow != 0) {
-    ReportEntry entry = At(kWarnHeadingsSkipped, {kInCell, notes.headingsRow, 0});
+    ReportEntry entry = EntryAt(kWarnHeadingsSkipped, {kInCell, notes.headingsRow, 0});
     entry.text = CellInUtf8(notes.headings[0]);
     entry.otherText = CellInUtf8(notes.headings[1]);
     report.push_back(entry);
@@ -85,7 +79,7 @@ void ReportTableWarnings(const RecordWarnings& warnings, int recordCount,
                          const RecordOrigin& origin, Report& report) {
   if (origin.tableNotes) ReportTableNotes(*origin.tableNotes, report);
   const auto cell = [&](ReportKind kind) {
-    return [&origin, kind](int index) { return At(kind, PlaceOfRecord(origin, index)); };
+    return [&origin, kind](int index) { return EntryAt(kind, PlaceOfRecord(origin, index)); };
   };
   ReportLines(FindLines(warnings, kRecordBlank, recordCount), cell(kWarnEmptyCell),
               kWarnMoreEmptyCells, report);
@@ -121,28 +115,28 @@ void ReportRecordWarnings(const RecordWarnings& warnings, int recordCount,
   const auto blank = [&](int index) {
     const Place place = PlaceOfRecord(origin, index);
     if (index == shifting && index + 1 == recordCount) {
-      ReportEntry entry = At(kWarnBlankLineAtEnd, place);
+      ReportEntry entry = EntryAt(kWarnBlankLineAtEnd, place);
       entry.detail = index % 2;
       return entry;
     }
     if (index % 2 == 1 && index != shifting) {
-      ReportEntry entry = At(kWarnBlankAnswer, place);
+      ReportEntry entry = EntryAt(kWarnBlankAnswer, place);
       entry.number = static_cast<std::uint64_t>(LineNumberOfRecord(index - 1));
       return entry;
     }
-    ReportEntry entry = At(kWarnBlankLineShifts, place);
+    ReportEntry entry = EntryAt(kWarnBlankLineShifts, place);
     entry.detail = index % 2;
     return entry;
   };
   ReportLines(FindLines(warnings, kRecordBlank, recordCount), blank, kWarnMoreBlankLines, report);
   ReportLines(
       FindLines(warnings, kRecordCutByNul, recordCount),
-      [&](int index) { return At(kWarnLineHoldsNul, PlaceOfRecord(origin, index)); },
+      [&](int index) { return EntryAt(kWarnLineHoldsNul, PlaceOfRecord(origin, index)); },
       kWarnMoreLinesHoldNul, report);
   if (recordCount == 0) {
     report.push_back(MakeEntry(kWarnNoQuestionLines));
   } else if (recordCount % 2 != 0) {
-    ReportEntry entry = At(kWarnOddLineCount, {kAtLine, LineNumberOfRecord(recordCount - 1), 0});
+    ReportEntry entry = EntryAt(kWarnOddLineCount, {kAtLine, LineNumberOfRecord(recordCount - 1), 0});
     entry.number = static_cast<std::uint64_t>(recordCount);
     report.push_back(entry);
   }

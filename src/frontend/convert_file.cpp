@@ -21,9 +21,8 @@ bool AreDistinct(const char* questionPath, const std::string& databasePath, Repo
   }
   report.push_back(MakeEntry(kInputIsOutput));
   const bool database = HasExtension(questionPath, ".pdb");
-  ReportEntry hint = MakeEntry(database ? kHintDatabaseGiven : kHintOutputIsInput);
-  hint.text = database ? questionPath : databasePath;
-  report.push_back(hint);
+  report.push_back(database ? EntryWithText(kHintDatabaseGiven, questionPath)
+                            : EntryWithText(kHintOutputIsInput, databasePath));
   return false;
 }
 

@@ -9,14 +9,6 @@
 
 namespace {
 
-void ReportSystemError(ReportKind message, const char* path, int error, Report& report) {
-  report.push_back(MakeEntry(message));
-  ReportEntry hint = MakeEntry(kHintSystemError);
-  hint.text = path;
-  hint.number = static_cast<std::uint64_t>(error);
-  report.push_back(hint);
-}
-
 // Reports an outcome other than kWholeFileRead, with errno as it was left.
 bool ReportOutcome(WholeFileOutcome outcome, const char* path, std::uint64_t maxSize,
                    bool hintTooLarge, Report& report) {
@@ -31,11 +23,7 @@ bool ReportOutcome(WholeFileOutcome outcome, const char* path, std::uint64_t max
       ReportEntry message = MakeEntry(kInputTooLarge);
       message.limit = maxSize;
       report.push_back(message);
-      if (hintTooLarge) {
-        ReportEntry hint = MakeEntry(kHintTooLarge);
-        hint.text = path;
-        report.push_back(hint);
-      }
+      if (hintTooLarge) report.push_back(EntryWithText(kHintTooLarge, path));
       break;
     }
     case kWholeFileReadFailed:

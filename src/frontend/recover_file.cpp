@@ -13,9 +13,7 @@ namespace {
 
 void ReportQuestionFileExists(const std::string& questionPath, Report& report) {
   report.push_back(MakeEntry(kQuestionFileExists));
-  ReportEntry hint = MakeEntry(kHintQuestionFileKept);
-  hint.text = questionPath;
-  report.push_back(hint);
+  report.push_back(EntryWithText(kHintQuestionFileKept, questionPath));
 }
 
 // Begins the question file, which must not exist yet.

@@ -25,12 +25,6 @@ ReportEntry AtRecord(ReportKind kind, int record) {
   return entry;
 }
 
-ReportEntry WithText(ReportKind kind, const std::string& text) {
-  ReportEntry entry = MakeEntry(kind);
-  entry.text = text;
-  return entry;
-}
-
 std::string Printable(const char* code) {
   std::string shown(code, 4);
   for (char& c : shown) c = c >= 0x20 && c < 0x7F ? c : '?';
@@ -60,12 +54,12 @@ void ReportDatabaseFault(DatabaseFault fault, int record, const DatabaseReader& 
   switch (fault) {
     case kShorterThanAHeader:
     case kNameWithoutEnd:
-      report.push_back(WithText(kHintNotADatabase, databasePath));
+      report.push_back(EntryWithText(kHintNotADatabase, databasePath));
       break;
     case kOtherApplication:
       report.back().text = Printable(reader.type);
       report.back().otherText = Printable(reader.creator);
-      report.push_back(WithText(kHintOtherApplication, databasePath));
+      report.push_back(EntryWithText(kHintOtherApplication, databasePath));
       break;
     case kDatabaseSound:
       break;
@@ -217,7 +211,7 @@ void RecoverQuestionFile(const unsigned char* bytes, std::size_t size,
   }
   result.databaseName.assign(reader.name, reader.nameLength);
   const std::string name = HandheldTextInUtf8(reader.name, reader.nameLength);
-  ReportEntry echo = WithText(kEchoLine, name);
+  ReportEntry echo = EntryWithText(kEchoLine, name);
   echo.otherText = name;
   result.report.push_back(echo);
   result.recordsStart = result.report.size();

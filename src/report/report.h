@@ -140,8 +140,16 @@ using Report = std::vector<ReportEntry>;
 // How many lines or rows of one kind a warning names; the rest it counts.
 const int kLinesNamedPerWarning = 5;
 
-// An entry of |kind| with nothing else set.
+// An entry of |kind| with nothing else set; with its place, its number or
+// its text (a path, a name) set.
 ReportEntry MakeEntry(ReportKind kind);
+ReportEntry EntryAt(ReportKind kind, const Place& place);
+ReportEntry EntryWithNumber(ReportKind kind, std::uint64_t number);
+ReportEntry EntryWithText(ReportKind kind, const std::string& text);
+
+// Add |message| and the hint that gives the system's reason |error| (an
+// errno value) for the file at |path|.
+void ReportSystemError(ReportKind message, const std::string& path, int error, Report& report);
 
 // Whether the entry goes to standard output (the echo line, the progress
 // numbers and the messages); warnings and hints go to standard error.
