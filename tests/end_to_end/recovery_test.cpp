@@ -33,6 +33,7 @@ struct RecoveryCase {
   std::vector<std::string> arguments = {"quiz.pdb"};
   std::string stem = "quiz";   // the database is stem.pdb, the question file stem.txt
   std::string windowsConsole;  // instead of |console| on Windows, when not empty
+  bool posixOnly = false;      // about a POSIX file system's devices
 };
 
 RecoveryCase Writes(std::string name, std::string database, std::string echoedName,
@@ -197,6 +198,11 @@ std::vector<RecoveryCase> Cases() {
   SetNumber(pastEnd, RecordListEntryAt(2), 4, 5000);
   cases.push_back(RefusesAtARecord("OffsetPastTheEnd", pastEnd,
                           "Record offset points past the end of the file at record : 3 \n", kDamaged));
+  // An offset at the very end leaves no room for a body.
+  std::string atTheEnd = sound;
+  SetNumber(atTheEnd, RecordListEntryAt(2), 4, static_cast<std::uint32_t>(sound.size()));
+  cases.push_back(RefusesAtARecord("OffsetAtTheEnd", atTheEnd,
+                          "Record shorter than its 16-byte prefix at record : 3 \n", kDamaged));
   std::string backwards = sound;
   SetNumber(backwards, RecordListEntryAt(2), 4, 104);
   cases.push_back(RefusesAtARecord("OffsetBeforeThePrevious", backwards,
@@ -236,6 +242,10 @@ std::vector<RecoveryCase> Cases() {
                           "Too many records: at most 3000\n",
                           Hint("the database holds 3001 records, a question file converts into "
                                "at most 3000")));
+  std::string most = "Quiz\n";
+  for (int k = 0; k < 3000; ++k) most += k + 1 < 3000 ? "q\n" : "q";
+  cases.push_back(Writes("Exactly3000Records", Database("Quiz", std::vector<std::string>(3000, "q")),
+                         "Quiz", 1500, most));
   cases.push_back(Refuses("NameEmpty", Database("\n", {"Q", "A"}), "Database name invalid\n",
                           Hint("the database's name is empty: a name holds at least one "
                                "character")));
@@ -260,6 +270,19 @@ std::vector<RecoveryCase> Cases() {
                                      "run qdtext again"));
   exists.setup = "printf 'the teacher\\047s original' > quiz.txt";
   cases.push_back(exists);
+  // An existing question file is said before anything of the records.
+  RecoveryCase existsDamaged = exists;
+  existsDamaged.name = "QuestionFileExistsBesideADamagedDatabase";
+  existsDamaged.database = noEnd;
+  existsDamaged.console = "quiz.pdb quiz.txt Quiz\nQuestion file already exists\n";
+  cases.push_back(existsDamaged);
+  // Only a regular file is read as a database: a device is not (and a pipe
+  // would wait for a writer).
+  RecoveryCase device = Refuses("DatabaseIsADevice", "", "Could not open input file\n",
+                                Hint("\"/dev/null\": Invalid argument"));
+  device.arguments = {"-o", "out.txt", "/dev/null"};
+  device.posixOnly = true;
+  cases.push_back(device);
   RecoveryCase missing = Refuses("DatabaseMissing", "", "Could not open input file\n",
                                  Hint("\"missing.pdb\": No such file or directory"));
   missing.arguments = {"missing.pdb"};
@@ -294,6 +317,7 @@ class RecoveryTest : public testing::TestWithParam<RecoveryCase> {};
 
 TEST_P(RecoveryTest, ConsoleAndQuestionFile) {
   const RecoveryCase& c = GetParam();
+  if (c.posixOnly && IsWindowsRun()) GTEST_SKIP() << "Windows has no /dev";
   const std::string folder = MakeScratchFolder();
   if (!c.database.empty()) WriteFileBytes(folder + "/" + c.stem + ".pdb", c.database);
   if (!c.setup.empty()) {

@@ -230,6 +230,12 @@ std::vector<TableCase> Cases() {
                         "Hint: row 2, column A starts with a quotation mark (\") that is not "
                         "closed before the end of the file: add the closing one, or write it "
                         "twice (\"\") to keep it as a character\n"));
+  cases.push_back(Stops("QuoteNeverClosedInColumnB", "France?,Paris\nSpain?,\"Madrid\nItaly?,Rome\n",
+                        "quiz.csv quiz.pdb quiz\n0\n1\n2\n"
+                        "Quotation mark not closed at record : 3 \n",
+                        "Hint: row 2, column B starts with a quotation mark (\") that is not "
+                        "closed before the end of the file: add the closing one, or write it "
+                        "twice (\"\") to keep it as a character\n"));
   cases.push_back(Stops("InvalidTextAtTheStartOfARow",
                         "\xEF\xBB\xBF" "France?,Paris\n\xFFSpain?,Madrid\n",
                         "quiz.csv quiz.pdb quiz\n0\n1\n2\nText is not valid UTF-8 at record : 3 \n",
