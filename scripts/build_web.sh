@@ -26,5 +26,5 @@ export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 emcmake cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release "$@" > /dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 perl web/assemble_page.pl web/qdconv.html web/page.css "$build_dir/qdconv_web.wasm" \
-  "$build_dir/qdconv_web.js" web/page.js > "$build_dir/qdconv.html"
+  "$build_dir/qdconv_web.js" web/page_texts.js web/page_zip.js web/page.js > "$build_dir/qdconv.html"
 echo "$build_dir/qdconv.html: $(stat -c %s "$build_dir/qdconv.html") bytes"

@@ -2,8 +2,10 @@
 # Makes the web page one self-contained file: the template with the style,
 # the WebAssembly module (in base64), the script that runs it and the page's
 # script inlined, and a Content-Security-Policy that allows exactly those
-# inline parts (by their SHA-256) and no connection to anywhere.
-#   assemble_page.pl TEMPLATE STYLE WASM MODULE_SCRIPT PAGE_SCRIPT > PAGE
+# inline parts (by their SHA-256) and no connection to anywhere. The page's
+# scripts (its texts, its helpers, the page itself) become one script, in
+# the order given.
+#   assemble_page.pl TEMPLATE STYLE WASM MODULE_SCRIPT PAGE_SCRIPT... > PAGE
 use strict;
 use warnings;
 use Digest::SHA qw(sha256_base64);
@@ -33,7 +35,9 @@ sub text_lines {
   return $text;
 }
 
-my ($template, $style, $wasm, $module, $page) = map { slurp($_) } @ARGV;
+die "usage: assemble_page.pl TEMPLATE STYLE WASM MODULE_SCRIPT PAGE_SCRIPT...\n" if @ARGV < 5;
+my ($template, $style, $wasm, $module, @pages) = map { slurp($_) } @ARGV;
+my $page = join("\n", @pages);
 ($template, $style, $module, $page) = map { text_lines($_) } $template, $style, $module, $page;
 my $binary = 'const qdconvWasm = "' . encode_base64($wasm, '') . '";';
 for ([$style, '</style'], [$module, '</script'], [$page, '</script']) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "charset/handheld_forms.h"
 #include "console/report_text.h"
 
 namespace {
@@ -122,6 +123,12 @@ std::string EntryJson(const ReportEntry& entry) {
   }
   if (entry.inTable || entry.place.where == kInCell) json += Field("inTable", "true");
   if (entry.character != 0) json += Field("character", std::to_string(entry.character));
+  // What a character the handheld lacks is stored as: a byte, or -1 for left out.
+  if (entry.kind == kWarnHandheldForm) {
+    if (const HandheldForm* form = HandheldFormOf(entry.character)) {
+      json += Field("stored", std::to_string(form->byte));
+    }
+  }
   if (entry.number != 0) json += Field("number", std::to_string(entry.number));
   if (entry.limit != 0) json += Field("limit", std::to_string(entry.limit));
   if (entry.detail != 0) json += Field("detail", std::to_string(entry.detail));
