@@ -54,8 +54,12 @@ def database_records(database):
     return records
 
 
-def start_browser(scratch, *arguments):
+def start_browser(scratch, *arguments, languages=None):
+    """Headless Chromium with its profile in |scratch|; |languages| (such
+    as "fr-FR,fr") are the languages it asks pages for."""
     options = webdriver.ChromeOptions()
+    if languages:
+        options.add_experimental_option("prefs", {"intl.accept_languages": languages})
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                      "--disable-background-networking", "--disable-component-update",
@@ -117,7 +121,8 @@ class PageRun:
 
     def shown(self):
         """What the editor's result shows."""
-        notes = self.driver.find_elements(By.CSS_SELECTOR, "#notes li")
+        # Each note's console text, below its explanation in the page's words.
+        notes = self.driver.find_elements(By.CSS_SELECTOR, "#notes li .console")
         button = self.element("download")
         return {
             "message": self.element("message").text,

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """The web page as every teacher meets it, in headless Chromium from
 file://: axe-core finds no violation in the light and the dark colour
-scheme, before and after conversions; borders and focus rings stand out
-from the page (3:1); on a phone 320 px wide nothing scrolls sideways, even
-with long file names and long lines, and no drop hint is shown; and a
+scheme, in every language the page speaks, before and after conversions;
+borders and focus rings stand out from the page (3:1); on a phone 320 px
+wide nothing scrolls sideways, even with long file names and long lines,
+and no drop hint is shown; at 360 px the question and the answer get the
+room, their words whole; and a
 browser without WebAssembly, or where the module fails to start, says at
 load that it cannot run the converter.
 
@@ -64,7 +66,10 @@ return {page: page,
 def outline_faults(driver, scheme):
     """The drop box's border and the focus ring of the file picker, reached
     by the keyboard, against the page."""
-    driver.switch_to.active_element.send_keys("\t")  # from the page to the picker
+    for _ in range(3):  # past the language switcher, to the picker
+        driver.switch_to.active_element.send_keys("\t")
+        if driver.execute_script("return document.activeElement.id") == "file":
+            break
     wait_for(lambda: driver.execute_script("return document.activeElement.id") == "file",
              "the keyboard's focus on the file picker")
     colours = driver.execute_script(COLOURS)
@@ -78,10 +83,24 @@ def outline_faults(driver, scheme):
     return faults
 
 
+LANGUAGES = ["en", "fr", "de", "es", "it", "pt", "nl"]
+
+
+def choose_language(driver, code):
+    """Chooses |code| in the page's language switcher."""
+    driver.execute_script("""
+const chooser = document.getElementById('language');
+chooser.value = arguments[0];
+chooser.dispatchEvent(new Event('change'));""", code)
+    wait_for(lambda: driver.execute_script("return document.documentElement.lang") == code,
+             "the page in " + code)
+
+
 def check_schemes(page_run, page, axe_source, scratch):
-    """axe-core and the outlines in both schemes: on the page as it opens,
-    after a conversion with findings, after several files, and after a
-    refusal whose preview shows where it stopped."""
+    """axe-core in both schemes and in every language the page speaks: on
+    the page as it opens, after a refusal whose preview shows where it
+    stopped, and after a conversion with findings beside a list of several
+    files; and the outlines in both schemes."""
     driver = page_run.driver
     blank = scratch / "blank-line.txt"
     blank.write_bytes(b"Capitals\nFrance?\nParis\n\nSpain?\nMadrid\n")
@@ -93,17 +112,20 @@ def check_schemes(page_run, page, axe_source, scratch):
         driver.get(page)
         wait_for(lambda: driver.execute_script("return document.readyState") == "complete",
                  "the page")
+        choose_language(driver, "en")
         faults += outline_faults(driver, scheme)
-        faults += ["%s, at load: %s" % (scheme, v) for v in axe_violations(driver, axe_source)]
-        page_run.give(blank)
-        faults += ["%s, after a conversion: %s" % (scheme, v)
-                   for v in axe_violations(driver, axe_source)]
-        page_run.give(blank, refused)
-        faults += ["%s, after several files: %s" % (scheme, v)
-                   for v in axe_violations(driver, axe_source)]
-        page_run.give(refused)
-        faults += ["%s, after a refusal: %s" % (scheme, v)
-                   for v in axe_violations(driver, axe_source)]
+        for code in LANGUAGES:
+            choose_language(driver, code)
+            where = "%s, %s" % (scheme, code)
+            faults += ["%s, at load: %s" % (where, v) for v in axe_violations(driver, axe_source)]
+            page_run.give(refused)
+            faults += ["%s, after a refusal: %s" % (where, v)
+                       for v in axe_violations(driver, axe_source)]
+            page_run.give(blank)
+            page_run.give(blank, refused)
+            faults += ["%s, after several files: %s" % (where, v)
+                       for v in axe_violations(driver, axe_source)]
+            driver.get(page)  # the next language starts from an empty page
     return faults
 
 
@@ -130,6 +152,50 @@ def check_phone(page_run, page, scratch):
         faults.append("the drop hint shows on a phone")
     driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    return faults
+
+
+COLUMNS = """
+const table = document.querySelector('#preview table');
+const width = (cell) => cell.getBoundingClientRect().width;
+const head = table.querySelectorAll('thead th');
+const broken = [];
+for (const text of table.querySelectorAll('td .text')) {
+  const words = text.firstChild.data.split(' ');
+  let at = 0;
+  for (const word of words) {
+    const range = document.createRange();
+    range.setStart(text.firstChild, at);
+    range.setEnd(text.firstChild, at + word.length);
+    if (word.length > 0 && range.getClientRects().length > 1) broken.push(word);
+    at += word.length + 1;
+  }
+}
+return [width(head[0]) / width(table), width(head[1]) / width(table), broken];
+"""
+
+
+def check_phone_columns(page_run, page, scratch):
+    """360 px wide: the row column leaves the question and the answer the
+    room, and no word of theirs breaks inside, even beside pair 200-201."""
+    driver = page_run.driver
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    driver.get(page)
+    quiz = scratch / "long-words.txt"
+    pair = "Quelle est la capitale administrative de l'Australie ?\nCanberra, pas Sydney ni Melbourne\n"
+    quiz.write_text("Capitales\n" + pair * 100, encoding="utf-8")
+    page_run.give(quiz)
+    page_run.element("show-all").click()
+    place, question, broken = driver.execute_script(COLUMNS)
+    faults = []
+    if place > 0.2:
+        faults.append("the row column takes %d%% of the table" % round(place * 100))
+    if question < 0.35:
+        faults.append("the question column has %d%% of the table" % round(question * 100))
+    if broken:
+        faults.append("words break inside: %r" % sorted(set(broken)))
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
     return faults
 
 
@@ -176,6 +242,8 @@ def main():
         tally.report("axe-core and outlines, light and dark",
                      check_schemes(page_run, page, axe_source, scratch))
         tally.report("320 px wide on a touch screen", check_phone(page_run, page, scratch))
+        tally.report("360 px wide: room for questions and answers",
+                     check_phone_columns(page_run, page, scratch))
         tally.report("no error in the browser's console", console_errors(driver))
     finally:
         driver.quit()

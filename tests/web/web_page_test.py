@@ -27,7 +27,7 @@ import tempfile
 
 from selenium.webdriver.common.by import By
 
-from page_driver import (PageRun, Tally, console_errors, database_records, database_summary,
+from page_driver import (CONVERTED, PageRun, Tally, console_errors, database_records, database_summary,
                          network_requests, run_native, start_browser, wait_for)
 
 
@@ -254,7 +254,7 @@ def check_typed(page_run, qdconv, scratch, text):
 PASTE = """
 const area = document.getElementById('text');
 area.focus();
-area.select();
+area.setSelectionRange(arguments[1], arguments[2]);
 const data = new DataTransfer();
 data.setData('text/plain', arguments[0]);
 area.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,
@@ -262,25 +262,64 @@ area.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: tr
 """
 
 
+def paste(page_run, text, start=0, end=None):
+    """Pastes |text| over the editor's |start|..|end| (all of it by default)
+    and waits for the page's run of the result."""
+    if end is None:
+        end = len(page_run.attribute("text", "value"))
+    page_run.driver.execute_script(PASTE, text, start, end)
+    wait_for(lambda: page_run.attribute("result", "data-state") == "done", "the paste's run")
+
+
 def check_paste(page_run, qdconv, scratch):
     """Two columns pasted from a spreadsheet (tab-separated rows) into the
-    emptied editor become the question file of that table: the database is
-    what qdconv makes of the rows as a .tsv file named after the name line
-    the page gives them."""
-    pasted = "France ?\tParis\r\nEspagne ?\t\"Madrid,\r\nla capitale\"\r\n\r\nÉté\t€ 5\r\n"
+    emptied editor become the question file of that table under an empty
+    name line, which the page asks for; named, the database is what qdconv
+    makes of the rows as a .tsv file of that name, and its download is named
+    after it too."""
+    pasted = ("France ?\tParis\r\nEspagne ?\t\"Madrid,\r\nla capitale\"\r\n\r\nÉté\t€ 5\r\n"
+              "\"Bonjour\" dit-il\t5'11\"\r\n")
     page_run.element("text").clear()
-    page_run.driver.execute_script(PASTE, pasted)
-    wait_for(lambda: page_run.attribute("result", "data-state") == "done", "the paste's run")
-    status, _, _, expected, _ = run_native(qdconv, "Questions.tsv", pasted.encode("utf-8"), scratch)
+    paste(page_run, pasted)
     text = page_run.attribute("text", "value")
+    rows = "France ?\nParis\nEspagne ?\nMadrid, la capitale\nÉté\n€ 5\n\"Bonjour\" dit-il\n5'11\""
     faults = []
-    if text != "Questions\nFrance ?\nParis\nEspagne ?\nMadrid, la capitale\nÉté\n€ 5\n":
+    if text != "\n" + rows:
         faults.append("the editor holds %r" % text)
+    if page_run.element("status").text != "Type the name of the quiz on line 1.":
+        faults.append("the page says %r" % page_run.element("status").text)
+    page_run.element("text").send_keys("Capitales")
+    wait_for(lambda: page_run.driver.execute_script(CONVERTED, "Capitales\n" + rows),
+             "the named paste's run")
+    status, _, _, expected, _ = run_native(qdconv, "Capitales.tsv", pasted.encode("utf-8"), scratch)
     shown = page_run.shown()
-    if status != 0 or shown["download"] is None:
-        return faults + ["no database: %r" % shown["message"]]
+    if status != 0 or shown["download"] != "Capitales.pdb":
+        return faults + ["no Capitales.pdb: %r, %r" % (shown["message"], shown["download"])]
     if page_run.download(shown["button"]) != expected:
         faults.append("the database differs from what qdconv makes of the rows")
+    return faults
+
+
+def check_paste_into_text(page_run):
+    """Rows pasted with the cursor at the end of a line, at the start of one
+    or at the end of the text come as whole lines, with no blank line."""
+    faults = []
+    rows = "Italie ?\tRome\r\nPortugal ?\tLisbonne\r\n"
+    lines = "Italie ?\nRome\nPortugal ?\nLisbonne"
+    text = "Capitales\nFrance ?\nParis\nEspagne ?\nMadrid"
+    for where, at, expected in [
+            ("at the end of a line", len("Capitales\nFrance ?\nParis"),
+             "Capitales\nFrance ?\nParis\n" + lines + "\nEspagne ?\nMadrid"),
+            ("at the start of a line", len("Capitales\n"),
+             "Capitales\n" + lines + "\nFrance ?\nParis\nEspagne ?\nMadrid"),
+            ("at the end of the text", len(text), text + "\n" + lines)]:
+        page_run.type_text(text)
+        paste(page_run, rows, at, at)
+        shown = page_run.attribute("text", "value")
+        if shown != expected:
+            faults.append("%s: the editor holds %r" % (where, shown))
+        if page_run.shown()["notes"]:
+            faults.append("%s: the page warns %r" % (where, page_run.shown()["notes"]))
     return faults
 
 
@@ -319,8 +358,8 @@ def check_several(page_run, qdconv, qdtext, scratch, source_dir):
     # The same two question files through qdconv at once.
     run = subprocess.run([qdconv, "capitals.txt", "again.txt"], cwd=given,
                          stdin=subprocess.DEVNULL, capture_output=True, check=False)
-    warnings = [note.get_attribute("textContent")
-                for note in page_run.driver.find_elements(By.CSS_SELECTOR, "#same-names li")]
+    warnings = [note.get_attribute("textContent") for note in
+                page_run.driver.find_elements(By.CSS_SELECTOR, "#same-names li .console")]
     native = [line for line in run.stderr.decode("utf-8").splitlines() if "both make" in line]
     if warnings != native or not native:
         faults.append("warns %r, not %r" % (warnings, native))
@@ -382,6 +421,7 @@ def main():
         tally.report("typed text with a line end at the end", check_typed(
             page_run, qdconv, scratch, "Birds\nRed breast?\nRobin\n"))
         tally.report("a spreadsheet's columns pasted", check_paste(page_run, qdconv, scratch))
+        tally.report("rows pasted into a text", check_paste_into_text(page_run))
         tally.report("several files at once", check_several(page_run, qdconv, qdtext, scratch,
                                                             source_dir))
         tally.report("a file dropped outside the box", check_drop_outside_the_box(page_run))
