@@ -580,6 +580,7 @@
     if (lines !== numberedLines) {
       numberedLines = lines;
       gutter.textContent = Array.from({ length: lines }, (_, k) => k + 1).join("\n");
+      gutter.style.width = Math.max(2, String(lines).length) + "ch";
     }
     gutter.scrollTop = area.scrollTop;
   }

@@ -164,6 +164,19 @@ def stop_faults(rows, notes):
     return []
 
 
+UNEXPLAINED = """
+const said = document.querySelector('#result .outcome-text').textContent;
+return (said ? [] : ['the outcome']).concat(Array.from(document.querySelectorAll('#notes li'))
+  .filter((note) => !note.querySelector('.explanation')).map((note) => note.textContent));
+"""
+
+
+def unexplained(page_run):
+    """The outcome and the notes the page shows only in the console's words."""
+    return ["%s is not explained" % what
+            for what in page_run.driver.execute_script(UNEXPLAINED)]
+
+
 def check(page_run, program, name, contents, scratch):
     """Gives one file to the page and to the native program; returns the
     differences found."""
@@ -180,6 +193,7 @@ def check(page_run, program, name, contents, scratch):
         faults.append("message %r is not how the console ends: %r" % (message, console[-120:]))
     if shown["notes"].encode("utf-8") != errors:
         faults.append("notes %r are not what the console shows: %r" % (shown["notes"], errors))
+    faults += unexplained(page_run)
     if status == 0:
         if shown["download"] is None:
             return faults + ["no download, though %s converts it" % tool]
@@ -213,7 +227,8 @@ def check_table_preview(page_run, qdconv, scratch):
 
 
 def check_long_preview(page_run, scratch):
-    """A long quiz shows its first pairs and its findings, then all on asking."""
+    """A long quiz shows its first pairs and its findings, then all on asking;
+    the gap and the button that shows all count the same pairs."""
     text = "Quiz\n" + "".join("Q%d?\nA%d\n" % (k, k) for k in range(100)) + "\n"
     path = scratch / "long.txt"
     path.write_text(text)
@@ -223,6 +238,11 @@ def check_long_preview(page_run, scratch):
     places = [row[0] for row in page_run.preview_rows()]
     if places != [2 + 2 * k for k in range(20)] + [202]:
         faults.append("shows the pairs at %r first" % places)
+    # The gaps and the button count the same hidden pairs.
+    gaps = [gap.text for gap in page_run.driver.find_elements(By.CSS_SELECTOR, "td.gap")]
+    button = page_run.element("show-all").text
+    if gaps != ["… 80 more pairs"] or button != "Show the 80 hidden pairs":
+        faults.append("the gap says %r, the button %r" % (gaps, button))
     page_run.element("show-all").click()
     faults += preview_faults(page_run.preview_rows(), records)
     if len(page_run.preview_rows()) != 101:

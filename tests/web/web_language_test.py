@@ -1,0 +1,167 @@
+#!/usr/bin/python3
+"""The web page in the teacher's language, in headless Chromium from
+file://: a browser asking for French, then one asking for German, gets the
+page in that language, with its findings said in it from their data (a
+blank line, a refusal with its line, two files making one quiz name), the
+console's English text kept below each; the switcher turns the page to
+English and back, and the choice is remembered over a reload. Every
+language has a text for each of the English ones.
+
+  web_language_test.py PAGE
+"""
+import argparse
+import pathlib
+import shutil
+import sys
+import tempfile
+
+from selenium.webdriver.common.by import By
+
+from page_driver import PageRun, Tally, console_errors, start_browser, wait_for
+
+BLANK = b"Capitales\nFrance ?\nParis\n\nEspagne ?\nMadrid\n"
+REFUSED = b"Quiz\n" + b"x" * 201 + b"\nA"
+
+# What each language says, for: the heading, the blank line 4, the refused
+# file's outcome and its line 2, and two files making the quiz "Capitales".
+EXPECTED = {
+    "fr": {
+        "heading": "Du fichier de questions au quiz du tuteur Quendle",
+        "blank": "La ligne 4 est vide : elle devient une question vide, et toutes les questions "
+                 "et réponses qui suivent sont décalées d'une ligne.",
+        "outcome": "refused.txt : non converti",
+        "refusal": "La ligne 2 a 201 caractères : une ligne en contient au plus 200.",
+        "same": "blank.txt et again.txt donnent tous deux un quiz nommé « Capitales » : "
+                "l'appareil n'en garde qu'un. Changez le nom sur la ligne 1 de l'un des deux.",
+    },
+    "de": {
+        "heading": "Von der Fragendatei zum Quiz für den Quendle-Tutor",
+        "blank": "Zeile 4 ist leer: Sie wird zu einer leeren Frage, und alle Fragen und "
+                 "Antworten danach rutschen um eine Zeile.",
+        "outcome": "refused.txt: nicht umgewandelt",
+        "refusal": "Zeile 2 hat 201 Zeichen: Eine Zeile fasst höchstens 200.",
+        "same": "blank.txt und again.txt ergeben beide ein Quiz namens „Capitales“: Das Gerät "
+                "behält nur eines davon. Ändern Sie den Namen in Zeile 1 einer der beiden Dateien.",
+    },
+    "en": {
+        "heading": "Question file to Quendle tutor quiz",
+        "blank": "Line 4 is blank: it becomes an empty question, and every question and answer "
+                 "after it moves down one line.",
+    },
+}
+
+CONSOLE_BLANK = ("Warning: line 4 is blank: it becomes an empty question, and every question and "
+                 "answer after it moves by one line")
+
+SAME_KEYS = """
+const keys = (texts) => Object.keys(texts).concat(Object.keys(texts.report).map((k) => 'report.' + k));
+const english = keys(pageTexts.en).sort().join();
+return Object.keys(pageTexts).filter((code) => keys(pageTexts[code]).sort().join() !== english ||
+  keys(pageTexts[code]).some((key) => {
+    const text = key.startsWith('report.') ? pageTexts[code].report[key.slice(7)] : pageTexts[code][key];
+    return text === '' && key !== 'documents';
+  }));
+"""
+
+
+def explanations(driver, selector):
+    return [item.get_attribute("textContent")
+            for item in driver.find_elements(By.CSS_SELECTOR, selector + " .explanation")]
+
+
+def shown_faults(page_run, code, files):
+    """The page in |code| after a blank line, a refusal and two files of one
+    quiz name."""
+    driver = page_run.driver
+    expected = EXPECTED[code]
+    faults = []
+    if driver.execute_script("return document.documentElement.lang") != code:
+        faults.append("<html lang> is %r" % driver.execute_script(
+            "return document.documentElement.lang"))
+    heading = driver.find_element(By.TAG_NAME, "h1").text
+    if heading != expected["heading"]:
+        faults.append("the heading is %r" % heading)
+    page_run.give(files["blank.txt"])
+    notes = explanations(driver, "#notes li")
+    if not notes or notes[0] != expected["blank"]:
+        faults.append("the blank line is said as %r" % notes[:1])
+    if page_run.shown()["notes"].splitlines()[:1] != [CONSOLE_BLANK]:
+        faults.append("the console's text below it is %r" % page_run.shown()["notes"])
+    if "outcome" not in expected:
+        return faults
+    page_run.give(files["refused.txt"])
+    if page_run.element("outcome").text != expected["outcome"]:
+        faults.append("the refusal is titled %r" % page_run.element("outcome").text)
+    if explanations(driver, "#notes li") != [expected["refusal"]]:
+        faults.append("the refusal is said as %r" % explanations(driver, "#notes li"))
+    page_run.give(files["blank.txt"], files["again.txt"])
+    if explanations(driver, "#same-names li") != [expected["same"]]:
+        faults.append("the same name is said as %r" % explanations(driver, "#same-names li"))
+    return faults
+
+
+def choose(driver, code):
+    chooser = driver.find_element(By.ID, "language")
+    chooser.find_element(By.CSS_SELECTOR, "option[value='%s']" % code).click()
+    wait_for(lambda: driver.execute_script("return document.documentElement.lang") == code,
+             "the page in " + code)
+
+
+def check_language(page, code, scratch, files):
+    """A browser asking for |code| first: the page in it, in English after
+    switching, in |code| again after switching back, and still so after a
+    reload."""
+    driver = start_browser(scratch / code, languages="%s-%s,%s" % (code, code.upper(), code))
+    try:
+        driver.get(page)
+        page_run = PageRun(driver, scratch)
+        faults = shown_faults(page_run, code, files)
+        choose(driver, "en")
+        faults += ["in English: " + fault for fault in shown_faults(page_run, "en", files)]
+        choose(driver, code)
+        page_run.give(files["blank.txt"])
+        if explanations(driver, "#notes li")[:1] != [EXPECTED[code]["blank"]]:
+            faults.append("switched back, the blank line is said as %r"
+                          % explanations(driver, "#notes li")[:1])
+        choose(driver, "en")
+        driver.get(page)
+        wait_for(lambda: driver.execute_script("return document.readyState") == "complete",
+                 "the page reloaded")
+        if driver.execute_script("return document.documentElement.lang") != "en":
+            faults.append("the choice of English is not remembered over a reload")
+        faults += console_errors(driver)
+        return faults
+    finally:
+        driver.quit()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("page")
+    arguments = parser.parse_args()
+    page = pathlib.Path(arguments.page).resolve().as_uri()
+    scratch = pathlib.Path(tempfile.mkdtemp(prefix="qdconv-web-language-"))
+    files = {}
+    for name, contents in (("blank.txt", BLANK), ("refused.txt", REFUSED),
+                           ("again.txt", b"Capitales\nItalie ?\nRome")):
+        files[name] = scratch / name
+        files[name].write_bytes(contents)
+    tally = Tally()
+    try:
+        for code in ("fr", "de"):
+            tally.report("a browser asking for " + code, check_language(page, code, scratch, files))
+        driver = start_browser(scratch / "keys")
+        try:
+            driver.get(page)
+            tally.report("every language has every text", [
+                "%s lacks a text or has one too many" % code
+                for code in driver.execute_script(SAME_KEYS)])
+        finally:
+            driver.quit()
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    return tally.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
