@@ -407,6 +407,23 @@ def check_drop_outside_the_box(page_run):
     return faults
 
 
+def screenshot(scratch, page, png):
+    """The page as a French browser shows it, after opening a quiz with a
+    blank line, saved as |png|."""
+    driver = start_browser(scratch / "french", languages="fr-FR,fr")
+    try:
+        driver.set_window_size(900, 2100)
+        driver.get(page.as_uri())
+        shown = scratch / "capitales.txt"
+        shown.write_text("Capitales d'Europe\nQuelle est la capitale de la France ?\nParis\n\n"
+                         "Quelle est la capitale de l'Espagne ?\nMadrid\n"
+                         "Quelle est la capitale de l'Italie ?\nRome\n", encoding="utf-8")
+        PageRun(driver, scratch).give(shown)
+        driver.save_screenshot(str(png))
+    finally:
+        driver.quit()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("page")
@@ -450,15 +467,12 @@ def main():
         tally.report("no network request", requests)
         tally.report("no error in the browser's console", console_errors(driver))
 
-        if arguments.screenshot:
-            driver.set_window_size(900, 1760)
-            shown = scratch / "Capitals.txt"
-            shown.write_bytes(b"Capitals of Europe\nFrance?\nParis\n\nSpain?\nMadrid\n"
-                              b"Italy?\nRome\nNorway?\nOslo\n")
-            page_run.give(shown)
-            driver.save_screenshot(arguments.screenshot)
     finally:
         driver.quit()
+    try:
+        if arguments.screenshot:
+            screenshot(scratch, page, pathlib.Path(arguments.screenshot))
+    finally:
         shutil.rmtree(scratch, ignore_errors=True)
     return tally.close()
 
