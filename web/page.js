@@ -319,6 +319,7 @@
 
   // What the run ended with: the count, or why it stopped.
   function outcomeText(shown) {
+    if (shown.said) return say(shown.said);
     const ending = shown.report.filter((entry) => !entry.kind.startsWith("warn-") &&
                                                   !entry.kind.startsWith("hint-"));
     return ending.length ? explanation(ending[ending.length - 1]) : "";
@@ -466,6 +467,8 @@
     const key = element("answer-key");
     const records = shown.ok ? shown.preview.records : [];
     key.replaceChildren();
+    // Without a quiz to give, the page prints as it is.
+    document.body.classList.toggle("printing-key", records.length > 0);
     if (records.length === 0) return;
     key.append(make("h2", "", shown.name), make("p", "", say("keyCount", { n: shown.questions })));
     const table = key.appendChild(make("table"));
@@ -779,7 +782,7 @@
 
   // A file the browser could not read, as a refused run.
   function unreadable(file) {
-    return { fileName: file.name, ok: false, toQuestionFile: false, message: say("unreadable"),
+    return { fileName: file.name, ok: false, toQuestionFile: false, said: "unreadable", message: "",
              report: [], outputName: "", output: null, name: "", questions: 0, text: "",
              textName: "", preview: { table: false, records: [] } };
   }

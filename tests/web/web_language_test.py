@@ -2,7 +2,9 @@
 """The web page in the teacher's language, in headless Chromium from
 file://: a browser asking for French, then one asking for German, gets the
 page in that language, with its findings said in it from their data (a
-blank line, a refusal with its line, two files making one quiz name), the
+blank line, a refusal with its line, two files making one quiz name, and
+in French an empty cell, a character, a length, lines named, a form
+stored), the
 console's English text kept below each; the switcher turns the page to
 English and back, and the choice is remembered over a reload. Every
 language has a text for each of the English ones.
@@ -64,6 +66,24 @@ return Object.keys(pageTexts).filter((code) => keys(pageTexts[code]).sort().join
 """
 
 
+# Findings in French from their data: a cell's row and column, a
+# character, a length and its limit, the lines named, a form stored.
+FRENCH_FINDINGS = [
+    ("cellule.csv", "France ?;Paris\r\n;Madrid\r\n",
+     "La cellule de la ligne 2, colonne A est vide : la réponse de cette ligne n'a pas de "
+     "question."),
+    ("emoji.txt", "Quiz\nQ1\nA1\nQ2 😀 ?\nA2",
+     "La ligne 4 contient « 😀 », que l'appareil ne peut pas afficher : remplacez-le."),
+    ("deux-fois.txt", "Quiz\nQ ?\nA\nQ ?\nB",
+     "Les lignes 2 et 4 contiennent la même question, avec des réponses différentes."),
+    ("espace.txt", "Quiz\nQ\u202f?\nA",
+     "La ligne 2 contient un caractère invisible (U+202F), que l'appareil n'a pas : il est "
+     "enregistré comme une espace insécable."),
+    ("long.txt", "n" * 32 + "\nQ\nA",
+     "La ligne 1, le nom du quiz, a 32 caractères : un nom en a au plus 31."),
+]
+
+
 def explanations(driver, selector):
     return [item.get_attribute("textContent")
             for item in driver.find_elements(By.CSS_SELECTOR, selector + " .explanation")]
@@ -97,6 +117,12 @@ def shown_faults(page_run, code, files):
     page_run.give(files["blank.txt"], files["again.txt"])
     if explanations(driver, "#same-names li") != [expected["same"]]:
         faults.append("the same name is said as %r" % explanations(driver, "#same-names li"))
+    if code == "fr":
+        for name, contents, said in FRENCH_FINDINGS:
+            files[name].write_bytes(contents.encode("utf-8"))
+            page_run.give(files[name])
+            if said not in explanations(driver, "#notes li"):
+                faults.append("%s is said as %r" % (name, explanations(driver, "#notes li")))
     return faults
 
 
@@ -146,6 +172,8 @@ def main():
                            ("again.txt", b"Capitales\nItalie ?\nRome")):
         files[name] = scratch / name
         files[name].write_bytes(contents)
+    for name, _, _ in FRENCH_FINDINGS:
+        files[name] = scratch / name
     tally = Tally()
     try:
         for code in ("fr", "de"):

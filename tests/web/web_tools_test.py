@@ -7,7 +7,7 @@ unzip -t); line numbers that follow a text of 3001 lines; a preview row
 that puts the cursor on its line; an opened table's text that ends without
 a line end; downloads named after the first line once the text is no
 longer the opened file's; and the note for the old emulator on a name
-beyond A to Z.
+beyond A to Z; and a copied file, pasted, opened as if dropped.
 
   web_tools_test.py PAGE QDCONV
 """
@@ -142,7 +142,8 @@ const gutter = document.getElementById('line-numbers');
 area.scrollTop = area.scrollHeight;
 return [gutter.textContent.split('\\n').length, gutter.textContent.slice(-5),
         getComputedStyle(gutter).lineHeight === getComputedStyle(area).lineHeight &&
-        getComputedStyle(gutter).paddingTop === getComputedStyle(area).paddingTop];
+        getComputedStyle(gutter).paddingTop === getComputedStyle(area).paddingTop,
+        gutter.scrollWidth <= gutter.clientWidth];
 """
 
 SCROLLED = """
@@ -156,8 +157,8 @@ def check_line_numbers(page_run):
     end with it."""
     driver = page_run.driver
     driver.execute_script(SET_TEXT, "Quiz\n" + "\n".join("Q%d" % k for k in range(3000)))
-    count, last, same_rows = driver.execute_script(LINES)
-    faults = []
+    count, last, same_rows, whole = driver.execute_script(LINES)
+    faults = [] if whole else ["the numbers are cut off"]
     if (count, last) != (3001, "\n3001"):
         faults.append("%d numbers, the last %r" % (count, last))
     if not same_rows:
@@ -214,6 +215,17 @@ def check_opened_table(page_run, scratch):
     names = (page_run.shown()["download"], page_run.attribute("download-text", "data-file-name"))
     if editor_text(page_run) != "vide\nQ1\nA1!" or names != ("vide.pdb", "vide.txt"):
         faults.append("typed at the end: %r, downloads %r" % (editor_text(page_run), names))
+    # A last row without an answer keeps its empty answer line, and its line
+    # end: without it the text would hold one question, not two.
+    table.write_bytes(b"Q1;A1\r\nQ2;\r\n")
+    page_run.give(table)
+    area.send_keys("!")
+    wait_for(lambda: page_run.driver.execute_script(
+        "return document.getElementById('result').dataset.state === 'done' &&"
+        " document.getElementById('text').value.endsWith('!')"), "the typed text's run")
+    shown = (editor_text(page_run), page_run.shown()["questions"])
+    if shown != ("vide\nQ1\nA1\nQ2\n\n!", "2"):
+        faults.append("a table ending in an empty cell, typed at its end: %r" % (shown,))
     page_run.type_text("Animaux\nchien\ndog")
     names = (page_run.shown()["download"], page_run.attribute("download-text", "data-file-name"))
     if names != ("Animaux.pdb", "Animaux.txt"):
@@ -230,6 +242,27 @@ def check_old_emulator_note(page_run):
             faults.append("the note for the old emulator %s for %r"
                           % ("is missing" if shown else "shows", name))
     return faults
+
+
+PASTE_FILE = """
+const area = document.getElementById('text');
+area.focus();
+const data = new DataTransfer();
+data.items.add(new File([arguments[0]], 'copied.txt'));
+area.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,
+                                                cancelable: true}));
+"""
+
+
+def check_pasted_file(page_run):
+    """A file copied and pasted into the editor is opened as if dropped."""
+    runs = page_run.attribute("result", "data-runs")
+    page_run.driver.execute_script(PASTE_FILE, "Copied\nQ?\nA")
+    wait_for(lambda: page_run.attribute("result", "data-runs") != runs, "the pasted file's run")
+    shown = (page_run.element("outcome").text, editor_text(page_run), page_run.shown()["download"])
+    if shown != ("copied.txt: converted", "Copied\nQ?\nA", "copied.pdb"):
+        return ["shows %r" % (shown,)]
+    return []
 
 
 def main():
@@ -256,6 +289,7 @@ def main():
         tally.report("a preview row leads to its line", check_row_to_line(page_run, scratch))
         tally.report("an opened table's text and names", check_opened_table(page_run, scratch))
         tally.report("the old emulator's names", check_old_emulator_note(page_run))
+        tally.report("a copied file pasted", check_pasted_file(page_run))
         tally.report("no error in the browser's console", console_errors(driver))
     finally:
         driver.quit()
