@@ -162,6 +162,15 @@ class PageRun:
         return target.read_bytes()
 
 
+def open_page(driver, page, downloads):
+    """Opens |page| (a URL) in |driver|, its downloads landing in the folder
+    |downloads|, and returns the page to drive."""
+    driver.execute_cdp_cmd("Page.setDownloadBehavior",
+                           {"behavior": "allow", "downloadPath": str(downloads)})
+    driver.get(page)
+    return PageRun(driver, downloads)
+
+
 def network_requests(driver, page):
     """The URLs of every request the page's document made, but the page."""
     urls = []

@@ -28,7 +28,7 @@ import tempfile
 from selenium.webdriver.common.by import By
 
 from page_driver import (CONVERTED, PageRun, Tally, console_errors, database_records, database_summary,
-                         network_requests, run_native, start_browser, wait_for)
+                         network_requests, open_page, run_native, start_browser, wait_for)
 
 
 def capitals(line_end="\n"):
@@ -442,10 +442,7 @@ def main():
     driver = start_browser(scratch)
     tally = Tally()
     try:
-        driver.execute_cdp_cmd("Page.setDownloadBehavior",
-                               {"behavior": "allow", "downloadPath": str(downloads)})
-        driver.get(page.as_uri())
-        page_run = PageRun(driver, downloads)
+        page_run = open_page(driver, page.as_uri(), downloads)
         cases = [(qdconv, name, contents) for name, contents in question_files(source_dir)]
         cases += [(qdtext, name, contents)
                   for name, contents in databases(source_dir, qdconv, scratch)]

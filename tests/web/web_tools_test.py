@@ -23,7 +23,8 @@ import zipfile
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from page_driver import PageRun, Tally, console_errors, run_native, start_browser, wait_for
+from page_driver import (PageRun, Tally, console_errors, open_page, run_native,
+                         start_browser, wait_for)
 
 SET_TEXT = """
 const area = document.getElementById('text');
@@ -278,10 +279,7 @@ def main():
     driver = start_browser(scratch)
     tally = Tally()
     try:
-        driver.execute_cdp_cmd("Page.setDownloadBehavior",
-                               {"behavior": "allow", "downloadPath": str(downloads)})
-        driver.get(page.as_uri())
-        page_run = PageRun(driver, downloads)
+        page_run = open_page(driver, page.as_uri(), downloads)
         tally.report("swap, then undo", check_swap(page_run))
         tally.report("the printed answer key", check_print(page_run, scratch))
         tally.report("all in one zip", check_zip(page_run, arguments.qdconv, scratch, source_dir))
