@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
 # The whole converter process, start-up included, against the I/O that no
-# conversion avoids (io_floor: the question file read once in 64 KiB blocks,
-# as many bytes written as the database has to a temporary file, flushed to
-# the disk, renamed over the database, and the folder flushed, as the
-# converter does), against the same without the flushes (which tells what
-# the flushes cost) and against a plain cp of the same question file, on 3000
-# record lines of 200 characters in ASCII and in UTF-8 (an accented letter in
-# every sixteen, and every letter accented); then its peak resident memory at
-# 10 and at 3000 records (medians of 21 runs). Runs of the commands
-# alternate, so that drift in the machine's speed falls on all alike. Each
-# command writes a new file; the converter is timed once more replacing its
-# last database, which costs more on file systems that start writing a file
-# back when it is renamed over another (ext4).
-#   [QDCONV_BENCH_DIR=FOLDER] bench/process_vs_copy.sh [QDCONV] [IO_FLOOR] [RUNS]
+# conversion avoids, in two floors: snapshot_floor, the I/O of a conversion
+# that holds its question file (read whole into one buffer, as many bytes
+# as the database has written from it to a temporary file, flushed to the
+# disk, renamed over the database, the folder flushed, as the converter
+# does), and io_floor, the same I/O through a 64 KiB block (also timed
+# without the flushes, which tells what they cost); and against a plain cp
+# of the same question file (which copies inside the kernel, touching no
+# memory of its own: no fair floor for a converter, shown for scale). On
+# 3000 record lines of 200 characters in ASCII and in UTF-8 (an accented
+# letter in every sixteen, and every letter accented): medians of RUNS
+# times (at least 200), of the minor page faults (a steady figure where the
+# time moves with the machine's load) and, at 10 and at 3000 records, of the
+# converter's peak resident memory. Runs of the commands alternate, so that
+# drift in the machine's speed falls on all alike. Each command writes a new
+# file; the converter is timed once more replacing its last database, which
+# costs more on file systems that start writing a file back when it is
+# renamed over another (ext4).
+#   [QDCONV_BENCH_DIR=FOLDER] bench/process_vs_copy.sh [QDCONV] [IO_FLOOR] [RUNS] [SNAPSHOT_FLOOR]
 # FOLDER (default /tmp) is where the files are written: a USB stick there
 # shows what the flushes cost on one.
 set -euo pipefail
 qdconv=$(realpath "${1:-build/qdconv}")
 io_floor=$(realpath "${2:-build/bench/io_floor}")
 runs=${3:-500}
+snapshot_floor=$(realpath "${4:-$(dirname "$io_floor")/snapshot_floor}")
+[ "$runs" -ge 200 ] || { echo "at least 200 runs" >&2; exit 2; }
 folder=$(mktemp -d "${QDCONV_BENCH_DIR:-/tmp}/qdconvbenchXXXXXX")
 trap 'rm -rf "$folder"' EXIT
 
@@ -54,11 +61,14 @@ for encoding in ASCII UTF-8-1-in-16 UTF-8-all-accented; do
   database_size=$((80 + 25 * 3000 + 200 * 3000))
   "$qdconv" "$folder/large.txt" < /dev/null > /dev/null 2>&1  # warm the caches
   [ "$(stat -c %s "$folder/large.pdb")" = "$database_size" ] || { echo "unexpected database"; exit 1; }
-  for name in qdconv replacing floor unflushed cp; do : > "$folder/$name.times"; done
+  for name in qdconv replacing snapshot floor unflushed cp; do : > "$folder/$name.times"; done
   for ((i = 0; i < runs; i++)); do
-    rm -f "$folder/large.pdb" "$folder/floor.pdb" "$folder/unflushed.pdb" "$folder/copy.txt"
+    rm -f "$folder/large.pdb" "$folder/snapshot.pdb" "$folder/floor.pdb" \
+      "$folder/unflushed.pdb" "$folder/copy.txt"
     microseconds "$qdconv" "$folder/large.txt" >> "$folder/qdconv.times"
     microseconds "$qdconv" "$folder/large.txt" >> "$folder/replacing.times"
+    microseconds "$snapshot_floor" "$folder/large.txt" "$folder/snapshot.pdb" "$database_size" \
+      >> "$folder/snapshot.times"
     microseconds "$io_floor" "$folder/large.txt" "$folder/floor.pdb" "$database_size" flush \
       >> "$folder/floor.times"
     microseconds "$io_floor" "$folder/large.txt" "$folder/unflushed.pdb" "$database_size" \
@@ -67,14 +77,31 @@ for encoding in ASCII UTF-8-1-in-16 UTF-8-all-accented; do
   done
   convert=$(median < "$folder/qdconv.times")
   replacing=$(median < "$folder/replacing.times")
+  snapshot=$(median < "$folder/snapshot.times")
   floor=$(median < "$folder/floor.times")
   unflushed=$(median < "$folder/unflushed.times")
   copy=$(median < "$folder/cp.times")
+  ratio() { awk "BEGIN { printf \"%.2f\", $1 / $2 }"; }
   echo "$encoding: qdconv $convert us ($replacing us replacing its database)," \
-    "I/O floor $floor us ($unflushed us without the flushes, which cost" \
-    "$((floor - unflushed)) us), cp $copy us (medians of $runs);" \
-    "qdconv / floor $(awk "BEGIN { printf \"%.2f\", $convert / $floor }")," \
-    "qdconv / cp $(awk "BEGIN { printf \"%.2f\", $convert / $copy }")"
+    "snapshot floor $snapshot us, block floor $floor us ($unflushed us without the" \
+    "flushes, which cost $((floor - unflushed)) us), cp $copy us (medians of $runs);" \
+    "qdconv / snapshot floor $(ratio "$convert" "$snapshot")," \
+    "qdconv / block floor $(ratio "$convert" "$floor"), qdconv / cp $(ratio "$convert" "$copy")"
+
+  faults() {  # COMMAND...: the median of the minor page faults of 41 runs
+    for ((i = 0; i < 41; i++)); do
+      rm -f "$folder/faults.pdb" "$folder/large.pdb" "$folder/faults.txt"
+      /usr/bin/time -f %R "$@" < /dev/null 2>&1 > /dev/null | tail -n 1
+    done | median
+  }
+  qdconv_faults=$(faults "$qdconv" "$folder/large.txt")
+  snapshot_faults=$(faults "$snapshot_floor" "$folder/large.txt" "$folder/faults.pdb" \
+    "$database_size")
+  floor_faults=$(faults "$io_floor" "$folder/large.txt" "$folder/faults.pdb" "$database_size" flush)
+  cp_faults=$(faults cp "$folder/large.txt" "$folder/faults.txt")
+  echo "$encoding: minor page faults: qdconv $qdconv_faults, snapshot floor $snapshot_faults," \
+    "block floor $floor_faults, cp $cp_faults; qdconv / snapshot floor" \
+    "$(ratio "$qdconv_faults" "$snapshot_faults")"
 
   peak_kib() {
     for ((i = 0; i < 21; i++)); do

@@ -18,6 +18,10 @@ bool MeasureRecordLines(QuestionReader& reader, const DecodingOutcome& text, Tex
                         RecordWarnings& warnings, Report& report) {
   QuestionLine line;
   records.count = 0;
+  records.texts.clear();
+  records.sizes.clear();
+  records.texts.reserve(kMaxRecordCount);
+  records.sizes.reserve(kMaxRecordCount);
   int index = 0;
   for (; ReadQuestionLine(reader, line); ++index) {
     records.stoppedAt = line;
@@ -39,8 +43,8 @@ bool MeasureRecordLines(QuestionReader& reader, const DecodingOutcome& text, Tex
       return false;
     }
     NoteRecordLine(line, index, warnings);
-    records.texts[index] = line.text;
-    records.sizes[index] = static_cast<std::uint32_t>(line.length + 1);
+    records.texts.push_back(line.text);
+    records.sizes.push_back(static_cast<std::uint32_t>(line.length + 1));
     records.count = index + 1;
   }
   ReportProgress(index, report);

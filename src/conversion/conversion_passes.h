@@ -5,6 +5,7 @@
 #define QDCONV_CONVERSION_CONVERSION_PASSES_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
@@ -14,8 +15,11 @@
 #include "report/report.h"
 
 struct RecordTexts {
-  const char* texts[kMaxRecordCount];      // views into the question file's text
-  std::uint32_t sizes[kMaxRecordCount];    // record text length plus one (NUL)
+  // Views into the question file's text, and each record text's length plus
+  // one (its NUL): |count| of each, room for kMaxRecordCount made at the
+  // start, so that they never move and only what is kept is touched.
+  std::vector<const char*> texts;
+  std::vector<std::uint32_t> sizes;
   int count;
   // After a pass that stopped: the line it stopped at, record line |count|
   // (as much of it as was decoded).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
@@ -84,15 +85,16 @@ void ConvertRecordLines(QuestionReader& reader, const QuestionSource& source,
 
   const DatabaseHeader header = BuildDatabaseHeader(
       nameLine.text, nameLine.length, static_cast<std::uint16_t>(records->count));
-  BuildDatabaseImage(header, records->texts, records->sizes, result.database);
+  BuildDatabaseImage(header, std::move(records->texts), std::move(records->sizes),
+                     result.database);
   // A table's cells go when the call returns.
   if (source.tableLines) OwnDatabaseTexts(result.database);
   result.databaseName.assign(nameLine.text, nameLine.length);
   result.recordCount = records->count;
   result.converted = true;
   ReportRecordWarnings(*warnings, records->count, source.origin, result.report);
-  ReportRepeatedQuestions(records->texts, records->sizes, records->count, source.origin,
-                          result.report);
+  ReportRepeatedQuestions(result.database.texts.data(), result.database.sizes.data(),
+                          records->count, source.origin, result.report);
   ReportCharacterWarnings(*source.characterNotes, source.characterPlaces,
                           source.origin.tableRows != nullptr, result.report);
 }

@@ -1,6 +1,7 @@
 #include "database/database_writer.h"
 
 #include <cstring>
+#include <utility>
 
 #include "database/byte_order.h"
 
@@ -25,23 +26,17 @@ void StoreHeader(const DatabaseHeader& header, unsigned char* bytes) {
 
 }  // namespace
 
-void BuildDatabaseImage(const DatabaseHeader& header, const char* const* texts,
-                        const std::uint32_t* sizes, DatabaseImage& image) {
+void BuildDatabaseImage(const DatabaseHeader& header, std::vector<const char*>&& texts,
+                        std::vector<std::uint32_t>&& sizes, DatabaseImage& image) {
   const int count = header.recordCount;
-  RecordListEntry entries[kMaxRecordCount];
-  BuildRecordList(sizes, count, entries);
   image.head.assign(kDatabaseHeaderSize + kRecordListEntrySize * count + 2, 0);
   unsigned char* bytes = image.head.data();
   StoreHeader(header, bytes);
-  unsigned char* entry = bytes + kDatabaseHeaderSize;
-  for (int k = 0; k < count; ++k, entry += kRecordListEntrySize) {
-    StoreBigEndian32(entry, entries[k].offset);
-    StoreBigEndian32(entry + 4, static_cast<std::uint32_t>(entries[k].attributes) << 24 |
-                                    (entries[k].uniqueId & 0xFFFFFFu));
-  }
-  entry[0] = 0x8C;  // the filler; entry[1] stays 0
-  image.texts.assign(texts, texts + count);
-  image.sizes.assign(sizes, sizes + count);
+  StoreRecordList(sizes.data(), count, bytes + kDatabaseHeaderSize);
+  unsigned char* filler = bytes + kDatabaseHeaderSize + kRecordListEntrySize * count;
+  filler[0] = 0x8C;  // filler[1] stays 0
+  image.texts = std::move(texts);
+  image.sizes = std::move(sizes);
   image.ownTexts.clear();
 }
 

@@ -23,9 +23,10 @@ struct DatabaseImage {
 
 // The database whose header is |header| and whose header.recordCount records
 // are |texts| (each |sizes| - 1 bytes with no NUL, at most
-// kMaxRecordTextLength), in |image|, which is replaced.
-void BuildDatabaseImage(const DatabaseHeader& header, const char* const* texts,
-                        const std::uint32_t* sizes, DatabaseImage& image);
+// kMaxRecordTextLength), in |image|, which is replaced and takes the two
+// lists over.
+void BuildDatabaseImage(const DatabaseHeader& header, std::vector<const char*>&& texts,
+                        std::vector<std::uint32_t>&& sizes, DatabaseImage& image);
 
 // Copy the texts into |image| itself, so that it no longer needs them where
 // they were.

@@ -26,20 +26,40 @@ bool AreDistinct(const char* questionPath, const std::string& databasePath, Repo
   return false;
 }
 
-// The pieces |image| is written from: its head, then each record's text
-// between the zeros of the prefixes and NULs around it.
-std::vector<OutputPiece> PiecesOf(const DatabaseImage& image) {
+// The pieces a database is written from, gathered a batch at a time in one
+// small array rather than all at once: two for each of up to 3000 records.
+struct PieceBatch {
+  static const std::size_t kSize = 512;
+  OutputPiece pieces[kSize];
+  std::size_t count;
+};
+
+bool AddPiece(OutputFile& file, const std::string& path, const void* bytes, std::size_t size,
+              PieceBatch& batch, Report& report) {
+  batch.pieces[batch.count++] = {bytes, size};
+  if (batch.count < PieceBatch::kSize) return true;
+  batch.count = 0;
+  return WriteOutput(file, path, batch.pieces, PieceBatch::kSize, report);
+}
+
+// Write |image| to |file|: its head, then each record's text between the
+// zeros of the prefixes and the NULs around it.
+bool WriteDatabaseImage(OutputFile& file, const std::string& path, const DatabaseImage& image,
+                        Report& report) {
   static const char kZeros[kRecordPrefixSize + 1] = {};
   const std::size_t count = image.texts.size();
-  std::vector<OutputPiece> pieces;
-  pieces.reserve(2 * count + 2);
-  pieces.push_back({image.head.data(), image.head.size()});
-  if (count > 0) pieces.push_back({kZeros, kRecordPrefixSize});
+  PieceBatch batch;
+  batch.count = 0;
+  if (!AddPiece(file, path, image.head.data(), image.head.size(), batch, report)) return false;
+  if (count > 0 && !AddPiece(file, path, kZeros, kRecordPrefixSize, batch, report)) return false;
   for (std::size_t k = 0; k < count; ++k) {
-    pieces.push_back({image.texts[k], image.sizes[k] - 1});
-    pieces.push_back({kZeros, k + 1 < count ? kRecordPrefixSize + 1 : 1});
+    if (!AddPiece(file, path, image.texts[k], image.sizes[k] - 1, batch, report) ||
+        !AddPiece(file, path, kZeros, k + 1 < count ? kRecordPrefixSize + 1 : 1, batch,
+                  report)) {
+      return false;
+    }
   }
-  return pieces;
+  return batch.count == 0 || WriteOutput(file, path, batch.pieces, batch.count, report);
 }
 
 }  // namespace
@@ -68,7 +88,7 @@ bool ConvertFile(const char* questionPath, const char* output, const std::string
     PrintReport(said, result.warningsStart, said.size(), printing);
     return false;
   }
-  if (!WriteOutput(database, databasePath, PiecesOf(result.database), report)) {
+  if (!WriteDatabaseImage(database, databasePath, result.database, report)) {
     PrintReport(report, 0, report.size(), printing);
     return false;
   }

@@ -21,9 +21,9 @@ bool BeginOutput(const std::string& path, OutputFile& file, Report& report) {
   return false;
 }
 
-bool WriteOutput(OutputFile& file, const std::string& path,
-                 const std::vector<OutputPiece>& pieces, Report& report) {
-  if (WriteOutputPieces(file, pieces.data(), pieces.size())) return true;
+bool WriteOutput(OutputFile& file, const std::string& path, const OutputPiece* pieces,
+                 std::size_t count, Report& report) {
+  if (WriteOutputPieces(file, pieces, count)) return true;
   const int error = file.error;
   AbandonOutputFile(file);
   ReportWriteFailure(path, error, report);

@@ -19,10 +19,11 @@ bool IsDerivedPathWritable(const char* inputPath, const std::string& outputPath,
 // BeginOutputFile, reported.
 bool BeginOutput(const std::string& path, OutputFile& file, Report& report);
 
-// Write |pieces| to |file| in order; false, with the file abandoned, when
-// they could not be written.
-bool WriteOutput(OutputFile& file, const std::string& path,
-                 const std::vector<OutputPiece>& pieces, Report& report);
+// Write |pieces[0..count)| to |file| in order, after what it holds; false,
+// with the file abandoned and the failure reported, when they could not be
+// written.
+bool WriteOutput(OutputFile& file, const std::string& path, const OutputPiece* pieces,
+                 std::size_t count, Report& report);
 
 // That the file at |path| could not be written, for |error| (an errno value).
 void ReportWriteFailure(const std::string& path, int error, Report& report);

@@ -28,7 +28,8 @@ bool BeginQuestionFile(const std::string& questionPath, OutputFile& file, Report
 // Writes and commits the question file.
 bool WriteQuestionFile(const std::string& questionPath, const std::string& text,
                        OutputFile& file, Report& report) {
-  if (!WriteOutput(file, questionPath, {{text.data(), text.size()}}, report)) return false;
+  const OutputPiece whole = {text.data(), text.size()};
+  if (!WriteOutput(file, questionPath, &whole, 1, report)) return false;
   switch (CommitOutputFile(file, kKeepExistingTarget)) {
     case kCommitted:
       return true;

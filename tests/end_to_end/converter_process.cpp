@@ -79,6 +79,8 @@ std::string CommandToStart(const std::string& executable) {
 
 std::string ConverterCommand() { return CommandToStart(ConverterExecutable()); }
 
+std::string InterposableConverterCommand() { return ShellQuote(QDCONV_INTERPOSABLE_EXECUTABLE); }
+
 std::string RecoveryExecutable() {
   if (!IsWindowsRun()) return QDTEXT_EXECUTABLE;
   return (std::filesystem::path(ConverterExecutable()).parent_path() / "qdtext.exe").string();
@@ -127,7 +129,8 @@ ConverterRun RunProgram(const std::string& programCommand, const std::string& fo
 
 ConverterRun RunConverter(const std::string& folder, const std::vector<std::string>& arguments,
                           const RunOptions& options) {
-  return RunProgram(ConverterCommand(), folder, arguments, options);
+  return RunProgram(options.interposable ? InterposableConverterCommand() : ConverterCommand(),
+                    folder, arguments, options);
 }
 
 ConverterRun RunRecovery(const std::string& folder, const std::vector<std::string>& arguments,

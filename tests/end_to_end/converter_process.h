@@ -38,6 +38,9 @@ struct RunOptions {
   // Run it as an unprivileged user when the tests run as root (Linux only),
   // so that file permissions apply to it.
   bool unprivileged = false;
+  // Run the dynamically linked build (Linux only), for a run that preloads a
+  // library to take over its calls.
+  bool interposable = false;
 };
 
 // Run the converter in |folder| with |arguments|.
@@ -68,6 +71,10 @@ std::string CommandToStart(const std::string& executable);
 
 // CommandToStart(ConverterExecutable()).
 std::string ConverterCommand();
+
+// The command that starts the dynamically linked build of the converter,
+// whose calls a preloaded library can take over.
+std::string InterposableConverterCommand();
 
 // The qdtext executable under test, and the command that starts it.
 std::string RecoveryExecutable();

@@ -101,6 +101,7 @@ Case OnQuestionFile(Case c, const std::string& questionPath,
 Case WithFileEvents(Case c, const std::string& events) {
   c.options.environment = "LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
                           " ASAN_OPTIONS=verify_asan_link_order=0 " + events;
+  c.options.interposable = true;
   c.platform = Platform::kLinux;
   return c;
 }

@@ -49,7 +49,8 @@ pid_t StartStoppedConverter(const std::string& folder, const std::string& event,
     if (chdir(folder.c_str()) != 0) _exit(127);
     const std::string command = shellFirst + "exec env LD_PRELOAD=" + ShellQuote(QDCONV_FILE_EVENTS) +
                                 " ASAN_OPTIONS=verify_asan_link_order=0 " + event + " " +
-                                ConverterCommand() + " quiz.txt < /dev/null > " + console;
+                                InterposableConverterCommand() + " quiz.txt < /dev/null > " +
+                                console;
     execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }

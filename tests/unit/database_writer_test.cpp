@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "database/database_header.h"
@@ -23,7 +24,7 @@ std::string WriteDatabase(const std::string& name,
   const DatabaseHeader header = BuildDatabaseHeader(
       name.data(), name.size(), static_cast<std::uint16_t>(count));
   DatabaseImage image;
-  BuildDatabaseImage(header, pointers.data(), sizes.data(), image);
+  BuildDatabaseImage(header, std::move(pointers), std::move(sizes), image);
   const std::vector<unsigned char> whole = DatabaseBytes(image);
   const std::string bytes(whole.begin(), whole.end());
   return bytes;
@@ -56,24 +57,30 @@ TEST(DatabaseWriterTest, ALongestNameKeepsOneNul) {
   EXPECT_EQ(bytes.substr(0, 32), name + '\0');
 }
 
+// Entry k of a stored list: its offset, and its attributes and unique id.
+std::uint32_t EntryWord(const std::vector<unsigned char>& list, int k, int word) {
+  const unsigned char* at = list.data() + 8 * k + 4 * word;
+  return static_cast<std::uint32_t>(at[0]) << 24 | static_cast<std::uint32_t>(at[1]) << 16 |
+         static_cast<std::uint32_t>(at[2]) << 8 | at[3];
+}
+
 TEST(RecordListTest, EachOffsetIsWhereTheBodyBeforeItEnds) {
   const std::uint32_t sizes[] = {12, 6, 1, 201};
-  RecordListEntry entries[4];
-  BuildRecordList(sizes, 4, entries);
+  std::vector<unsigned char> list(4 * 8, 0xAA);
+  StoreRecordList(sizes, 4, list.data());
   const std::uint32_t first = 78 + 8 * 4 + 2;
   const std::uint32_t expected[] = {first, first + 28, first + 28 + 22,
                                     first + 28 + 22 + 17};
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(entries[k].offset, expected[k]) << k;
-    EXPECT_EQ(entries[k].attributes, 0);
-    EXPECT_EQ(entries[k].uniqueId, 0u);
+    EXPECT_EQ(EntryWord(list, k, 0), expected[k]) << k;
+    EXPECT_EQ(EntryWord(list, k, 1), 0u) << k;
   }
 }
 
 TEST(RecordListTest, AFullTableFitsItsOffsets) {
   std::vector<std::uint32_t> sizes(kMaxRecordCount, 4000);
-  std::vector<RecordListEntry> entries(kMaxRecordCount);
-  BuildRecordList(sizes.data(), kMaxRecordCount, entries.data());
-  EXPECT_EQ(entries.back().offset,
+  std::vector<unsigned char> list(8 * kMaxRecordCount);
+  StoreRecordList(sizes.data(), kMaxRecordCount, list.data());
+  EXPECT_EQ(EntryWord(list, kMaxRecordCount - 1, 0),
             80u + 8u * kMaxRecordCount + 4016u * (kMaxRecordCount - 1));
 }
