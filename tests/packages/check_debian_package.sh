@@ -39,7 +39,7 @@ expected="./
 ./usr/share/doc/qdconv/copyright
 ./usr/share/doc/qdconv/examples/
 ./usr/share/doc/qdconv/examples/capitals.txt
-./usr/share/doc/qdconv/guide.md
+./usr/share/doc/qdconv/guide.md.gz
 ./usr/share/man/
 ./usr/share/man/man1/
 ./usr/share/man/man1/qdconv.1.gz
