@@ -151,36 +151,25 @@ std::string EntryJson(const ReportEntry& entry) {
 }  // namespace
 
 std::string JsonString(const std::string& text) {
-  std::string json = "\"";
-  for (const char c : text) {
+  std::string json;
+  json.reserve(text.size() + 2);
+  json += '"';
+  std::size_t plain = 0;  // where the bytes not yet added begin
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const unsigned char c = static_cast<unsigned char>(text[k]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    json.append(text, plain, k - plain);
+    plain = k + 1;
     if (c == '"' || c == '\\') {
       json += '\\';
-      json += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
+      json += static_cast<char>(c);
+    } else {
       char escaped[8];
       std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
       json += escaped;
-    } else {
-      json += c;
     }
   }
-  return json + '"';
-}
-
-std::string JsonBase64(const unsigned char* bytes, std::size_t size) {
-  static const char kDigits[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string json = "\"";
-  json.reserve(size / 3 * 4 + 8);
-  for (std::size_t i = 0; i < size; i += 3) {
-    const unsigned a = bytes[i];
-    const unsigned b = i + 1 < size ? bytes[i + 1] : 0;
-    const unsigned c = i + 2 < size ? bytes[i + 2] : 0;
-    json += kDigits[a >> 2];
-    json += kDigits[((a & 3) << 4) | (b >> 4)];
-    json += i + 1 < size ? kDigits[((b & 15) << 2) | (c >> 6)] : '=';
-    json += i + 2 < size ? kDigits[c & 63] : '=';
-  }
+  json.append(text, plain, std::string::npos);
   return json + '"';
 }
 
@@ -209,11 +198,19 @@ std::string RunMessage(const Report& report) {
 std::string PreviewJson(const QuizPreview& preview) {
   std::string json = preview.fromTable ? "{\"table\":true,\"records\":["
                                        : "{\"table\":false,\"records\":[";
+  std::size_t size = json.size() + 2;
+  for (const PreviewRecord& record : preview.records) size += record.text.size() + 16;
+  json.reserve(size);
   for (std::size_t k = 0; k < preview.records.size(); ++k) {
     const PreviewRecord& record = preview.records[k];
     if (k > 0) json += ',';
-    json += '[' + std::to_string(record.place) + ',' + JsonString(record.text) + ',' +
-            std::to_string(static_cast<int>(record.finding)) + ']';
+    json += '[';
+    json += std::to_string(record.place);
+    json += ',';
+    json += JsonString(record.text);
+    json += ',';
+    json += std::to_string(static_cast<int>(record.finding));
+    json += ']';
   }
   return json + "]}";
 }

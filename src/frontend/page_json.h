@@ -13,9 +13,6 @@
 // |text| (UTF-8) as a JSON string.
 std::string JsonString(const std::string& text);
 
-// |bytes[0..size)| in base64, as a JSON string.
-std::string JsonBase64(const unsigned char* bytes, std::size_t size);
-
 // The entries as a JSON array of objects: {"kind": "hint-unshowable",
 // "text": the console's text, and the entry's data that is set: "line",
 // "column", "inTable", "character", "number", "detail", "name", "otherName",

@@ -1,13 +1,14 @@
 // The web page's entry: the conversion and the way back as one function the
 // page calls per file, on the file's bytes, instead of the console dialogue.
-// It answers with one JSON object: whether the file was converted, what it
-// made (in base64) and under what name, the database's name and number of
+// It answers with one JSON object: whether the file was converted, the size
+// of what it made (which PageOutput holds) and under what name, the database's name and number of
 // questions, the run's report as data with the console's texts, the quiz
 // record by record, and how the page's editor shows the file. It never
 // pauses, and nothing touches a disk.
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "charset/text_encoding.h"
@@ -24,6 +25,9 @@
 namespace {
 
 std::string answer;  // what the last call returned, kept while the page reads it
+// The file the last run made (a database, or a question file), kept while the
+// page copies it out of the module's memory.
+std::vector<unsigned char> output;
 
 const char* Answer(std::string text) {
   answer = std::move(text);
@@ -66,9 +70,10 @@ std::string EditorJson(std::vector<unsigned char> bytes, const QuestionFileFacts
   return "{\"encoding\":\"" + std::string(EditorEncoding(bytes.data(), bytes.size())) + "\"}";
 }
 
-std::string DatabaseBase64(const DatabaseImage& image) {
-  const std::vector<unsigned char> bytes = DatabaseBytes(image);
-  return JsonBase64(bytes.data(), bytes.size());
+// The "outputSize" field for |bytes|, which become the run's output.
+std::string KeepOutput(std::vector<unsigned char> bytes) {
+  output = std::move(bytes);
+  return std::to_string(output.size());
 }
 
 std::string Summary(bool ok, const std::string& name, int recordCount) {
@@ -92,8 +97,7 @@ std::string Convert(std::vector<unsigned char>& bytes, const char* fileName, boo
          ",\"outputName\":" + JsonString(DeriveDatabasePath(fileName)) +
          ",\"textName\":" +
          JsonString(facts.table != kNotATable ? SiblingPath(fileName, ".txt") : fileName) +
-         ",\"output\":" +
-         (ok ? DatabaseBase64(result.database) : "null") +
+         ",\"outputSize\":" + (ok ? KeepOutput(DatabaseBytes(result.database)) : "0") +
          Summary(ok, result.databaseName, result.recordCount) + ReportFields(result.report) +
          ",\"preview\":" + PreviewJson(result.preview) + ",\"editor\":" + editor + "}";
 }
@@ -106,8 +110,9 @@ std::string Recover(const std::vector<unsigned char>& bytes, const char* fileNam
   const std::string questionFile = SiblingPath(fileName, ".txt");
   return std::string("{\"ok\":") + (ok ? "true" : "false") + ",\"toQuestionFile\":true" +
          ",\"outputName\":" + JsonString(questionFile) + ",\"textName\":" +
-         JsonString(questionFile) + ",\"output\":" +
-         (ok ? JsonBase64(text, result.questionText.size()) : "null") +
+         JsonString(questionFile) + ",\"outputSize\":" +
+         (ok ? KeepOutput(std::vector<unsigned char>(text, text + result.questionText.size()))
+             : "0") +
          Summary(ok, result.databaseName, result.recordCount) + ReportFields(result.report) +
          ",\"preview\":" + PreviewJson(result.preview) + ",\"editor\":{\"encoding\":\"" +
          (ok ? EditorEncoding(text, result.questionText.size()) : "utf-8") + "\"}}";
@@ -126,6 +131,10 @@ const char* PageRun(const unsigned char* bytes, int length, const char* fileName
   if (HasExtension(fileName, ".pdb")) return Answer(Recover(copy, fileName));
   return Answer(Convert(copy, fileName, withText != 0));
 }
+
+// Where the file the last PageRun made begins, in the module's memory; its
+// size is the answer's "outputSize". Valid until the next PageRun.
+const unsigned char* PageOutput() { return output.data(); }
 
 // Whether the pasted text |bytes[0..length)| (UTF-8) is rows copied from a
 // spreadsheet, read as the converter reads a tab-separated table.
