@@ -146,7 +146,7 @@ void ConvertSource(const QuestionSource& source, DocumentKind kind, bool withPre
   ConvertRecordLines(reader, source, nameLine, withPreview, result);
 }
 
-void ConvertTable(std::vector<unsigned char>& bytes, const QuestionFileFacts& facts,
+void ConvertTable(ByteBuffer& bytes, const QuestionFileFacts& facts,
                   DocumentKind kind, ConversionResult& result) {
   // One row more than a database holds, to tell that there are too many.
   auto table = std::make_unique<TableOfQuestions>();
@@ -169,7 +169,7 @@ void ConvertTable(std::vector<unsigned char>& bytes, const QuestionFileFacts& fa
 
 }  // namespace
 
-void ConvertQuestionFile(std::vector<unsigned char>& bytes, const QuestionFileFacts& facts,
+void ConvertQuestionFile(ByteBuffer& bytes, const QuestionFileFacts& facts,
                          ConversionResult& result) {
   result.converted = false;
   result.report.clear();

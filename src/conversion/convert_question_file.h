@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "buffer/byte_buffer.h"
 #include "conversion/quiz_preview.h"
 #include "database/database_writer.h"
 #include "report/report.h"
@@ -54,7 +55,7 @@ struct ConversionResult {
 };
 
 // Convert the question file |bytes|, which are decoded in place.
-void ConvertQuestionFile(std::vector<unsigned char>& bytes, const QuestionFileFacts& facts,
+void ConvertQuestionFile(ByteBuffer& bytes, const QuestionFileFacts& facts,
                          ConversionResult& result);
 
 #endif  // QDCONV_CONVERSION_CONVERT_QUESTION_FILE_H_

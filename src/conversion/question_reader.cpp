@@ -11,6 +11,9 @@ void StartQuestionReader(const unsigned char* text, std::size_t length, TextFaul
   reader.faultGiven = fault == kNoTextFault;
   reader.lines = nullptr;
   reader.lineCount = 0;
+  const void* nul = length > 0 ? std::memchr(text, '\0', length) : nullptr;
+  reader.firstNul = nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - text)
+                        : length;
 }
 
 void StartLineListReader(const QuestionLine* lines, std::size_t count, QuestionReader& reader) {
@@ -19,9 +22,14 @@ void StartLineListReader(const QuestionLine* lines, std::size_t count, QuestionR
   reader.lineCount = count;
 }
 
-QuestionLine LineOfText(const char* text, std::size_t length, bool endsWithLineFeed) {
+namespace {
+
+// LineOfText, for a line that may hold a NUL (|mayHoldNul|) or holds none.
+QuestionLine LineOf(const char* text, std::size_t length, bool endsWithLineFeed,
+                    bool mayHoldNul) {
   QuestionLine line = {text, length, endsWithLineFeed, false, kNoTextFault};
-  if (const void* nul = std::memchr(text, '\0', length)) {
+  const void* nul = mayHoldNul ? std::memchr(text, '\0', length) : nullptr;
+  if (nul) {
     line.length = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
     line.endsWithLineFeed = false;
     line.cutByNul = true;
@@ -30,6 +38,12 @@ QuestionLine LineOfText(const char* text, std::size_t length, bool endsWithLineF
     line.length = length - 1;
   }
   return line;
+}
+
+}  // namespace
+
+QuestionLine LineOfText(const char* text, std::size_t length, bool endsWithLineFeed) {
+  return LineOf(text, length, endsWithLineFeed, true);
 }
 
 bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
@@ -52,7 +66,7 @@ bool ReadQuestionLine(QuestionReader& reader, QuestionLine& line) {
       found ? static_cast<std::size_t>(static_cast<const char*>(found) - begin) : left;
   reader.position = start + lineLength + (found ? 1 : 0);
 
-  line = LineOfText(begin, lineLength, found != nullptr);
+  line = LineOf(begin, lineLength, found != nullptr, start + lineLength > reader.firstNul);
   if (!found && !reader.faultGiven) {
     line.fault = reader.fault;
     reader.faultGiven = true;

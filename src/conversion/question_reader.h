@@ -27,6 +27,9 @@ struct QuestionReader {
   // Lines read already (a table's cells), instead of |text|; null when none.
   const QuestionLine* lines;
   std::size_t lineCount;
+  // Where the text's first NUL is (|length| when none): the lines before it
+  // need not be searched for one, which is most of a text, or all of it.
+  std::size_t firstNul;
 };
 
 struct QuestionLine {

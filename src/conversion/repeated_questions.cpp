@@ -1,8 +1,7 @@
 #include "conversion/repeated_questions.h"
 
-#include <string>
-#include <unordered_map>
-
+#include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -18,17 +17,64 @@ unsigned char Lowered(unsigned char byte) {
   }
 }
 
-// The record's text as two questions are compared: without the spaces and
-// tabs around it, in lower case.
-std::string Compared(const char* text, std::uint32_t size) {
+// A record's text as two questions are compared: without the spaces and
+// tabs around it, each letter in lower case.
+struct ComparedText {
+  const unsigned char* text;
+  std::size_t length;
+};
+
+ComparedText Compared(const char* text, std::uint32_t size) {
   std::size_t first = 0, end = size - 1;
   while (first < end && (text[first] == ' ' || text[first] == '\t')) ++first;
   while (end > first && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-  std::string compared;
-  for (std::size_t i = first; i < end; ++i) {
-    compared += static_cast<char>(Lowered(static_cast<unsigned char>(text[i])));
+  return {reinterpret_cast<const unsigned char*>(text) + first, end - first};
+}
+
+bool AreSame(const ComparedText& one, const ComparedText& other) {
+  if (one.length != other.length) return false;
+  for (std::size_t i = 0; i < one.length; ++i) {
+    if (Lowered(one.text[i]) != Lowered(other.text[i])) return false;
   }
-  return compared;
+  return true;
+}
+
+// FNV-1a over the lowered letters.
+std::uint32_t HashOf(const ComparedText& compared) {
+  std::uint32_t hash = 2166136261u;
+  for (std::size_t i = 0; i < compared.length; ++i) {
+    hash = (hash ^ Lowered(compared.text[i])) * 16777619u;
+  }
+  return hash;
+}
+
+// The questions asked so far, by their record index, in a table of twice as
+// many slots as questions (open addressing): no text is copied.
+struct AskedQuestions {
+  std::vector<int> slots;  // record index + 1; 0 for a free slot
+  std::size_t mask;
+};
+
+void StartAskedQuestions(int questions, AskedQuestions& asked) {
+  std::size_t size = 16;
+  while (size < 2 * static_cast<std::size_t>(questions)) size *= 2;
+  asked.slots.assign(size, 0);
+  asked.mask = size - 1;
+}
+
+// The record index of the question asked first that |index| repeats; or
+// |index| itself, now noted, when it is asked for the first time.
+int FirstAsked(const char* const* texts, const std::uint32_t* sizes, int index,
+               AskedQuestions& asked) {
+  const ComparedText question = Compared(texts[index], sizes[index]);
+  for (std::size_t slot = HashOf(question) & asked.mask;; slot = (slot + 1) & asked.mask) {
+    const int held = asked.slots[slot] - 1;
+    if (held < 0) {
+      asked.slots[slot] = index + 1;
+      return index;
+    }
+    if (AreSame(Compared(texts[held], sizes[held]), question)) return held;
+  }
 }
 
 }  // namespace
@@ -36,24 +82,23 @@ std::string Compared(const char* text, std::uint32_t size) {
 void ReportRepeatedQuestions(const char* const* texts, const std::uint32_t* sizes, int count,
                              const RecordOrigin& origin, Report& report) {
   const bool inTable = origin.tableRows != nullptr;
-  std::unordered_map<std::string, int> firstAsked;  // compared text: record index
+  AskedQuestions asked;
+  StartAskedQuestions((count + 1) / 2, asked);
   int repeats = 0;
   for (int index = 0; index < count; index += 2) {
-    const std::string question = Compared(texts[index], sizes[index]);
-    if (question.empty()) continue;
-    const auto asked = firstAsked.emplace(question, index);
-    if (asked.second) continue;
+    if (Compared(texts[index], sizes[index]).length == 0) continue;
+    const int first = FirstAsked(texts, sizes, index, asked);
+    if (first == index) continue;
     if (++repeats > kLinesNamedPerWarning) continue;
-    const int first = asked.first->second;
     const auto answer = [&](int question) {
       return question + 1 < count ? Compared(texts[question + 1], sizes[question + 1])
-                                  : std::string();
+                                  : ComparedText{nullptr, 0};
     };
     ReportEntry entry = MakeEntry(kWarnRepeatedQuestion);
     entry.numbers = {LineOrRowOfRecord(origin, first), LineOrRowOfRecord(origin, index)};
     entry.number = 2;
     entry.inTable = inTable;
-    entry.detail = answer(first) == answer(index) ? 0 : 1;
+    entry.detail = AreSame(answer(first), answer(index)) ? 0 : 1;
     report.push_back(entry);
   }
   if (repeats > kLinesNamedPerWarning) {

@@ -98,7 +98,7 @@ void ReadRawBytes(int /*descriptor*/) {}
 
 // Read what |descriptor| holds; it stays open.
 WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
-                                     std::vector<unsigned char>& bytes) {
+                                     ByteBuffer& bytes) {
   std::uint64_t expected = 0;
   if (!ExpectedSize(descriptor, expected)) {
     errno = EISDIR;
@@ -146,7 +146,7 @@ WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
 }  // namespace
 
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
-                               std::vector<unsigned char>& bytes) {
+                               ByteBuffer& bytes) {
   bytes.clear();
   const int descriptor = OpenForReading(path);
   if (descriptor < 0) return kWholeFileNotOpened;
@@ -158,7 +158,7 @@ WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
 }
 
 WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
-                                      std::vector<unsigned char>& bytes) {
+                                      ByteBuffer& bytes) {
   bytes.clear();
   switch (KindAtPath(path)) {
     case 'f':
@@ -176,7 +176,7 @@ WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
   return kWholeFileNotOpened;
 }
 
-WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, std::vector<unsigned char>& bytes) {
+WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, ByteBuffer& bytes) {
   bytes.clear();
   ReadRawBytes(0);
   return ReadWholeDescriptor(0, maxSize, bytes);

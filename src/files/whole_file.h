@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "buffer/byte_buffer.h"
+
 enum WholeFileOutcome {
   kWholeFileRead,
   kWholeFileNotOpened,  // missing, a folder, or no permission
@@ -25,17 +27,17 @@ enum WholeFileOutcome {
 // and kWholeFileReadFailed errno tells why (EISDIR for a folder). The file is
 // closed on return.
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
-                               std::vector<unsigned char>& bytes);
+                               ByteBuffer& bytes);
 
 // ReadWholeFile for a regular file only: anything else at |path| is not
 // opened (a pipe would wait for a writer), with errno EISDIR for a folder,
 // EINVAL for anything else that exists and ENOENT when nothing can be seen
 // at |path|.
 WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
-                                      std::vector<unsigned char>& bytes);
+                                      ByteBuffer& bytes);
 
 // ReadWholeFile for standard input, read as raw bytes on every system; it
 // stays open.
-WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, std::vector<unsigned char>& bytes);
+WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, ByteBuffer& bytes);
 
 #endif  // QDCONV_FILES_WHOLE_FILE_H_

@@ -69,7 +69,7 @@ bool ConvertFile(const char* questionPath, const char* output, const std::string
   const std::string databasePath = output ? output : DeriveDatabasePath(questionPath);
   const ReportPrinting printing = {questionPath, databasePath.c_str(), subject};
   Report report;
-  std::vector<unsigned char> bytes;
+  ByteBuffer bytes;
   OutputFile database;
   if (!ReadQuestionFile(questionPath, bytes, report) ||
       (!output && !IsDerivedPathWritable(questionPath, databasePath, report)) ||

@@ -35,14 +35,14 @@ bool ReportOutcome(WholeFileOutcome outcome, const char* path, std::uint64_t max
 
 }  // namespace
 
-bool ReadQuestionFile(const char* path, std::vector<unsigned char>& bytes, Report& report) {
+bool ReadQuestionFile(const char* path, ByteBuffer& bytes, Report& report) {
   const WholeFileOutcome outcome = std::strcmp(path, "-") == 0
                                        ? ReadWholeStandardInput(kMaxQuestionFileSize, bytes)
                                        : ReadWholeFile(path, kMaxQuestionFileSize, bytes);
   return ReportOutcome(outcome, path, kMaxQuestionFileSize, true, report);
 }
 
-bool ReadDatabaseFile(const char* path, std::vector<unsigned char>& bytes, Report& report) {
+bool ReadDatabaseFile(const char* path, ByteBuffer& bytes, Report& report) {
   const WholeFileOutcome outcome = ReadWholeRegularFile(path, kMaxDatabaseFileSize, bytes);
   return ReportOutcome(outcome, path, kMaxDatabaseFileSize, false, report);
 }

@@ -6,15 +6,16 @@
 
 #include <vector>
 
+#include "buffer/byte_buffer.h"
 #include "report/report.h"
 
 // Read the question file at |path|; false, with |report| saying why, when it
 // could not be read or is larger than any question file that converts.
-bool ReadQuestionFile(const char* path, std::vector<unsigned char>& bytes, Report& report);
+bool ReadQuestionFile(const char* path, ByteBuffer& bytes, Report& report);
 
 // Read the database at |path|, a regular file of at most kMaxDatabaseFileSize
 // bytes; false, with |report| saying why, when it cannot be read.
-bool ReadDatabaseFile(const char* path, std::vector<unsigned char>& bytes, Report& report);
+bool ReadDatabaseFile(const char* path, ByteBuffer& bytes, Report& report);
 
 // The most bytes qdtext reads of a database: far more than the largest
 // database qdconv writes (3000 records of 3999 bytes), for one with gaps

@@ -50,7 +50,7 @@ bool RecoverFile(const char* databasePath, const char* output, const std::string
   const std::string questionPath = output ? output : SiblingPath(databasePath, ".txt");
   const ReportPrinting printing = {databasePath, questionPath.c_str(), subject};
   Report report;
-  std::vector<unsigned char> bytes;
+  ByteBuffer bytes;
   if ((!output && !IsDerivedPathWritable(databasePath, questionPath, report)) ||
       !ReadDatabaseFile(databasePath, bytes, report)) {
     PrintReport(report, 0, report.size(), printing);

@@ -59,7 +59,7 @@ const char* EditorEncoding(const unsigned char* bytes, std::size_t size) {
 // How the editor shows the question file or table |bytes|: {"text": the
 // question text a table stands for}, {"encoding": a question file's}, or {}
 // for a document.
-std::string EditorJson(std::vector<unsigned char> bytes, const QuestionFileFacts& facts) {
+std::string EditorJson(ByteBuffer bytes, const QuestionFileFacts& facts) {
   if (DetectDocumentKind(bytes.data(), bytes.size()) != kPlainText) return "{}";
   if (facts.table != kNotATable) {
     return "{\"text\":" +
@@ -86,7 +86,7 @@ std::string ReportFields(const Report& report) {
          ",\"report\":" + ReportJson(report);
 }
 
-std::string Convert(std::vector<unsigned char>& bytes, const char* fileName, bool withText) {
+std::string Convert(ByteBuffer& bytes, const char* fileName, bool withText) {
   QuestionFileFacts facts = QuestionFileFactsOf(fileName);
   facts.withPreview = true;
   const std::string editor = withText ? EditorJson(bytes, facts) : "null";
@@ -102,7 +102,7 @@ std::string Convert(std::vector<unsigned char>& bytes, const char* fileName, boo
          ",\"preview\":" + PreviewJson(result.preview) + ",\"editor\":" + editor + "}";
 }
 
-std::string Recover(const std::vector<unsigned char>& bytes, const char* fileName) {
+std::string Recover(const ByteBuffer& bytes, const char* fileName) {
   RecoveryResult result;
   RecoverQuestionFile(bytes.data(), bytes.size(), fileName, true, result);
   const bool ok = result.recovered;
@@ -127,7 +127,7 @@ extern "C" {
 // to a database as qdconv does. With |withText| 0 the editor's view of a
 // question file is left out ("editor": null).
 const char* PageRun(const unsigned char* bytes, int length, const char* fileName, int withText) {
-  std::vector<unsigned char> copy(bytes, bytes + (length > 0 ? length : 0));
+  ByteBuffer copy(bytes, bytes + (length > 0 ? length : 0));
   if (HasExtension(fileName, ".pdb")) return Answer(Recover(copy, fileName));
   return Answer(Convert(copy, fileName, withText != 0));
 }

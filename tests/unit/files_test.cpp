@@ -109,7 +109,7 @@ TEST_F(FilesTest, ReadWholeFileReadsEveryByteUpToItsLimit) {
       {"folder.txt", 100, kWholeFileNotOpened, "", EISDIR},
   };
   for (const auto& c : cases) {
-    std::vector<unsigned char> read = {'o', 'l', 'd'};
+    ByteBuffer read = {'o', 'l', 'd'};
     errno = 0;
     EXPECT_EQ(ReadWholeFile(Path(c.name).c_str(), c.limit, read), c.outcome) << c.name;
     EXPECT_EQ(std::string(read.begin(), read.end()), c.bytes) << c.name;
@@ -135,7 +135,7 @@ TEST_F(FilesTest, ReadWholeFileStopsAStreamPastItsLimit) {
     }
     std::fclose(pipe);
   });
-  std::vector<unsigned char> read;
+  ByteBuffer read;
   EXPECT_EQ(ReadWholeFile(Path("pipe.txt").c_str(), 10000, read), kWholeFileTooLarge);
   EXPECT_TRUE(read.empty());
   // The writer ends once its reader is gone.
@@ -420,7 +420,7 @@ TEST_F(FilesTest, EveryNameTheFileSystemTakesIsReached) {
     ASSERT_TRUE(BeginOutputFile(Path(name).c_str(), file)) << name;
     std::fputs(name.c_str(), file.stream);
     ASSERT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted) << name;
-    std::vector<unsigned char> bytes;
+    ByteBuffer bytes;
     EXPECT_EQ(ReadWholeFile(Path(name).c_str(), 100, bytes), kWholeFileRead) << name;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), name);
   }
@@ -451,7 +451,7 @@ TEST_F(FilesTest, LongPathsWork) {
   ASSERT_TRUE(BeginOutputFile(path.c_str(), file));
   std::fputs("database", file.stream);
   EXPECT_EQ(CommitOutputFile(file, kReplaceExistingTarget), kCommitted);
-  std::vector<unsigned char> bytes;
+  ByteBuffer bytes;
   EXPECT_EQ(ReadWholeFile(path.c_str(), 100, bytes), kWholeFileRead);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "database");
   // The folder's removal walks it by short paths, which Windows cannot take

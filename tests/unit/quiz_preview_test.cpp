@@ -17,7 +17,7 @@ namespace {
 
 // The conversion of |bytes| as the file |fileName|, with its preview.
 ConversionResult Convert(const char* fileName, const std::string& bytes) {
-  std::vector<unsigned char> copy(bytes.begin(), bytes.end());
+  ByteBuffer copy(bytes.begin(), bytes.end());
   QuestionFileFacts facts = QuestionFileFactsOf(fileName);
   facts.withPreview = true;
   ConversionResult result;
