@@ -116,6 +116,12 @@ DecodingOutcome DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t l
     if (lead < 0x80) {
       *out++ = lead;
       ++next;
+      // Bytes taken before are never written over: |out| trails |next|.
+      while (end - next >= 8 && AreEightAscii(next)) {
+        std::memmove(out, next, 8);
+        out += 8;
+        next += 8;
+      }
       continue;
     }
     // The accented letters of most Western languages, U+00C0 to U+00FF,

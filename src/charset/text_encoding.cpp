@@ -62,6 +62,7 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
     const unsigned char lead = bytes[i];
     if (lead < 0x80) {
       ++i;
+      while (length - i >= 8 && AreEightAscii(bytes + i)) i += 8;
       continue;
     }
     // Two-byte forms, the most common beyond ASCII, are checked here.

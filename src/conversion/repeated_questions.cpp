@@ -1,12 +1,13 @@
 #include "conversion/repeated_questions.h"
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace {
 
 // |byte| of code page 1252 in lower case.
-unsigned char Lowered(unsigned char byte) {
+constexpr unsigned char LowerCaseOf(unsigned char byte) {
   if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
     return static_cast<unsigned char>(byte + 0x20);
   }
@@ -16,6 +17,24 @@ unsigned char Lowered(unsigned char byte) {
     default: return byte;
   }
 }
+
+// LowerCaseOf for every byte, looked up rather than worked out: every letter
+// of every question goes through it.
+struct LowerCaseTable {
+  unsigned char of[256];
+};
+
+constexpr LowerCaseTable MakeLowerCaseTable() {
+  LowerCaseTable table = {};
+  for (int byte = 0; byte < 256; ++byte) {
+    table.of[byte] = LowerCaseOf(static_cast<unsigned char>(byte));
+  }
+  return table;
+}
+
+constexpr LowerCaseTable kLowerCase = MakeLowerCaseTable();
+
+unsigned char Lowered(unsigned char byte) { return kLowerCase.of[byte]; }
 
 // A record's text as two questions are compared: without the spaces and
 // tabs around it, each letter in lower case.
@@ -33,16 +52,26 @@ ComparedText Compared(const char* text, std::uint32_t size) {
 
 bool AreSame(const ComparedText& one, const ComparedText& other) {
   if (one.length != other.length) return false;
+  // A question asked again is most often typed the same.
+  if (one.length == 0 || std::memcmp(one.text, other.text, one.length) == 0) return true;
   for (std::size_t i = 0; i < one.length; ++i) {
     if (Lowered(one.text[i]) != Lowered(other.text[i])) return false;
   }
   return true;
 }
 
-// FNV-1a over the lowered letters.
+// FNV-1a over the length and the lowered letters of both ends (at most
+// 2 * kHashedEnd of them): enough to tell questions apart, and the table
+// compares whole texts anyway.
+const std::size_t kHashedEnd = 24;
+
 std::uint32_t HashOf(const ComparedText& compared) {
-  std::uint32_t hash = 2166136261u;
-  for (std::size_t i = 0; i < compared.length; ++i) {
+  std::uint32_t hash = (2166136261u ^ static_cast<std::uint32_t>(compared.length)) * 16777619u;
+  const std::size_t length = compared.length;
+  const std::size_t head = length < 2 * kHashedEnd ? length : kHashedEnd;
+  for (std::size_t i = 0; i < head; ++i) hash = (hash ^ Lowered(compared.text[i])) * 16777619u;
+  for (std::size_t i = length - (length - head < kHashedEnd ? length - head : kHashedEnd);
+       i < length; ++i) {
     hash = (hash ^ Lowered(compared.text[i])) * 16777619u;
   }
   return hash;
