@@ -1,6 +1,7 @@
 #include "conversion/repeated_questions.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -77,16 +78,19 @@ std::uint32_t HashOf(const ComparedText& compared) {
   return hash;
 }
 
-// The questions asked so far, by their record index, in a table of twice as
-// many slots as questions (open addressing): no text is copied.
+// The questions asked so far, by their record index, in a table of at
+// least a third more slots than questions (open addressing): no text is
+// copied, and a record index (below kMaxRecordCount) fits in 16 bits.
 struct AskedQuestions {
-  std::vector<int> slots;  // record index + 1; 0 for a free slot
+  std::vector<std::uint16_t> slots;  // record index + 1; 0 for a free slot
   std::size_t mask;
 };
 
+static_assert(kMaxRecordCount < 65535, "a record index and one more fit in 16 bits");
+
 void StartAskedQuestions(int questions, AskedQuestions& asked) {
   std::size_t size = 16;
-  while (size < 2 * static_cast<std::size_t>(questions)) size *= 2;
+  while (3 * size < 4 * static_cast<std::size_t>(questions)) size *= 2;
   asked.slots.assign(size, 0);
   asked.mask = size - 1;
 }
@@ -99,7 +103,7 @@ int FirstAsked(const char* const* texts, const std::uint32_t* sizes, int index,
   for (std::size_t slot = HashOf(question) & asked.mask;; slot = (slot + 1) & asked.mask) {
     const int held = asked.slots[slot] - 1;
     if (held < 0) {
-      asked.slots[slot] = index + 1;
+      asked.slots[slot] = static_cast<std::uint16_t>(index + 1);
       return index;
     }
     if (AreSame(Compared(texts[held], sizes[held]), question)) return held;

@@ -29,7 +29,7 @@ bool AreDistinct(const char* questionPath, const std::string& databasePath, Repo
 // The pieces a database is written from, gathered a batch at a time in one
 // small array rather than all at once: two for each of up to 3000 records.
 struct PieceBatch {
-  static const std::size_t kSize = 512;
+  static const std::size_t kSize = 256;
   OutputPiece pieces[kSize];
   std::size_t count;
 };
