@@ -75,7 +75,11 @@ std::uint32_t HashOf(const ComparedText& compared) {
        i < length; ++i) {
     hash = (hash ^ Lowered(compared.text[i])) * 16777619u;
   }
-  return hash;
+  // FNV's low bits hold only the letters' low bits: mixed with the high
+  // ones, since the table takes its slot from the low bits.
+  hash ^= hash >> 16;
+  hash *= 0x7FEB352Du;
+  return hash ^ (hash >> 15);
 }
 
 // The questions asked so far, by their record index, in a table of at

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -537,6 +538,34 @@ std::vector<Case> Cases() {
           Warning("lines 2 and 6 hold the same question") +
           Warning("lines 8 and 10 hold the same question, with different answers") +
           Warning("lines 4 and 12 hold the same question")));
+  // Long questions are compared whole, whatever part of them tells them apart,
+  // and case counts nowhere in them: four long questions asked again, each
+  // in other case near its end, and one that differs there.
+  std::string longQuestions = "Quiz\n";
+  std::vector<std::string> longRecords;
+  std::string longWarnings;
+  const char* const kCountries[] = {"BELGIUM", "PORTUGAL", "DENMARK", "SWEDEN"};
+  for (int k = 0; k < 4; ++k) {
+    const std::string asked = std::string("Which river flows through the capital city of the ") +
+                              "Kingdom of " + kCountries[k] + "?";
+    std::string again = asked;
+    for (std::size_t i = asked.size() - 6; i < asked.size(); ++i) {
+      again[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(again[i])));
+    }
+    for (const std::string& question : {asked, again}) {
+      longQuestions += question + "\nA\n";
+      longRecords.insert(longRecords.end(), {question, "A"});
+    }
+    longWarnings += Warning("lines " + std::to_string(2 + 4 * k) + " and " +
+                            std::to_string(4 + 4 * k) + " hold the same question");
+  }
+  longQuestions += "Which river flows through the capital city of the Republic of Sweden?\nA";
+  longRecords.insert(longRecords.end(),
+                     {"Which river flows through the capital city of the Republic of Sweden?", "A"});
+  cases.push_back(Converts("LongQuestionsRepeatedInOtherCase", longQuestions,
+                           "quiz.txt quiz.pdb Quiz\n" + ProgressNumbers(18) +
+                               "Questions converted: 9\n",
+                           {"Quiz", longRecords}, longWarnings));
   cases.push_back(Converts("NameStartingAsAZipArchiveDoesNot", "PKW-Fahrschule\nQ?\nA",
                            "quiz.txt quiz.pdb PKW-Fahrschule\n0\n1\nQuestions converted: 1\n",
                            {"PKW-Fahrschule", {"Q?", "A"}}));
