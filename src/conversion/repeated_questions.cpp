@@ -99,11 +99,11 @@ void StartAskedQuestions(int questions, AskedQuestions& asked) {
   asked.mask = size - 1;
 }
 
-// The record index of the question asked first that |index| repeats; or
-// |index| itself, now noted, when it is asked for the first time.
+// The record index of the question asked first that |question|, record
+// |index|, repeats; or |index| itself, now noted, when it is asked for the
+// first time.
 int FirstAsked(const char* const* texts, const std::uint32_t* sizes, int index,
-               AskedQuestions& asked) {
-  const ComparedText question = Compared(texts[index], sizes[index]);
+               const ComparedText& question, AskedQuestions& asked) {
   for (std::size_t slot = HashOf(question) & asked.mask;; slot = (slot + 1) & asked.mask) {
     const int held = asked.slots[slot] - 1;
     if (held < 0) {
@@ -123,8 +123,9 @@ void ReportRepeatedQuestions(const char* const* texts, const std::uint32_t* size
   StartAskedQuestions((count + 1) / 2, asked);
   int repeats = 0;
   for (int index = 0; index < count; index += 2) {
-    if (Compared(texts[index], sizes[index]).length == 0) continue;
-    const int first = FirstAsked(texts, sizes, index, asked);
+    const ComparedText question = Compared(texts[index], sizes[index]);
+    if (question.length == 0) continue;
+    const int first = FirstAsked(texts, sizes, index, question, asked);
     if (first == index) continue;
     if (++repeats > kLinesNamedPerWarning) continue;
     const auto answer = [&](int question) {
