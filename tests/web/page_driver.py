@@ -162,6 +162,15 @@ class PageRun:
         return target.read_bytes()
 
 
+def choose_language(driver, code):
+    """Chooses |code| in the page's language switcher, as a teacher would,
+    and waits for the page to be in it."""
+    chooser = driver.find_element(By.ID, "language")
+    chooser.find_element(By.CSS_SELECTOR, "option[value='%s']" % code).click()
+    wait_for(lambda: driver.execute_script("return document.documentElement.lang") == code,
+             "the page in " + code)
+
+
 def open_page(driver, page, downloads):
     """Opens |page| (a URL) in |driver|, its downloads landing in the folder
     |downloads|, and returns the page to drive."""

@@ -17,7 +17,8 @@ import shutil
 import sys
 import tempfile
 
-from page_driver import PageRun, Tally, console_errors, start_browser, wait_for
+from page_driver import (PageRun, Tally, choose_language, console_errors, start_browser,
+                         wait_for)
 
 RUN_AXE = """
 const done = arguments[arguments.length - 1];
@@ -84,16 +85,6 @@ def outline_faults(driver, scheme):
 
 
 LANGUAGES = ["en", "fr", "de", "es", "it", "pt", "nl"]
-
-
-def choose_language(driver, code):
-    """Chooses |code| in the page's language switcher."""
-    driver.execute_script("""
-const chooser = document.getElementById('language');
-chooser.value = arguments[0];
-chooser.dispatchEvent(new Event('change'));""", code)
-    wait_for(lambda: driver.execute_script("return document.documentElement.lang") == code,
-             "the page in " + code)
 
 
 def check_schemes(page_run, page, axe_source, scratch):

@@ -19,7 +19,8 @@ import tempfile
 
 from selenium.webdriver.common.by import By
 
-from page_driver import PageRun, Tally, console_errors, start_browser, wait_for
+from page_driver import (PageRun, Tally, choose_language, console_errors, start_browser,
+                         wait_for)
 
 BLANK = b"Capitales\nFrance ?\nParis\n\nEspagne ?\nMadrid\n"
 REFUSED = b"Quiz\n" + b"x" * 201 + b"\nA"
@@ -126,13 +127,6 @@ def shown_faults(page_run, code, files):
     return faults
 
 
-def choose(driver, code):
-    chooser = driver.find_element(By.ID, "language")
-    chooser.find_element(By.CSS_SELECTOR, "option[value='%s']" % code).click()
-    wait_for(lambda: driver.execute_script("return document.documentElement.lang") == code,
-             "the page in " + code)
-
-
 def check_language(page, code, scratch, files):
     """A browser asking for |code| first: the page in it, in English after
     switching, in |code| again after switching back, and still so after a
@@ -142,14 +136,14 @@ def check_language(page, code, scratch, files):
         driver.get(page)
         page_run = PageRun(driver, scratch)
         faults = shown_faults(page_run, code, files)
-        choose(driver, "en")
+        choose_language(driver, "en")
         faults += ["in English: " + fault for fault in shown_faults(page_run, "en", files)]
-        choose(driver, code)
+        choose_language(driver, code)
         page_run.give(files["blank.txt"])
         if explanations(driver, "#notes li")[:1] != [EXPECTED[code]["blank"]]:
             faults.append("switched back, the blank line is said as %r"
                           % explanations(driver, "#notes li")[:1])
-        choose(driver, "en")
+        choose_language(driver, "en")
         driver.get(page)
         wait_for(lambda: driver.execute_script("return document.readyState") == "complete",
                  "the page reloaded")

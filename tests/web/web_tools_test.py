@@ -197,6 +197,26 @@ def check_row_to_line(page_run, scratch):
     return faults
 
 
+TYPED_AT_END = """
+return document.getElementById('result').dataset.state === 'done' &&
+       document.getElementById('text').value.endsWith(arguments[0]);
+"""
+
+
+def type_at_end(page_run, keys):
+    """Types |keys| at the very end of the editor's text and waits for the
+    page's run of the text they end."""
+    area = page_run.element("text")
+    area.send_keys(Keys.CONTROL, Keys.END)
+    area.send_keys(keys)
+    wait_for(lambda: page_run.driver.execute_script(TYPED_AT_END, keys), "the typed text's run")
+
+
+def download_names(page_run):
+    """The names the database and the question file download as."""
+    return page_run.shown()["download"], page_run.attribute("download-text", "data-file-name")
+
+
 def check_opened_table(page_run, scratch):
     """An opened table's text ends without a line end, so what is typed at
     its end fills the last line; its downloads keep the file's name while
@@ -207,28 +227,20 @@ def check_opened_table(page_run, scratch):
     faults = []
     if editor_text(page_run) != "vide\nQ1\nA1":
         faults.append("the table's text is %r" % editor_text(page_run))
-    area = page_run.element("text")
-    area.send_keys(Keys.CONTROL, Keys.END)
-    area.send_keys("!")
-    wait_for(lambda: page_run.driver.execute_script(
-        "return document.getElementById('result').dataset.state === 'done' &&"
-        " document.getElementById('text').value.endsWith('!')"), "the typed text's run")
-    names = (page_run.shown()["download"], page_run.attribute("download-text", "data-file-name"))
+    type_at_end(page_run, "!")
+    names = download_names(page_run)
     if editor_text(page_run) != "vide\nQ1\nA1!" or names != ("vide.pdb", "vide.txt"):
         faults.append("typed at the end: %r, downloads %r" % (editor_text(page_run), names))
     # A last row without an answer keeps its empty answer line, and its line
     # end: without it the text would hold one question, not two.
     table.write_bytes(b"Q1;A1\r\nQ2;\r\n")
     page_run.give(table)
-    area.send_keys("!")
-    wait_for(lambda: page_run.driver.execute_script(
-        "return document.getElementById('result').dataset.state === 'done' &&"
-        " document.getElementById('text').value.endsWith('!')"), "the typed text's run")
+    type_at_end(page_run, "!")
     shown = (editor_text(page_run), page_run.shown()["questions"])
     if shown != ("vide\nQ1\nA1\nQ2\n\n!", "2"):
         faults.append("a table ending in an empty cell, typed at its end: %r" % (shown,))
     page_run.type_text("Animaux\nchien\ndog")
-    names = (page_run.shown()["download"], page_run.attribute("download-text", "data-file-name"))
+    names = download_names(page_run)
     if names != ("Animaux.pdb", "Animaux.txt"):
         faults.append("a new quiz typed over it downloads as %r" % (names,))
     return faults
