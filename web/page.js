@@ -233,11 +233,15 @@
     return say("character", { c: character });
   }
 
+  // A line, or a table's cell when |column| is given.
+  function lineOrCellText(line, column) {
+    return column === undefined ? say("line", { n: line })
+                                : say("cell", { n: line, column: columnLetters(column) });
+  }
+
   function placeText(entry) {
     if (entry.inFileName) return say("inFileName");
-    if (entry.line === undefined) return "";
-    return entry.column !== undefined ? say("cell", { n: entry.line, column: columnLetters(entry.column) })
-                                      : say("line", { n: entry.line });
+    return entry.line === undefined ? "" : lineOrCellText(entry.line, entry.column);
   }
 
   function listText(items) {
@@ -254,8 +258,8 @@
 
   function laterCharactersText(entry) {
     const items = (entry.characters || []).map(([place, column, code]) =>
-      (entry.inTable ? say("cell", { n: place, column: columnLetters(column) })
-                     : say("line", { n: place })) + ": " + characterText(code));
+      say("placedCharacter", { place: lineOrCellText(place, entry.inTable ? column : undefined),
+                               char: characterText(code) }));
     if (entry.number > items.length) items.push(say("andMore", { n: entry.number - items.length }));
     return listText(items);
   }

@@ -3,8 +3,8 @@
 file://: a browser asking for French, then one asking for German, gets the
 page in that language, with its findings said in it from their data (a
 blank line, a refusal with its line, two files making one quiz name, and
-in French an empty cell, a character, a length, lines named, a form
-stored), the
+in French an empty cell, a character, a later one in a cell, a length,
+lines named, a form stored), the
 console's English text kept below each; the switcher turns the page to
 English and back, and the choice is remembered over a reload. Every
 language has a text for each of the English ones.
@@ -80,6 +80,9 @@ FRENCH_FINDINGS = [
     ("espace.txt", "Quiz\nQ\u202f?\nA",
      "La ligne 2 contient un caractère invisible (U+202F), que l'appareil n'a pas : il est "
      "enregistré comme une espace insécable."),
+    ("emojis.csv", "Chat;😺\r\nChien;🐶\r\n",
+     "L'appareil ne peut pas afficher celui-ci non plus : la cellule de la ligne 2, colonne B : "
+     "« 🐶 »."),
     ("long.txt", "n" * 32 + "\nQ\nA",
      "La ligne 1, le nom du quiz, a 32 caractères : un nom en a au plus 31."),
 ]
