@@ -7,6 +7,7 @@
 #include "charset/handheld_forms.h"
 #include "charset/mac_roman.h"
 #include "charset/utf8.h"
+#include "charset/word_steps.h"
 
 namespace {
 
@@ -116,11 +117,18 @@ DecodingOutcome DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t l
     if (lead < 0x80) {
       *out++ = lead;
       ++next;
-      // Bytes taken before are never written over: |out| trails |next|.
-      while (end - next >= 8 && AreEightAscii(next)) {
-        std::memmove(out, next, 8);
-        out += 8;
-        next += 8;
+      // Bytes not yet taken are never written over: |out| trails |next|,
+      // and a whole word goes out only when it ends before |next|.
+      while (end - next >= 8) {
+        const std::size_t ascii = LeadingAsciiOfEight(next);
+        if (next - out >= 8) {
+          std::memcpy(out, next, 8);
+        } else {
+          std::memmove(out, next, ascii);
+        }
+        out += ascii;
+        next += ascii;
+        if (ascii < 8) break;
       }
       continue;
     }
@@ -129,6 +137,10 @@ DecodingOutcome DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t l
     if (lead == 0xC3 && end - next >= 2 && (next[1] & 0xC0) == 0x80) {
       *out++ = static_cast<unsigned char>(0xC0 | (next[1] & 0x3F));
       next += 2;
+      while (end - next >= 8 && TakeFourLatinLetters(next, out)) {
+        out += 4;
+        next += 8;
+      }
       continue;
     }
     std::uint32_t character = 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "charset/utf8.h"
+#include "charset/word_steps.h"
 
 namespace {
 
@@ -62,12 +63,17 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
     const unsigned char lead = bytes[i];
     if (lead < 0x80) {
       ++i;
-      while (length - i >= 8 && AreEightAscii(bytes + i)) i += 8;
+      while (length - i >= 8) {
+        const std::size_t ascii = LeadingAsciiOfEight(bytes + i);
+        i += ascii;
+        if (ascii < 8) break;
+      }
       continue;
     }
     // Two-byte forms, the most common beyond ASCII, are checked here.
     if (lead >= 0xC2 && lead <= 0xDF && i + 1 < length && (bytes[i + 1] & 0xC0) == 0x80) {
       i += 2;
+      while (length - i >= 8 && AreFourTwoByteCharacters(bytes + i)) i += 8;
       continue;
     }
     std::uint32_t character;

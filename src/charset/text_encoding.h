@@ -24,8 +24,6 @@
 #define QDCONV_CHARSET_TEXT_ENCODING_H_
 
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 
 #include "limits/quiz_limits.h"
 
@@ -53,13 +51,5 @@ std::size_t LengthBeforeEndOfFile(const unsigned char* bytes, std::size_t length
 // Where the first byte of 0x80 or above stands in |bytes[from..end)|; |end|
 // when there is none.
 std::size_t FindHighByte(const unsigned char* bytes, std::size_t from, std::size_t end);
-
-// Whether the eight bytes at |bytes| are all below 0x80: a run of ASCII is
-// stepped over eight bytes at a time.
-inline bool AreEightAscii(const unsigned char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return (word & 0x8080808080808080u) == 0;
-}
 
 #endif  // QDCONV_CHARSET_TEXT_ENCODING_H_

@@ -91,6 +91,47 @@ TEST(DetectTextEncodingTest, FindsTheFirstHighByteAnywhereInALongText) {
   }
 }
 
+TEST(HandheldDecoderTest, RunsOfAsciiAndOfAccentedLettersEndWhereTheyEnd) {
+  // Runs are taken eight bytes at a time: each length of ASCII run after an
+  // accented letter and of accented letter run, before an ending that is
+  // valid or not, tells and decodes as one letter at a time would.
+  const struct {
+    const char* what;
+    std::string bytes;
+    bool valid;
+    Decoded decoded;
+  } endings[] = {
+      {"the end", "", true, {"", kNoTextFault}},
+      {"ASCII", "yz", true, {"yz", kNoTextFault}},
+      {"a letter U+0080 to U+00BF", "\xC2\xA9", true, {"\xA9", kNoTextFault}},
+      {"a character of three bytes", "\xE2\x82\xAC", true, {"\x80", kNoTextFault}},
+      {"an ANSI byte", "\xE9z", false, {"", kInvalidText}},
+      {"an overlong form", "\xC1\xA9zzzzzz", false, {"", kInvalidText}},
+      {"a lead without continuation", "\xC3(zzzzzz", false, {"", kInvalidText}},
+      {"a cut letter", "\xC3", false, {"", kInvalidText}},
+  };
+  for (const auto& ending : endings) {
+    for (std::size_t ascii = 0; ascii <= 17; ++ascii) {
+      for (std::size_t letters = 1; letters <= 9; ++letters) {
+        std::string bytes = "\xC3\xA9" + std::string(ascii, 'x');
+        std::string text = "\xE9" + std::string(ascii, 'x');
+        for (std::size_t k = 0; k < letters; ++k) {
+          bytes += k % 2 ? "\xC3\x80" : "\xC3\xBF";
+          text += k % 2 ? "\xC0" : "\xFF";
+        }
+        bytes += ending.bytes;
+        const std::string where =
+            std::string(ending.what) + ", " + std::to_string(ascii) + " ASCII, " +
+            std::to_string(letters) + " letters";
+        EXPECT_EQ(Detect(bytes), ending.valid ? kUtf8 : kBytesAsTheyAre) << where;
+        EXPECT_EQ(Decode(kUtf8, bytes), (Decoded{text + ending.decoded.bytes,
+                                                 ending.decoded.fault}))
+            << where;
+      }
+    }
+  }
+}
+
 TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
   const struct {
     const char* what;
