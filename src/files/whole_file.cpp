@@ -98,7 +98,7 @@ void ReadRawBytes(int /*descriptor*/) {}
 
 // Read what |descriptor| holds; it stays open.
 WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
-                                     ByteBuffer& bytes) {
+                                     ByteBuffer& bytes, std::size_t spare) {
   std::uint64_t expected = 0;
   if (!ExpectedSize(descriptor, expected)) {
     errno = EISDIR;
@@ -113,7 +113,9 @@ WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
   } else {
     // A regular file is read into room for its size and one byte more (the
     // read that finds the end); a file that grows meanwhile still works.
-    bytes.resize(static_cast<std::size_t>(expected + 1 < limit ? expected + 1 : limit));
+    const std::size_t first = static_cast<std::size_t>(expected + 1 < limit ? expected + 1 : limit);
+    bytes.reserve(first + spare);
+    bytes.resize(first);
     std::size_t length = 0;
     for (;;) {
       if (length == bytes.size()) {
@@ -135,6 +137,7 @@ WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
       length += static_cast<std::size_t>(got);
     }
     bytes.resize(length);
+    if (outcome == kWholeFileRead) bytes.reserve(length + spare);
   }
   if (outcome != kWholeFileRead) {
     bytes.clear();
@@ -146,11 +149,11 @@ WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
 }  // namespace
 
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
-                               ByteBuffer& bytes) {
+                               ByteBuffer& bytes, std::size_t spare) {
   bytes.clear();
   const int descriptor = OpenForReading(path);
   if (descriptor < 0) return kWholeFileNotOpened;
-  const WholeFileOutcome outcome = ReadWholeDescriptor(descriptor, maxSize, bytes);
+  const WholeFileOutcome outcome = ReadWholeDescriptor(descriptor, maxSize, bytes, spare);
   const int readError = errno;
   CloseDescriptor(descriptor);
   errno = readError;
@@ -162,7 +165,7 @@ WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
   bytes.clear();
   switch (KindAtPath(path)) {
     case 'f':
-      return ReadWholeFile(path, maxSize, bytes);
+      return ReadWholeFile(path, maxSize, bytes, 0);
     case 'd':
       errno = EISDIR;
       break;
@@ -176,8 +179,9 @@ WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
   return kWholeFileNotOpened;
 }
 
-WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, ByteBuffer& bytes) {
+WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, ByteBuffer& bytes,
+                                        std::size_t spare) {
   bytes.clear();
   ReadRawBytes(0);
-  return ReadWholeDescriptor(0, maxSize, bytes);
+  return ReadWholeDescriptor(0, maxSize, bytes, spare);
 }

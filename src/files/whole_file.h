@@ -10,6 +10,7 @@
 #ifndef QDCONV_FILES_WHOLE_FILE_H_
 #define QDCONV_FILES_WHOLE_FILE_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,12 +23,13 @@ enum WholeFileOutcome {
   kWholeFileReadFailed, // a read reported an error part-way
 };
 
-// Read the file at |path| into |bytes| (replacing what it held). On any
+// Read the file at |path| into |bytes| (replacing what it held), with room
+// for |spare| bytes more left after them (capacity, untouched). On any
 // outcome but kWholeFileRead, |bytes| is empty, and for kWholeFileNotOpened
 // and kWholeFileReadFailed errno tells why (EISDIR for a folder). The file is
 // closed on return.
 WholeFileOutcome ReadWholeFile(const char* path, std::uint64_t maxSize,
-                               ByteBuffer& bytes);
+                               ByteBuffer& bytes, std::size_t spare = 0);
 
 // ReadWholeFile for a regular file only: anything else at |path| is not
 // opened (a pipe would wait for a writer), with errno EISDIR for a folder,
@@ -38,6 +40,7 @@ WholeFileOutcome ReadWholeRegularFile(const char* path, std::uint64_t maxSize,
 
 // ReadWholeFile for standard input, read as raw bytes on every system; it
 // stays open.
-WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, ByteBuffer& bytes);
+WholeFileOutcome ReadWholeStandardInput(std::uint64_t maxSize, ByteBuffer& bytes,
+                                        std::size_t spare = 0);
 
 #endif  // QDCONV_FILES_WHOLE_FILE_H_

@@ -26,40 +26,28 @@ bool AreDistinct(const char* questionPath, const std::string& databasePath, Repo
   return false;
 }
 
-// The pieces a database is written from, gathered a batch at a time in one
-// small array rather than all at once: two for each of up to 3000 records.
-struct PieceBatch {
-  static const std::size_t kSize = 256;
-  OutputPiece pieces[kSize];
-  std::size_t count;
-};
-
-bool AddPiece(OutputFile& file, const std::string& path, const void* bytes, std::size_t size,
-              PieceBatch& batch, Report& report) {
-  batch.pieces[batch.count++] = {bytes, size};
-  if (batch.count < PieceBatch::kSize) return true;
-  batch.count = 0;
-  return WriteOutput(file, path, batch.pieces, PieceBatch::kSize, report);
-}
-
-// Write |image| to |file|: its head, then each record's text between the
-// zeros of the prefixes and the NULs around it.
+// Write |image| to |file| in one piece, laid out in |bytes|, the question
+// file's: over the texts, when they lie there, or in their stead when the
+// image holds them (a table's).
 bool WriteDatabaseImage(OutputFile& file, const std::string& path, const DatabaseImage& image,
-                        Report& report) {
-  static const char kZeros[kRecordPrefixSize + 1] = {};
-  const std::size_t count = image.texts.size();
-  PieceBatch batch;
-  batch.count = 0;
-  if (!AddPiece(file, path, image.head.data(), image.head.size(), batch, report)) return false;
-  if (count > 0 && !AddPiece(file, path, kZeros, kRecordPrefixSize, batch, report)) return false;
-  for (std::size_t k = 0; k < count; ++k) {
-    if (!AddPiece(file, path, image.texts[k], image.sizes[k] - 1, batch, report) ||
-        !AddPiece(file, path, kZeros, k + 1 < count ? kRecordPrefixSize + 1 : 1, batch,
-                  report)) {
-      return false;
+                        ByteBuffer& bytes, Report& report) {
+  const std::size_t size = DatabaseFileSize(image);
+  std::size_t end = size;
+  if (!image.ownsTexts) {
+    end = DatabaseEndOverTexts(image, bytes.data());
+    if (end > bytes.capacity()) {
+      // Room the reading did not leave (it always does): laid out apart.
+      const std::vector<unsigned char> apart = DatabaseBytes(image);
+      const OutputPiece whole = {apart.data(), apart.size()};
+      return WriteOutput(file, path, &whole, 1, report);
     }
+  } else {
+    bytes.clear();
   }
-  return batch.count == 0 || WriteOutput(file, path, batch.pieces, batch.count, report);
+  bytes.resize(end);  // over the texts: within the room, so they stay where they are
+  LayOutDatabase(image, bytes.data() + end);
+  const OutputPiece whole = {bytes.data() + end - size, size};
+  return WriteOutput(file, path, &whole, 1, report);
 }
 
 }  // namespace
@@ -88,7 +76,7 @@ bool ConvertFile(const char* questionPath, const char* output, const std::string
     PrintReport(said, result.warningsStart, said.size(), printing);
     return false;
   }
-  if (!WriteDatabaseImage(database, databasePath, result.database, report)) {
+  if (!WriteDatabaseImage(database, databasePath, result.database, bytes, report)) {
     PrintReport(report, 0, report.size(), printing);
     return false;
   }

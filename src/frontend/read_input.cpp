@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "conversion/line_rules.h"
+#include "database/database_writer.h"
 #include "files/whole_file.h"
 
 namespace {
@@ -36,9 +37,10 @@ bool ReportOutcome(WholeFileOutcome outcome, const char* path, std::uint64_t max
 }  // namespace
 
 bool ReadQuestionFile(const char* path, ByteBuffer& bytes, Report& report) {
-  const WholeFileOutcome outcome = std::strcmp(path, "-") == 0
-                                       ? ReadWholeStandardInput(kMaxQuestionFileSize, bytes)
-                                       : ReadWholeFile(path, kMaxQuestionFileSize, bytes);
+  const WholeFileOutcome outcome =
+      std::strcmp(path, "-") == 0
+          ? ReadWholeStandardInput(kMaxQuestionFileSize, bytes, kMaxDatabaseBeyondTexts)
+          : ReadWholeFile(path, kMaxQuestionFileSize, bytes, kMaxDatabaseBeyondTexts);
   return ReportOutcome(outcome, path, kMaxQuestionFileSize, true, report);
 }
 

@@ -10,7 +10,9 @@
 #include "report/report.h"
 
 // Read the question file at |path|; false, with |report| saying why, when it
-// could not be read or is larger than any question file that converts.
+// could not be read or is larger than any question file that converts. The
+// bytes come with room for kMaxDatabaseBeyondTexts more (their capacity),
+// for the database to be laid out over the text it is converted from.
 bool ReadQuestionFile(const char* path, ByteBuffer& bytes, Report& report);
 
 // Read the database at |path|, a regular file of at most kMaxDatabaseFileSize

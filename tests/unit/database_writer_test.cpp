@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -83,4 +84,52 @@ TEST(RecordListTest, AFullTableFitsItsOffsets) {
   StoreRecordList(sizes.data(), kMaxRecordCount, list.data());
   EXPECT_EQ(EntryWord(list, kMaxRecordCount - 1, 0),
             80u + 8u * kMaxRecordCount + 4016u * (kMaxRecordCount - 1));
+}
+
+TEST(DatabaseWriterTest, LaidOutOverItsOwnTextsTheFileIsAsLaidOutApart) {
+  // The texts one after another from the start of the room or after other
+  // text, with a line end between them or none.
+  std::vector<std::string> oneLetterEach;
+  for (int k = 0; k < kMaxRecordCount; ++k) oneLetterEach.push_back(std::string(1, 'a' + k % 26));
+  const struct {
+    const char* what;
+    std::string before;
+    std::vector<std::string> texts;
+    const char* between;
+  } cases[] = {
+      {"no records", "Quiz\n", {}, "\n"},
+      {"two records", "Birds\n", {"Red breast?", "Robin"}, "\n"},
+      {"empty texts", "", {"", "", "x", ""}, "\n"},
+      {"long and short texts", "Q\r\n", {std::string(3999, 'q'), "a", std::string(200, 'b')},
+       "\r\n"},
+      {"the most records, of one letter each", "", oneLetterEach, "\n"},
+      {"texts that touch, far into the room", std::string(60000, '-'), oneLetterEach, ""},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.before;
+    std::vector<std::size_t> offsets;
+    for (const std::string& recordText : c.texts) {
+      offsets.push_back(text.size());
+      text += recordText + c.between;
+    }
+    std::vector<unsigned char> room(text.begin(), text.end());
+    room.reserve(text.size() + kMaxDatabaseBeyondTexts);
+    std::vector<const char*> pointers;
+    std::vector<std::uint32_t> sizes;
+    for (std::size_t k = 0; k < c.texts.size(); ++k) {
+      pointers.push_back(reinterpret_cast<const char*>(room.data()) + offsets[k]);
+      sizes.push_back(static_cast<std::uint32_t>(c.texts[k].size() + 1));
+    }
+    DatabaseImage image;
+    BuildDatabaseImage(BuildDatabaseHeader("Q", 1, static_cast<std::uint16_t>(c.texts.size())),
+                       std::move(pointers), std::move(sizes), image);
+    const std::vector<unsigned char> apart = DatabaseBytes(image);
+    const std::size_t end = DatabaseEndOverTexts(image, room.data());
+    EXPECT_GE(end, apart.size()) << c.what;
+    EXPECT_LE(end, text.size() + kMaxDatabaseBeyondTexts) << c.what;
+    room.resize(end);
+    LayOutDatabase(image, room.data() + end);
+    EXPECT_TRUE(std::equal(apart.begin(), apart.end(), room.data() + end - apart.size()))
+        << c.what;
+  }
 }
