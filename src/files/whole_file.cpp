@@ -1,5 +1,6 @@
 #include "files/whole_file.h"
 
+#include "buffer/populate_memory.h"
 #include "files/native_path.h"
 
 #include <errno.h>
@@ -116,6 +117,7 @@ WholeFileOutcome ReadWholeDescriptor(int descriptor, std::uint64_t maxSize,
     const std::size_t first = static_cast<std::size_t>(expected + 1 < limit ? expected + 1 : limit);
     bytes.reserve(first + spare);
     bytes.resize(first);
+    PopulateMemory(bytes.data(), first);
     std::size_t length = 0;
     for (;;) {
       if (length == bytes.size()) {

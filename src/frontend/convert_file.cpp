@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "buffer/populate_memory.h"
 #include "console/print_report.h"
 #include "conversion/convert_question_file.h"
 #include "files/output_file.h"
@@ -44,7 +45,9 @@ bool WriteDatabaseImage(OutputFile& file, const std::string& path, const Databas
   } else {
     bytes.clear();
   }
+  const std::size_t held = bytes.size();
   bytes.resize(end);  // over the texts: within the room, so they stay where they are
+  if (end > held) PopulateMemory(bytes.data() + held, end - held);
   LayOutDatabase(image, bytes.data() + end);
   const OutputPiece whole = {bytes.data() + end - size, size};
   return WriteOutput(file, path, &whole, 1, report);

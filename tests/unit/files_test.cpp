@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "buffer/populate_memory.h"
 #include "files/file_moves.h"
 #include "files/final_path.h"
 #include "files/interrupted_write.h"
@@ -26,6 +27,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,18 +103,23 @@ TEST_F(FilesTest, ReadWholeFileReadsEveryByteUpToItsLimit) {
     WholeFileOutcome outcome;
     std::string bytes;
     int error;  // errno after a file that is not opened
+    std::size_t spare;  // room asked for after the bytes
   } cases[] = {
-      {"quiz.txt", bytes.size(), kWholeFileRead, bytes, 0},
-      {"quiz.txt", bytes.size() - 1, kWholeFileTooLarge, "", 0},
-      {"empty.txt", 0, kWholeFileRead, "", 0},
-      {"missing.txt", 100, kWholeFileNotOpened, "", ENOENT},
-      {"folder.txt", 100, kWholeFileNotOpened, "", EISDIR},
+      {"quiz.txt", bytes.size(), kWholeFileRead, bytes, 0, 0},
+      {"quiz.txt", bytes.size(), kWholeFileRead, bytes, 0, 75080},
+      {"quiz.txt", bytes.size() - 1, kWholeFileTooLarge, "", 0, 75080},
+      {"empty.txt", 0, kWholeFileRead, "", 0, 100},
+      {"missing.txt", 100, kWholeFileNotOpened, "", ENOENT, 0},
+      {"folder.txt", 100, kWholeFileNotOpened, "", EISDIR, 0},
   };
   for (const auto& c : cases) {
     ByteBuffer read = {'o', 'l', 'd'};
     errno = 0;
-    EXPECT_EQ(ReadWholeFile(Path(c.name).c_str(), c.limit, read), c.outcome) << c.name;
+    EXPECT_EQ(ReadWholeFile(Path(c.name).c_str(), c.limit, read, c.spare), c.outcome) << c.name;
     EXPECT_EQ(std::string(read.begin(), read.end()), c.bytes) << c.name;
+    if (c.outcome == kWholeFileRead) {
+      EXPECT_GE(read.capacity(), read.size() + c.spare) << c.name;
+    }
     if (c.outcome == kWholeFileNotOpened) {
       EXPECT_EQ(errno, c.error) << c.name;
     }
@@ -120,26 +127,62 @@ TEST_F(FilesTest, ReadWholeFileReadsEveryByteUpToItsLimit) {
 }
 
 // A stream that never says how long it is (a pipe, a device) is read no
-// further than one byte past the limit.
+// further than one byte past the limit; one within it is read whole, with
+// the room asked for after it.
 TEST_F(FilesTest, ReadWholeFileStopsAStreamPastItsLimit) {
 #ifdef _WIN32
   GTEST_SKIP() << "named pipes in the file system are POSIX's";
 #else
-  ASSERT_EQ(mkfifo(Path("pipe.txt").c_str(), 0600), 0);
   std::signal(SIGPIPE, SIG_IGN);  // the writer learns that its reader is gone by EPIPE
-  std::thread writer([this] {
-    std::FILE* pipe = std::fopen(Path("pipe.txt").c_str(), "wb");
-    const std::string chunk(4096, 'x');
-    for (int k = 0; k < 64 && std::fwrite(chunk.data(), 1, chunk.size(), pipe) == chunk.size();
-         ++k) {
+  for (const std::uint64_t limit : {std::uint64_t{10000}, std::uint64_t{1} << 20}) {
+    const std::string name = "pipe" + std::to_string(limit) + ".txt";
+    ASSERT_EQ(mkfifo(Path(name).c_str(), 0600), 0);
+    std::thread writer([this, name] {
+      std::FILE* pipe = std::fopen(Path(name).c_str(), "wb");
+      const std::string chunk(4096, 'x');
+      for (int k = 0; k < 64 && std::fwrite(chunk.data(), 1, chunk.size(), pipe) == chunk.size();
+           ++k) {
+      }
+      std::fclose(pipe);
+    });
+    ByteBuffer read;
+    if (limit < 64 * 4096) {
+      EXPECT_EQ(ReadWholeFile(Path(name).c_str(), limit, read), kWholeFileTooLarge);
+      EXPECT_TRUE(read.empty());
+    } else {
+      EXPECT_EQ(ReadWholeFile(Path(name).c_str(), limit, read, 75080), kWholeFileRead);
+      EXPECT_EQ(read.size(), 64u * 4096);
+      EXPECT_GE(read.capacity(), read.size() + 75080);
     }
-    std::fclose(pipe);
-  });
-  ByteBuffer read;
-  EXPECT_EQ(ReadWholeFile(Path("pipe.txt").c_str(), 10000, read), kWholeFileTooLarge);
-  EXPECT_TRUE(read.empty());
-  // The writer ends once its reader is gone.
-  writer.join();
+    // The writer ends once its reader is gone.
+    writer.join();
+  }
+#endif
+}
+
+// Memory about to be read into is given its pages at once where the system
+// can (Linux); elsewhere, and on any part of a page, it stays as it was.
+TEST(PopulateMemoryTest, TheBytesStayAndThePagesAreThere) {
+  const std::size_t page = 4096;
+  std::vector<unsigned char> bytes(10 * page + 100);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<unsigned char>(i * 7);
+  const std::vector<unsigned char> before = bytes;
+  PopulateMemory(bytes.data() + 1, bytes.size() - 1);
+  PopulateMemory(bytes.data() + 5, 10);
+  PopulateMemory(bytes.data(), 0);
+  EXPECT_EQ(bytes, before);
+#if defined(__linux__)
+  // Fresh memory, not yet touched: none of it is there before, all after.
+  const std::size_t size = 16 * page;
+  void* fresh = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(fresh, MAP_FAILED);
+  std::vector<unsigned char> resident(size / page);
+  ASSERT_EQ(mincore(fresh, size, resident.data()), 0);
+  EXPECT_EQ(std::count(resident.begin(), resident.end(), 0), 16);
+  PopulateMemory(static_cast<unsigned char*>(fresh), size);
+  ASSERT_EQ(mincore(fresh, size, resident.data()), 0);
+  for (const unsigned char there : resident) EXPECT_EQ(there & 1, 1);
+  munmap(fresh, size);
 #endif
 }
 
