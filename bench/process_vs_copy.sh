@@ -11,8 +11,9 @@
 # 3000 record lines of 200 characters in ASCII and in UTF-8 (an accented
 # letter in every sixteen, and every letter accented): medians of RUNS
 # times (at least 200), of the minor page faults (a steady figure where the
-# time moves with the machine's load) and, at 10 and at 3000 records, of the
-# converter's peak resident memory. Runs of the commands alternate, so that
+# time moves with the machine's load) and, at 10 and at 3000 records, the
+# converter's peak resident memory (exact, by peak_memory, built beside the
+# floors: the kernel's own figure moves in steps of up to 128 KiB). Runs of the commands alternate, so that
 # drift in the machine's speed falls on all alike. Each command writes a new
 # file; the converter is timed once more replacing its last database, which
 # costs more on file systems that start writing a file back when it is
@@ -25,6 +26,7 @@ qdconv=$(realpath "${1:-build/qdconv}")
 io_floor=$(realpath "${2:-build/bench/io_floor}")
 runs=${3:-500}
 snapshot_floor=$(realpath "${4:-$(dirname "$io_floor")/snapshot_floor}")
+peak_memory=$(dirname "$snapshot_floor")/peak_memory
 [ "$runs" -ge 200 ] || { echo "at least 200 runs" >&2; exit 2; }
 folder=$(mktemp -d "${QDCONV_BENCH_DIR:-/tmp}/qdconvbenchXXXXXX")
 trap 'rm -rf "$folder"' EXIT
@@ -103,11 +105,7 @@ for encoding in ASCII UTF-8-1-in-16 UTF-8-all-accented; do
     "block floor $floor_faults, cp $cp_faults; qdconv / snapshot floor" \
     "$(ratio "$qdconv_faults" "$snapshot_faults")"
 
-  peak_kib() {
-    for ((i = 0; i < 21; i++)); do
-      /usr/bin/time -f %M "$qdconv" "$1" < /dev/null 2>&1 > /dev/null | tail -n 1
-    done | median
-  }
+  peak_kib() { "$peak_memory" "$qdconv" "$1"; }
   small=$(peak_kib "$folder/small.txt")
   large=$(peak_kib "$folder/large.txt")
   echo "$encoding: peak resident memory $small KiB at 10 records, $large KiB at 3000" \
