@@ -1,6 +1,7 @@
 #include "charset/utf8.h"
 
 #include "charset/code_page_1252.h"
+#include "charset/text_encoding.h"
 
 namespace {
 
@@ -68,14 +69,18 @@ std::size_t EncodeUtf8Character(std::uint32_t character, char* out) {
 }
 
 std::string HandheldTextInUtf8(const char* text, std::size_t length) {
-  std::string utf8(kMaxUtf8BytesPerHandheldByte * length, '\0');
-  char* out = &utf8[0];
-  std::size_t written = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    written += EncodeUtf8Character(CharacterOfHandheldByte(static_cast<unsigned char>(text[i])),
-                                   out + written);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  std::string utf8;
+  utf8.reserve(length);
+  // Runs of ASCII are the same bytes in UTF-8.
+  for (std::size_t from = 0; from < length;) {
+    const std::size_t high = FindHighByte(bytes, from, length);
+    utf8.append(text + from, high - from);
+    if (high == length) break;
+    char encoded[4];
+    utf8.append(encoded, EncodeUtf8Character(CharacterOfHandheldByte(bytes[high]), encoded));
+    from = high + 1;
   }
-  utf8.resize(written);
   return utf8;
 }
 

@@ -6,9 +6,6 @@
 #include <cstdint>
 #include <string>
 
-// The longest UTF-8 form of a character of the handheld's character set.
-const std::size_t kMaxUtf8BytesPerHandheldByte = 3;
-
 const int kUtf8Incomplete = 0;
 const int kUtf8Invalid = -1;
 

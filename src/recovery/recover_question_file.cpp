@@ -176,7 +176,8 @@ bool ReadRecordLines(DatabaseReader& reader, const std::string& databasePath, bo
 // (Ž and ž: no UTF-8 question file can hold them), byte for byte, as qdconv
 // reads an ANSI file. False when those bytes would be read as UTF-8.
 bool MakeQuestionText(const std::string& lines, RecoveryResult& result) {
-  if (lines.find_first_of("\x8E\x9E") == std::string::npos) {
+  if (!std::memchr(lines.data(), 0x8E, lines.size()) &&
+      !std::memchr(lines.data(), 0x9E, lines.size())) {
     result.questionText = HandheldTextInUtf8(lines.data(), lines.size());
     return true;
   }
