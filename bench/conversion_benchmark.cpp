@@ -81,10 +81,13 @@ void FlushFolderOf(const std::string& path) {
   close(folder);
 }
 
+// A command line that names nothing but the file.
+const CommandLine kBesideTheFile = {kWorkOnFiles, {}, nullptr, false, kBytesAsTheyAre, ""};
+
 void BM_Conversion(benchmark::State& state) {
   const QuestionFile& file = files[state.range(0)];
   FileWorkDone done;
-  for (auto _ : state) ConvertFile(file.questionPath.c_str(), nullptr, "", done);
+  for (auto _ : state) ConvertFile(file.questionPath.c_str(), kBesideTheFile, "", done);
 }
 BENCHMARK(BM_Conversion)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->Repetitions(15)
     ->ReportAggregatesOnly();
@@ -123,7 +126,7 @@ void BM_Recovery(benchmark::State& state) {
     std::remove(recoveredPath.c_str());
     state.ResumeTiming();
     FileWorkDone done;
-    RecoverFile(wayBackPath.c_str(), nullptr, "", done);
+    RecoverFile(wayBackPath.c_str(), kBesideTheFile, "", done);
   }
 }
 BENCHMARK(BM_Recovery)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly();
@@ -176,7 +179,7 @@ int main(int argc, char** argv) {
   WriteQuestionFiles();
   if (!std::freopen("/dev/null", "w", stdout)) return 1;
   FileWorkDone done;
-  ConvertFile(files[0].questionPath.c_str(), nullptr, "", done);
+  ConvertFile(files[0].questionPath.c_str(), kBesideTheFile, "", done);
   const std::string folder = files[0].questionPath.substr(0, files[0].questionPath.rfind('/'));
   wayBackPath = folder + "/way_back.pdb";
   recoveredPath = folder + "/way_back.txt";

@@ -5,7 +5,7 @@
 
 #include "charset/code_page_1252.h"
 #include "charset/handheld_forms.h"
-#include "charset/mac_roman.h"
+#include "charset/code_pages.h"
 #include "charset/utf8.h"
 #include "charset/word_steps.h"
 
@@ -161,17 +161,22 @@ DecodingOutcome DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t l
   return TextUpTo(bytes, out);
 }
 
-DecodingOutcome DecodeMacRoman(unsigned char* bytes, std::size_t length, UnmappedList* unmapped) {
-  // Mac OS Roman holds none of the characters stored in a handheld form.
+// A single-byte code page other than the handheld's own: each byte becomes
+// one at most, so the text up to its first byte beyond ASCII stays.
+DecodingOutcome DecodeCodePage(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                               const DecodeLists& lists) {
   length = LengthBeforeEndOfFile(bytes, length);
-  // Each byte becomes one: the text up to its first byte beyond ASCII stays.
   std::size_t in = FindHighByte(bytes, 0, length);
   unsigned char* out = bytes + in;
   for (; in < length; ++in) {
-    const std::uint32_t character = CharacterOfMacRomanByte(bytes[in]);
+    std::uint32_t character = 0;
+    const int taken = CharacterOfCodePageByte(encoding, bytes[in], character) ? 1 : kUtf8Invalid;
     unsigned char byte = 0;
-    const TextFault fault = ByteOfDecodedCharacter(1, character, byte);
-    if (PassOver(fault, bytes, out, in, character, unmapped)) continue;
+    const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
+    if ((fault == kUnmappableCharacter && StoreHandheldForm(character, bytes, out, lists)) ||
+        PassOver(fault, bytes, out, in, character, lists.unmapped)) {
+      continue;
+    }
     if (fault != kNoTextFault) return TextUpToFault(bytes, out, fault, in, character);
     *out++ = byte;
   }
@@ -201,7 +206,6 @@ void NoteBytesWithoutLetter(const unsigned char* bytes, const DecodingOutcome& t
 
 DecodingOutcome DecodeByEncoding(unsigned char* bytes, std::size_t length, TextEncoding encoding,
                                  const DecodeLists& lists) {
-  UnmappedList* unmapped = lists.unmapped;
   const std::size_t mark =
       ByteOrderMarkLength(encoding) < length ? ByteOrderMarkLength(encoding) : length;
   switch (encoding) {
@@ -214,7 +218,18 @@ DecodingOutcome DecodeByEncoding(unsigned char* bytes, std::size_t length, TextE
     case kUtf16BigEndianWithoutMark:
       return DecodeUtf16(bytes, mark, length, IsBigEndian(encoding), lists);
     case kMacRoman:
-      return DecodeMacRoman(bytes, length, unmapped);
+    case kWindows1250:
+    case kWindows1251:
+    case kWindows1253:
+    case kWindows1254:
+    case kWindows1257:
+    case kDos437:
+    case kDos850:
+    case kDos852:
+    case kDos866:
+    case kMacCentralEuropean:
+    case kMacCyrillic:
+      return DecodeCodePage(bytes, length, encoding, lists);
     case kBytesAsTheyAre:
       break;
   }

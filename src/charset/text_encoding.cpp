@@ -100,6 +100,17 @@ std::size_t ByteOrderMarkLength(TextEncoding encoding) {
     case kUtf16LittleEndianWithoutMark:
     case kUtf16BigEndianWithoutMark:
     case kMacRoman:
+    case kWindows1250:
+    case kWindows1251:
+    case kWindows1253:
+    case kWindows1254:
+    case kWindows1257:
+    case kDos437:
+    case kDos850:
+    case kDos852:
+    case kDos866:
+    case kMacCentralEuropean:
+    case kMacCyrillic:
       break;
   }
   return 0;

@@ -17,6 +17,9 @@
 //   - anything else (ASCII, the Windows ANSI code page, which is the
 //     handheld's own, or any bytes that are not valid UTF-8): bytes as they
 //     are, taken unchanged.
+// That is the file's form alone; which 8-bit code page a file that is
+// neither UTF-8 nor UTF-16 was saved in is guessed from its words
+// (encoding_guess.h).
 // A text in the ANSI code page is almost never valid UTF-8 by chance: an
 // accented letter there is one byte of 0x80 or above between ASCII bytes,
 // which UTF-8 never allows.
@@ -36,6 +39,20 @@ enum TextEncoding {
   kUtf16LittleEndianWithoutMark,
   kUtf16BigEndianWithoutMark,
   kMacRoman,
+  // The other 8-bit code pages a file may be saved in (code_pages.h), which
+  // only a guess from the file's words (encoding_guess.h) or the user's
+  // choice reads a file in.
+  kWindows1250,
+  kWindows1251,
+  kWindows1253,
+  kWindows1254,
+  kWindows1257,
+  kDos437,
+  kDos850,
+  kDos852,
+  kDos866,
+  kMacCentralEuropean,
+  kMacCyrillic,
 };
 
 // Tell how the file whose bytes are |bytes[0..length)| is encoded.

@@ -1,6 +1,7 @@
 #include <cstring>
 #include <string>
 
+#include "charset/code_pages.h"
 #include "console/character_names.h"
 #include "console/kind_names.h"
 #include "console/report_text.h"
@@ -42,6 +43,24 @@ std::string LaterUnshowableText(const ReportEntry& entry) {
                        entry.number == 1 ? "this character" : "these characters", list.c_str());
 }
 
+// "\"Günaydýn\" in Western (Windows-1252), \"Günaydın\" in Turkish ...".
+std::string EncodingCandidatesText(const ReportEntry& entry) {
+  std::string readings, names;
+  for (std::size_t k = 0; k < entry.numbers.size(); ++k) {
+    const TextEncoding encoding = static_cast<TextEncoding>(entry.numbers[k]);
+    const char* separator = k == 0 ? "" : k + 1 == entry.numbers.size() ? " or " : ", ";
+    readings += separator;
+    readings += "\"" + CodePageTextInUtf8(encoding, entry.text) + "\" in " +
+                CodePageDescription(encoding);
+    names += separator;
+    names += EncodingOptionName(encoding);
+  }
+  return FormattedText("the file is not UTF-8, and its words read as more than one code page: "
+                       "%s; name the one it was saved in with --encoding %s, or save it as "
+                       "UTF-8 from your editor",
+                       readings.c_str(), names.c_str());
+}
+
 }  // namespace
 
 std::string HintText(const ReportEntry& entry) {
@@ -68,7 +87,15 @@ std::string HintText(const ReportEntry& entry) {
       return FormattedText("%s holds %s, a character the handheld cannot show: replace it",
                            place.c_str(), CharacterInWords(entry.character).c_str());
     case kHintInvalidText: {
-      const char* encoding = TextEncodingName(static_cast<TextEncoding>(entry.detail));
+      const TextEncoding named = static_cast<TextEncoding>(entry.detail);
+      const char* encoding = TextEncodingName(named);
+      if (IsSingleByteEncoding(named)) {
+        return FormattedText("%s holds a byte that %s leaves undefined, at byte offset %i of "
+                             "the file: the file was not saved in %s; name the encoding it "
+                             "was saved in with --encoding, or save it as UTF-8 from your "
+                             "editor",
+                             place.c_str(), encoding, number, encoding);
+      }
       return FormattedText("%s is not valid %s at byte offset %i of the file: save the file "
                            "again as %s from your editor",
                            place.c_str(), encoding, number, encoding);
@@ -170,6 +197,13 @@ std::string HintText(const ReportEntry& entry) {
     case kHintOnlyAnsiHoldsBytes:
       return "the database holds bytes 0x8E or 0x9E, which only an ANSI text holds, and its "
              "other text would be read as UTF-8: qdconv did not write this database";
+    case kHintEncodingCandidates:
+      return EncodingCandidatesText(entry);
+    case kHintEncodingMixed:
+      return FormattedText("line %i is UTF-8, but line %i is not: the file holds text in two "
+                           "encodings (an ANSI file with UTF-8 lines added?); save the whole "
+                           "file again in one encoding, UTF-8, from your editor",
+                           number, entry.place.line);
     default:
       break;
   }

@@ -54,6 +54,10 @@ std::string MessageText(const ReportEntry& entry) {
     case kInvalidTextAtRecord:
       return AtRecord(("Text is not valid " + std::string(EncodingName(entry))).c_str(),
                       entry.number);
+    case kEncodingNotCertain:
+      return "Text encoding not certain\n";
+    case kEncodingsMixed:
+      return "Text encoding mixed\n";
     case kDatabaseNameInvalid:
       return "Database name invalid\n";
     case kTooManyRecords:

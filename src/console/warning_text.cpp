@@ -4,6 +4,7 @@
 #include "charset/code_page_1252.h"
 #include "charset/handheld_forms.h"
 #include "charset/utf8.h"
+#include "console/kind_names.h"
 #include "console/report_text.h"
 #include "limits/quiz_limits.h"
 
@@ -55,6 +56,13 @@ std::string WarningText(const ReportEntry& entry) {
     case kWarnReadAsMacRoman:
       return "the file's lines end in CR alone and it is not UTF-8: it was read as Mac OS "
              "Roman, the character set of the Mac programs that write such lines";
+    case kWarnReadAsEncoding: {
+      const TextEncoding encoding = static_cast<TextEncoding>(entry.detail);
+      return FormattedText("the file is not UTF-8: its words read as %s, and it was read so; "
+                           "if a letter is wrong, name the encoding it was saved in with "
+                           "--encoding",
+                           CodePageDescription(encoding));
+    }
     case kWarnTableNameCut:
       return FormattedText(
           "the file name \"%s\" is longer than a database name (%i characters): the database "

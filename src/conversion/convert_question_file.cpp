@@ -1,9 +1,11 @@
 #include "conversion/convert_question_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <utility>
 
+#include "charset/encoding_guess.h"
 #include "charset/handheld_decoder.h"
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
@@ -30,6 +32,8 @@ struct QuestionSource {
   const TableLines* tableLines;  // instead of |text|
   DecodingOutcome decoded;    // its length, and why it ended early
   TextEncoding encoding;      // the file's, for the messages
+  bool guessed;               // its words chose the code page: a note says which
+  bool macLineEnds;           // the file's lines end in CR alone
   TextEncoding echoEncoding;  // how the name shows on the echo line
   RecordOrigin origin;
   // The characters worth a warning, and their lines or rows.
@@ -108,6 +112,33 @@ void ReportDocument(DocumentKind kind, Report& report) {
   report.push_back(MakeEntry(IsSpreadsheet(kind) ? kHintSpreadsheet : kHintNotPlainText));
 }
 
+// Told from the file, before it is decoded in place.
+bool HasMacLineEnds(const ByteBuffer& bytes) {
+  return !std::memchr(bytes.data(), '\n', bytes.size()) &&
+         std::memchr(bytes.data(), '\r', bytes.size());
+}
+
+// A file whose encoding is not known: which readings stay, or which lines
+// are UTF-8 and which not.
+void ReportEncodingUndecided(const EncodingDecision& decision, const unsigned char* bytes,
+                             Report& report) {
+  report.push_back(MakeEntry(kEchoLine));
+  if (decision.verdict == kEncodingMixed) {
+    report.push_back(MakeEntry(kEncodingsMixed));
+    ReportEntry hint = EntryAt(kHintEncodingMixed, {kAtLine, decision.otherLine, 0});
+    hint.number = static_cast<std::uint64_t>(decision.utf8Line);
+    report.push_back(hint);
+    return;
+  }
+  report.push_back(MakeEntry(kEncodingNotCertain));
+  ReportEntry hint = MakeEntry(kHintEncodingCandidates);
+  for (int c = 0; c < decision.candidateCount; ++c) hint.numbers.push_back(decision.candidates[c]);
+  // Only what is shown is kept: a word may be megabytes long.
+  hint.text.assign(reinterpret_cast<const char*>(bytes) + decision.wordStart,
+                   std::min(decision.wordLength, kMaxRecordLineLength));
+  report.push_back(hint);
+}
+
 // The run from the name line on.
 void ConvertSource(const QuestionSource& source, DocumentKind kind, bool withPreview,
                    ConversionResult& result) {
@@ -126,7 +157,13 @@ void ConvertSource(const QuestionSource& source, DocumentKind kind, bool withPre
   QuestionLine nameLine = {"", 0, false, false, kNoTextFault};
   ReadQuestionLine(reader, nameLine);
   report.push_back(EchoLine(nameLine, source.echoEncoding));
-  if (source.encoding == kMacRoman) report.push_back(MakeEntry(kWarnReadAsMacRoman));
+  if (source.guessed) {
+    // Old Mac programs' lines have a warning of their own.
+    const bool macRoman = source.encoding == kMacRoman && source.macLineEnds;
+    ReportEntry note = MakeEntry(macRoman ? kWarnReadAsMacRoman : kWarnReadAsEncoding);
+    note.detail = source.encoding;
+    report.push_back(note);
+  }
   if (nameLine.fault != kNoTextFault) {
     ReportTextFault(source.decoded, source.encoding, source.origin, 0, report);
     return;
@@ -146,11 +183,12 @@ void ConvertSource(const QuestionSource& source, DocumentKind kind, bool withPre
   ConvertRecordLines(reader, source, nameLine, withPreview, result);
 }
 
-void ConvertTable(ByteBuffer& bytes, const QuestionFileFacts& facts,
-                  DocumentKind kind, ConversionResult& result) {
+void ConvertTable(ByteBuffer& bytes, const QuestionFileFacts& facts, DocumentKind kind,
+                  const EncodingDecision& decision, bool macLineEnds, ConversionResult& result) {
   // One row more than a database holds, to tell that there are too many.
   auto table = std::make_unique<TableOfQuestions>();
-  ReadTableOfQuestions(bytes.data(), bytes.size(), facts.tableName, facts.fileName,
+  ReadTableOfQuestions(bytes.data(), bytes.size(), decision.encoding, facts.tableName,
+                       facts.fileName,
                        facts.table == kTabSeparatedTable, kMaxRecordCount / 2 + 1, *table);
   TableLines lines;
   MakeTableLines(*table, lines);
@@ -159,6 +197,8 @@ void ConvertTable(ByteBuffer& bytes, const QuestionFileFacts& facts,
       &lines,
       lines.fault,
       table->encoding,
+      decision.guessed,
+      macLineEnds,
       kUtf8,
       {&lines.rows, table->table.pairCount, lines.faultRow, lines.faultColumn,
        &table->table.notes, &lines.laterUnshowable},
@@ -180,10 +220,20 @@ void ConvertQuestionFile(ByteBuffer& bytes, const QuestionFileFacts& facts,
   result.preview.fromTable = false;
   result.preview.records.clear();
   const DocumentKind kind = DetectDocumentKind(bytes.data(), bytes.size());
+  const bool macLineEnds = HasMacLineEnds(bytes);
+  EncodingDecision decision = {};
+  if (kind == kPlainText) {
+    decision = DecideTextEncoding(bytes.data(), bytes.size(), facts.encoding);
+    if (decision.verdict != kEncodingDecided) {
+      ReportEncodingUndecided(decision, bytes.data(), result.report);
+      result.warningsStart = result.report.size();
+      return;
+    }
+  }
   if (facts.table != kNotATable) {
-    ConvertTable(bytes, facts, kind, result);
+    ConvertTable(bytes, facts, kind, decision, macLineEnds, result);
   } else {
-    const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
+    const TextEncoding encoding = decision.encoding;
     std::vector<CharacterNote> characterNotes;
     const DecodingOutcome decoded =
         DecodeHandheldText(bytes.data(), bytes.size(), encoding, &characterNotes);
@@ -193,6 +243,8 @@ void ConvertQuestionFile(ByteBuffer& bytes, const QuestionFileFacts& facts,
                                    nullptr,
                                    decoded,
                                    encoding,
+                                   decision.guessed,
+                                   macLineEnds,
                                    encoding,
                                    {nullptr, 0, 0, 0, nullptr, &later},
                                    &characterNotes,

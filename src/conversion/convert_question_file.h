@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "buffer/byte_buffer.h"
+#include "charset/encoding_guess.h"
 #include "conversion/quiz_preview.h"
 #include "database/database_writer.h"
 #include "report/report.h"
@@ -33,6 +34,8 @@ struct QuestionFileFacts {
   std::string tableName;
   std::string fileName;
   bool withPreview;  // fill the result's preview
+  // What the machine and the user say of the file's encoding.
+  EncodingChoice encoding;
 };
 
 struct ConversionResult {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "charset/code_pages.h"
+
 namespace {
 
 bool IsOneOf(const char* argument, const char* first, const char* second) {
@@ -28,8 +30,9 @@ std::string ProblemWithFiles(const CommandLine& line) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(int argumentCount, char* arguments[], bool slashQuestionMarkIsHelp) {
-  CommandLine line = {kWorkOnFiles, {}, nullptr, std::string()};
+CommandLine ParseCommandLine(int argumentCount, char* arguments[], bool slashQuestionMarkIsHelp,
+                             bool takesEncoding) {
+  CommandLine line = {kWorkOnFiles, {}, nullptr, false, kBytesAsTheyAre, std::string()};
   bool options = true;
   for (int i = 1; i < argumentCount; ++i) {
     const char* argument = arguments[i];
@@ -55,6 +58,25 @@ CommandLine ParseCommandLine(int argumentCount, char* arguments[], bool slashQue
       output = argument + 9;
     } else if (std::strncmp(argument, "-o", 2) == 0) {
       output = argument + 2;
+    } else if (takesEncoding && (std::strcmp(argument, "--encoding") == 0 ||
+                                 std::strncmp(argument, "--encoding=", 11) == 0)) {
+      const bool joined = argument[10] == '=';
+      if (!joined && i + 1 == argumentCount) {
+        line.problem = "--encoding needs the name of an encoding: " +
+                       std::string(KnownEncodingNames());
+        break;
+      }
+      const char* name = joined ? argument + 11 : arguments[++i];
+      if (!TextEncodingOfName(name, line.encoding)) {
+        line.problem = "unknown encoding \"" + std::string(name) +
+                       "\": the encodings known are " + KnownEncodingNames();
+        break;
+      }
+      if (line.encodingNamed) {
+        line.problem = "--encoding is given more than once";
+        break;
+      }
+      line.encodingNamed = true;
     } else {
       line.problem = "unknown option \"" + std::string(argument) +
                      "\": a file of that name is reached as \"./" + argument +

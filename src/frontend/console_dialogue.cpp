@@ -74,8 +74,8 @@ void WarnOfCollisions(const std::vector<DoneFile>& earlier, const DoneFile& done
   }
 }
 
-int WorkOnFiles(const std::vector<const char*>& files, const char* output,
-                const ConsoleProgram& program) {
+int WorkOnFiles(const CommandLine& line, const ConsoleProgram& program) {
+  const std::vector<const char*>& files = line.files;
   std::vector<DoneFile> done;
   int distinct = 0;
   bool stopped = false;
@@ -86,7 +86,7 @@ int WorkOnFiles(const std::vector<const char*>& files, const char* output,
     }
     ++distinct;
     DoneFile file = {files[k], FileWorkDone()};
-    if (!program.work(files[k], output, files.size() > 1 ? files[k] : "", file.work)) {
+    if (!program.work(files[k], line, files.size() > 1 ? files[k] : "", file.work)) {
       stopped = true;
       continue;
     }
@@ -102,7 +102,8 @@ int WorkOnFiles(const std::vector<const char*>& files, const char* output,
 }  // namespace
 
 int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgram& program) {
-  CommandLine line = ParseCommandLine(argumentCount, arguments, kSlashQuestionMarkIsHelp);
+  CommandLine line = ParseCommandLine(argumentCount, arguments, kSlashQuestionMarkIsHelp,
+                                      program.takesEncoding);
   const std::string name = std::string(program.name) + kProgramSuffix;
   const bool working = line.action == kWorkOnFiles || line.action == kWrongCommandLine;
   if (working && !program.readsStandardInput && NamesStandardInput(line.files)) {
@@ -129,7 +130,7 @@ int RunConsoleDialogue(int argumentCount, char* arguments[], const ConsoleProgra
   if (line.files.empty()) {
     std::fputs(program.usage, stdout);
   } else {
-    status = WorkOnFiles(line.files, line.output, program);
+    status = WorkOnFiles(line, program);
   }
   std::fflush(stdout);
   if (IsPauseWanted(CurrentConsoleSituation())) PauseForEnter();

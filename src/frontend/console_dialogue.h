@@ -30,6 +30,8 @@
 
 #include <string>
 
+#include "frontend/command_line.h"
+
 // What the work on a file that was done completely tells the run: the
 // database it wrote or read, and that database's name (bytes of the
 // handheld's character set).
@@ -45,6 +47,7 @@ struct ConsoleProgram {
   const char* help;          // what --help prints, "%s" the program's name
   const char* version;       // what --version prints
   bool readsStandardInput;   // whether "-" names standard input
+  bool takesEncoding;        // whether --encoding is an option
   // Formats of the lines a run of several files adds: the closing line
   // (files done, files given) on standard output, and on standard error the
   // warning for a file given again (its path) and for two files whose
@@ -52,10 +55,11 @@ struct ConsoleProgram {
   const char* closingLine;
   const char* givenAgain;
   const char* sameName;
-  // The work on one file, writing to |output| (null: beside |file|): prints
-  // its own messages, each note starting with |subject| and ": " when it is
-  // not empty, and returns whether it was done completely.
-  bool (*work)(const char* file, const char* output, const std::string& subject,
+  // The work on one file as |line| asks, writing to its output (null:
+  // beside |file|): prints its own messages, each note starting with
+  // |subject| and ": " when it is not empty, and returns whether it was done
+  // completely.
+  bool (*work)(const char* file, const CommandLine& line, const std::string& subject,
                FileWorkDone& done);
 };
 

@@ -9,6 +9,7 @@
 #include "files/output_file.h"
 #include "files/same_file.h"
 #include "files/sibling_path.h"
+#include "frontend/machine_encoding.h"
 #include "frontend/output_steps.h"
 #include "frontend/question_paths.h"
 #include "frontend/read_input.h"
@@ -55,8 +56,9 @@ bool WriteDatabaseImage(OutputFile& file, const std::string& path, const Databas
 
 }  // namespace
 
-bool ConvertFile(const char* questionPath, const char* output, const std::string& subject,
+bool ConvertFile(const char* questionPath, const CommandLine& line, const std::string& subject,
                  FileWorkDone& done) {
+  const char* output = line.output;
   const std::string databasePath = output ? output : DeriveDatabasePath(questionPath);
   const ReportPrinting printing = {questionPath, databasePath.c_str(), subject};
   Report report;
@@ -70,6 +72,7 @@ bool ConvertFile(const char* questionPath, const char* output, const std::string
     return false;
   }
   QuestionFileFacts facts = QuestionFileFactsOf(questionPath);
+  facts.encoding = {MachineEncoding(), line.encodingNamed, line.encoding};
   ConversionResult result;
   ConvertQuestionFile(bytes, facts, result);
   const Report& said = result.report;

@@ -15,7 +15,7 @@
 
 // Returns true when the complete database was written; |done| then tells
 // where and its name.
-bool ConvertFile(const char* questionPath, const char* output, const std::string& subject,
+bool ConvertFile(const char* questionPath, const CommandLine& line, const std::string& subject,
                  FileWorkDone& done);
 
 #endif  // QDCONV_FRONTEND_CONVERT_FILE_H_

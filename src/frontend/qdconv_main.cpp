@@ -14,7 +14,7 @@ const char kIntroduction[] =
     "with no final return character on the last line\n\n";
 const char kUsage[] = "Command Line Argument Usage:\n qdconv.exe <input_file>\n";
 const char kHelp[] =
-    "Usage: %s [-o DATABASE] QUESTION_FILE...\n"
+    "Usage: %s [-o DATABASE] [--encoding NAME] QUESTION_FILE...\n"
     "Converts each question file into a database of the tutor application,\n"
     "written beside it with the extension .pdb: quiz.txt gives quiz.pdb.\n"
     "A question file is plain text: the database name on line 1, then a\n"
@@ -25,6 +25,8 @@ const char kHelp[] =
     "\n"
     "  -o, --output FILE  write the database of the one question file to FILE\n"
     "  -                  read the question file from standard input (with -o)\n"
+    "  --encoding NAME    read the files in this encoding: utf-8, utf-16,\n"
+    "                     windows-1250 ... (by default it is found out)\n"
     "  --                 end the options: a file named -x is given as -- -x\n"
     "  -h, --help         show this help\n"
     "      --version      show the version\n"
@@ -40,6 +42,7 @@ int RunProgram(int argumentCount, char* arguments[]) {
       kUsage,
       kHelp,
       "qdconv " QDCONV_VERSION "\n",
+      true,
       true,
       "Files converted: %i of %i\n",
       "\"%s\" is given more than once: it is converted once",

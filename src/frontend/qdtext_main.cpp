@@ -37,6 +37,7 @@ int RunProgram(int argumentCount, char* arguments[]) {
       kHelp,
       "qdtext " QDCONV_VERSION "\n",
       false,
+      false,
       "Question files written: %i of %i\n",
       "\"%s\" is given more than once: its question file is written once",
       "\"%s\" and \"%s\" are both databases named \"%s\": the handheld keeps one database "

@@ -7,7 +7,7 @@ std::string DeriveDatabasePath(const char* questionPath) {
 }
 
 QuestionFileFacts QuestionFileFactsOf(const char* questionPath) {
-  QuestionFileFacts facts = {kNotATable, std::string(), std::string(), false};
+  QuestionFileFacts facts = {kNotATable, std::string(), std::string(), false, WesternMachine()};
   if (HasExtension(questionPath, ".tsv")) {
     facts.table = kTabSeparatedTable;
   } else if (HasExtension(questionPath, ".csv")) {

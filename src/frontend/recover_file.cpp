@@ -45,8 +45,9 @@ bool WriteQuestionFile(const std::string& questionPath, const std::string& text,
 
 }  // namespace
 
-bool RecoverFile(const char* databasePath, const char* output, const std::string& subject,
+bool RecoverFile(const char* databasePath, const CommandLine& line, const std::string& subject,
                  FileWorkDone& done) {
+  const char* output = line.output;
   const std::string questionPath = output ? output : SiblingPath(databasePath, ".txt");
   const ReportPrinting printing = {databasePath, questionPath.c_str(), subject};
   Report report;

@@ -13,7 +13,7 @@
 
 // Returns true when the complete question file was written; |done| then
 // tells which database was read and its name.
-bool RecoverFile(const char* databasePath, const char* output, const std::string& subject,
+bool RecoverFile(const char* databasePath, const CommandLine& line, const std::string& subject,
                  FileWorkDone& done);
 
 #endif  // QDCONV_FRONTEND_RECOVER_FILE_H_

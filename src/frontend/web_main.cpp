@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "charset/code_pages.h"
+#include "charset/encoding_guess.h"
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
 #include "conversion/convert_question_file.h"
@@ -34,11 +36,12 @@ const char* Answer(std::string text) {
   return answer.c_str();
 }
 
-// The WHATWG name of the encoding a question file's |bytes| are read in, for
-// the editor to decode them with ("windows-1252" for bytes as they are,
-// which is the handheld's character set).
-const char* EditorEncoding(const unsigned char* bytes, std::size_t size) {
-  switch (DetectTextEncoding(bytes, size)) {
+// The WHATWG name of the encoding a question file is read in, for the
+// editor to decode it with ("windows-1252" for bytes as they are, which is
+// the handheld's character set); null for a code page browsers do not
+// decode, whose text the module gives in UTF-8 instead.
+const char* EditorEncoding(TextEncoding encoding) {
+  switch (encoding) {
     case kUtf8:
     case kUtf8WithByteOrderMark:
       return "utf-8";
@@ -50,6 +53,25 @@ const char* EditorEncoding(const unsigned char* bytes, std::size_t size) {
       return "utf-16be";
     case kMacRoman:
       return "macintosh";
+    case kWindows1250:
+      return "windows-1250";
+    case kWindows1251:
+      return "windows-1251";
+    case kWindows1253:
+      return "windows-1253";
+    case kWindows1254:
+      return "windows-1254";
+    case kWindows1257:
+      return "windows-1257";
+    case kDos866:
+      return "ibm866";
+    case kMacCyrillic:
+      return "x-mac-cyrillic";
+    case kDos437:
+    case kDos850:
+    case kDos852:
+    case kMacCentralEuropean:
+      return nullptr;
     case kBytesAsTheyAre:
       break;
   }
@@ -67,7 +89,14 @@ std::string EditorJson(ByteBuffer bytes, const QuestionFileFacts& facts) {
                                               facts.table == kTabSeparatedTable)) +
            "}";
   }
-  return "{\"encoding\":\"" + std::string(EditorEncoding(bytes.data(), bytes.size())) + "\"}";
+  const EncodingDecision decision = DecideTextEncoding(bytes.data(), bytes.size(), WesternMachine());
+  const TextEncoding encoding =
+      decision.verdict == kEncodingDecided ? decision.encoding : kBytesAsTheyAre;
+  if (const char* name = EditorEncoding(encoding)) {
+    return "{\"encoding\":\"" + std::string(name) + "\"}";
+  }
+  const std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  return "{\"text\":" + JsonString(CodePageTextInUtf8(encoding, text)) + "}";
 }
 
 // The "outputSize" field for |bytes|, which become the run's output.

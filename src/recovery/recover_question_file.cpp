@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "charset/encoding_guess.h"
 #include "charset/text_encoding.h"
 #include "charset/utf8.h"
 #include "conversion/document_kind.h"
@@ -182,7 +183,8 @@ bool MakeQuestionText(const std::string& lines, RecoveryResult& result) {
     return true;
   }
   const auto* bytes = reinterpret_cast<const unsigned char*>(lines.data());
-  if (DetectTextEncoding(bytes, lines.size()) != kBytesAsTheyAre) {
+  const EncodingDecision decision = DecideTextEncoding(bytes, lines.size(), WesternMachine());
+  if (decision.verdict != kEncodingDecided || decision.encoding != kBytesAsTheyAre) {
     result.report.push_back(MakeEntry(kTextNotWritable));
     result.report.push_back(MakeEntry(kHintOnlyAnsiHoldsBytes));
     return false;

@@ -32,6 +32,8 @@ enum ReportKind : unsigned char {
   kUnshowableAtRecord,        // number: the record
   kInvalidTextInName,         // detail: the TextEncoding
   kInvalidTextAtRecord,       // detail: the TextEncoding; number: the record
+  kEncodingNotCertain,
+  kEncodingsMixed,
   kDatabaseNameInvalid,
   kTooManyRecords,            // limit: records
   kLineTooLongAtRecord,       // number: the record
@@ -82,9 +84,14 @@ enum ReportKind : unsigned char {
   kHintRecordTooLongForLine,  // place.line: the record; number: its length; limit
   kHintNoLineHoldsRecord,
   kHintOnlyAnsiHoldsBytes,
+  // numbers: the TextEncodings that stay, most likely first; text: a word
+  // of the file as its bytes are, which reads differently in them
+  kHintEncodingCandidates,
+  kHintEncodingMixed,         // place.line: a line not UTF-8; number: a UTF-8 line
 
   // Warnings, about a file that was written.
   kWarnReadAsMacRoman,
+  kWarnReadAsEncoding,        // detail: the TextEncoding its words chose
   kWarnTableNameCut,          // text: the file name; otherText: the name kept; limit
   kWarnHeadingsSkipped,       // place.line: the row; text, otherText: the headings
   kWarnRowsBeyondB,           // numbers: rows; number: all of them

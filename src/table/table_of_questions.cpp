@@ -35,10 +35,11 @@ TableCell MakeNameCell(const std::string& tableName, DecodingOutcome& fault, boo
 
 }  // namespace
 
-void ReadTableOfQuestions(unsigned char* bytes, std::size_t length, const std::string& tableName,
+void ReadTableOfQuestions(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                          const std::string& tableName,
                           const std::string& fileName, bool tabSeparated, std::size_t maxPairs,
                           TableOfQuestions& out) {
-  out.encoding = DetectTextEncoding(bytes, length);
+  out.encoding = encoding;
   bool nameCut = false;
   out.name = MakeNameCell(tableName, out.nameFault, nameCut);
   out.characterNotes.clear();

@@ -4,7 +4,8 @@
 // characters of the handheld's character set and then without the spaces it
 // ends with), and the rows of question and answer cells (table_reader.h).
 //
-// The table is decoded as a question file is (charset/text_encoding.h). A
+// The table is decoded in the encoding the caller decided
+// (charset/encoding_guess.h), as a question file is. A
 // character the handheld cannot show stays in its cell as a mark
 // (charset/handheld_decoder.h: kUnmappedMark, with the cell's list of the
 // characters its marks stand for); the conversion stops only at one it keeps,
@@ -21,7 +22,7 @@
 #include "table/table_reader.h"
 
 struct TableOfQuestions {
-  TextEncoding encoding;  // the table file's
+  TextEncoding encoding;  // the table file's, as given
   TableCell name;
   DecodingOutcome nameFault;  // the name is not valid text: it ends where that starts
   QuestionTable table;
@@ -31,10 +32,11 @@ struct TableOfQuestions {
   std::vector<CharacterNote> characterNotes;
 };
 
-// Read the table |bytes[0..length)| (decoded in place) named |tableName|,
+// Read the table |bytes[0..length)| (decoded in place from |encoding|) named |tableName|,
 // from the file |fileName| (which a warning names when the name is cut). At
 // most |maxPairs| rows are kept.
-void ReadTableOfQuestions(unsigned char* bytes, std::size_t length, const std::string& tableName,
+void ReadTableOfQuestions(unsigned char* bytes, std::size_t length, TextEncoding encoding,
+                          const std::string& tableName,
                           const std::string& fileName, bool tabSeparated, std::size_t maxPairs,
                           TableOfQuestions& out);
 

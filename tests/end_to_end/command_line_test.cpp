@@ -55,7 +55,7 @@ std::string Installed(const std::string& program) {
 
 std::string Help() {
   return "Usage: " + Installed("qdconv") +
-         " [-o DATABASE] QUESTION_FILE...\n"
+         " [-o DATABASE] [--encoding NAME] QUESTION_FILE...\n"
          "Converts each question file into a database of the tutor application,\n"
          "written beside it with the extension .pdb: quiz.txt gives quiz.pdb.\n"
          "A question file is plain text: the database name on line 1, then a\n"
@@ -65,6 +65,8 @@ std::string Help() {
          "file back.\n\n"
          "  -o, --output FILE  write the database of the one question file to FILE\n"
          "  -                  read the question file from standard input (with -o)\n"
+         "  --encoding NAME    read the files in this encoding: utf-8, utf-16,\n"
+         "                     windows-1250 ... (by default it is found out)\n"
          "  --                 end the options: a file named -x is given as -- -x\n"
          "  -h, --help         show this help\n"
          "      --version      show the version\n\n"

@@ -1,7 +1,9 @@
 // The way back holds: for a database that qdconv writes, qdtext writes a
 // question file from which qdconv writes the same database again, byte for
 // byte. Checked on the fixtures and on generated question files in ASCII,
-// in the handheld's own code page (ANSI) and in UTF-8.
+// in the handheld's own code page (ANSI, named on the command line: random
+// bytes are no words to tell a code page by) and in UTF-8. Ž and ž, which
+// only an ANSI file holds, come back as ANSI: recovery_test.cpp has them.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -33,7 +35,8 @@ std::string GenerateQuestionFile(std::mt19937& random, Flavour flavour) {
     const int kind = upTo(9);
     if (!inName && kind == 0) return "\r";
     if (flavour == Flavour::kAnsi && kind < 4) {
-      return std::string(1, static_cast<char>(0x80 + upTo(0x7F)));
+      const char byte = static_cast<char>(0x80 + upTo(0x7F));
+      return std::string(1, byte == '\x8E' || byte == '\x9E' ? '\xE9' : byte);
     }
     if (flavour == Flavour::kUtf8 && kind < 4) {
       return kUtf8Characters[upTo(sizeof kUtf8Characters / sizeof *kUtf8Characters - 1)];
@@ -100,7 +103,10 @@ TEST(RoundTripTest, GeneratedQuestionFilesComeBackByteForByte) {
     for (int i = 0; i < 12; ++i) {
       const std::string question = GenerateQuestionFile(random, flavour);
       WriteFileBytes(folder + "/original.txt", question);
-      const ConverterRun conversion = RunConverter(folder, {"original.txt"});
+      const ConverterRun conversion =
+          flavour == Flavour::kAnsi
+              ? RunConverter(folder, {"--encoding=windows-1252", "original.txt"})
+              : RunConverter(folder, {"original.txt"});
       ASSERT_EQ(conversion.exitStatus, 0) << conversion.console;
       const std::string database = ReadFileBytes(folder + "/original.pdb");
       EXPECT_EQ(ThereAndBackAgain(folder, database), database)

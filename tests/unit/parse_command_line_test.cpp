@@ -12,6 +12,8 @@ TEST(ParseCommandLineTest, OnlyItsOptionsAreOptionsAndDoubleDashEndsThem) {
     CommandAction action;
     std::vector<std::string> files;
     std::string output = "";
+    TextEncoding encoding = kBytesAsTheyAre;
+    bool takesEncoding = true;
   } cases[] = {
       {{}, false, kWorkOnFiles, {}},
       {{"a.txt", "b.txt", "a.txt"}, false, kWorkOnFiles, {"a.txt", "b.txt", "a.txt"}},
@@ -36,6 +38,16 @@ TEST(ParseCommandLineTest, OnlyItsOptionsAreOptionsAndDoubleDashEndsThem) {
       {{"-o", "", "a.txt"}, false, kWrongCommandLine, {}},
       {{"-o", "-", "a.txt"}, false, kWrongCommandLine, {"a.txt"}, "-"},
       {{"-"}, false, kWrongCommandLine, {"-"}},
+      {{"--encoding", "windows-1250", "a.txt"}, false, kWorkOnFiles, {"a.txt"}, "", kWindows1250},
+      {{"--encoding=CP_852", "a.txt"}, false, kWorkOnFiles, {"a.txt"}, "", kDos852},
+      {{"--encoding", "1251", "a.txt"}, false, kWorkOnFiles, {"a.txt"}, "", kWindows1251},
+      {{"--encoding=Mac-CE", "a.txt"}, false, kWorkOnFiles, {"a.txt"}, "", kMacCentralEuropean},
+      {{"--encoding=utf-16", "a.txt"}, false, kWorkOnFiles, {"a.txt"}, "", kUtf16LittleEndian},
+      {{"--encoding", "klingon", "a.txt"}, false, kWrongCommandLine, {}},
+      {{"a.txt", "--encoding"}, false, kWrongCommandLine, {"a.txt"}},
+      {{"--encoding=cp850", "--encoding=cp850", "a.txt"}, false, kWrongCommandLine, {}, "",
+       kDos850},
+      {{"--encoding=cp850", "a.txt"}, false, kWrongCommandLine, {}, "", kBytesAsTheyAre, false},
   };
   for (const auto& c : cases) {
     std::vector<char*> arguments = {const_cast<char*>("qdconv")};
@@ -43,11 +55,14 @@ TEST(ParseCommandLineTest, OnlyItsOptionsAreOptionsAndDoubleDashEndsThem) {
       arguments.push_back(const_cast<char*>(argument.c_str()));
     }
     const CommandLine line =
-        ParseCommandLine(static_cast<int>(arguments.size()), arguments.data(), c.windows);
+        ParseCommandLine(static_cast<int>(arguments.size()), arguments.data(), c.windows,
+                         c.takesEncoding);
     EXPECT_EQ(line.action, c.action) << testing::PrintToString(c.arguments);
     EXPECT_EQ(std::vector<std::string>(line.files.begin(), line.files.end()), c.files)
         << testing::PrintToString(c.arguments);
     EXPECT_EQ(line.output ? line.output : "", c.output) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(line.encodingNamed ? line.encoding : kBytesAsTheyAre, c.encoding)
+        << testing::PrintToString(c.arguments);
     EXPECT_EQ(line.problem.empty(), c.action != kWrongCommandLine)
         << testing::PrintToString(c.arguments);
   }
