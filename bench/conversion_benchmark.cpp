@@ -9,6 +9,12 @@
 // flushes it to the disk and renames it over the database, then flushes the
 // folder, as the converter does. The results, and the ratio of their medians
 // for each file, go to standard error.
+//
+// BM_EncodingDecision times deciding the encoding alone, on the bytes of each
+// file and on 3000 lines of 8-bit text, Western (code page 1252, which
+// converts too) and Central European (1250, whose letters stop a conversion),
+// where the code page is guessed from the words; its share of a conversion
+// goes to standard error as well.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -21,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "charset/encoding_guess.h"
 #include "frontend/convert_file.h"
 #include "frontend/recover_file.h"
 
@@ -35,7 +42,9 @@ struct QuestionFile {
   std::size_t databaseSize;
 };
 
-QuestionFile files[3];  // ASCII, one letter in 16 accented, every letter
+QuestionFile files[4];  // ASCII, one letter in 16 accented, every letter, ANSI
+// The bytes of each file, and of an 8-bit Central European one.
+std::string texts[5];
 
 void WriteQuestionFile(const char* folder, const char* name, int accentedEvery,
                        QuestionFile& file) {
@@ -65,6 +74,34 @@ void WriteQuestionFiles() {
   WriteQuestionFile(folder, "ascii", 0, files[0]);
   WriteQuestionFile(folder, "utf8", 16, files[1]);
   WriteQuestionFile(folder, "accented", 1, files[2]);
+  // 8-bit text, words as a teacher writes them.
+  const char* const western = "O\xF9 est la for\xEAt pr\xE8s du ch\xE2teau d'\xE9t\xE9 ? ";
+  const char* const central = "Jak si\xEA masz, dzi\xEAkuj\xEA bardzo, g\xEA\x9C i \xBF\xF3\xB3w ";
+  for (int k = 3; k < 5; ++k) {
+    std::string& text = texts[k];
+    text = "Benchmark";
+    for (int line = 0; line < kRecordLines; ++line) {
+      std::string record;
+      while (record.size() < static_cast<std::size_t>(kRecordLength)) {
+        record += k == 3 ? western : central;
+      }
+      text += "\n" + record.substr(0, kRecordLength);
+    }
+  }
+  files[3].questionPath = std::string(folder) + "/ansi.txt";
+  files[3].databasePath = std::string(folder) + "/ansi.pdb";
+  files[3].databaseSize = 80 + 25 * kRecordLines + kRecordLines * kRecordLength;
+  std::FILE* ansi = std::fopen(files[3].questionPath.c_str(), "wb");
+  std::fwrite(texts[3].data(), 1, texts[3].size(), ansi);
+  std::fclose(ansi);
+  for (int k = 0; k < 3; ++k) {
+    std::FILE* file = std::fopen(files[k].questionPath.c_str(), "rb");
+    char block[1 << 16];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
+      texts[k].append(block, got);
+    }
+    std::fclose(file);
+  }
 }
 
 // Close |file| once what it holds is on the disk.
@@ -81,15 +118,14 @@ void FlushFolderOf(const std::string& path) {
   close(folder);
 }
 
-// A command line that names nothing but the file.
-const CommandLine kBesideTheFile = {kWorkOnFiles, {}, nullptr, false, kBytesAsTheyAre, ""};
+const CommandLine kBesideTheFile = PlainCommandLine();
 
 void BM_Conversion(benchmark::State& state) {
   const QuestionFile& file = files[state.range(0)];
   FileWorkDone done;
   for (auto _ : state) ConvertFile(file.questionPath.c_str(), kBesideTheFile, "", done);
 }
-BENCHMARK(BM_Conversion)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+BENCHMARK(BM_Conversion)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(15)
     ->ReportAggregatesOnly();
 
 void BM_UnavoidableIo(benchmark::State& state) {
@@ -119,6 +155,17 @@ BENCHMARK(BM_UnavoidableIo)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecon
 // reading the database and writing as many bytes as its question file has.
 std::string wayBackPath;    // the database
 std::string recoveredPath;  // the question file written beside it
+
+void BM_EncodingDecision(benchmark::State& state) {
+  const std::string& text = texts[state.range(0)];
+  for (auto _ : state) {
+    EncodingDecision decision = DecideTextEncoding(
+        reinterpret_cast<const unsigned char*>(text.data()), text.size(), WesternMachine());
+    benchmark::DoNotOptimize(decision);
+  }
+}
+BENCHMARK(BM_EncodingDecision)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)->ReportAggregatesOnly();
 
 void BM_Recovery(benchmark::State& state) {
   for (auto _ : state) {
@@ -188,9 +235,20 @@ int main(int argc, char** argv) {
   reporter.SetOutputStream(&std::cerr);
   reporter.SetErrorStream(&std::cerr);
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const char* names[3] = {"ASCII", "UTF-8, one letter in 16 accented",
-                          "UTF-8, every letter accented"};
-  for (int k = 0; k < 3; ++k) {
+  const char* names[5] = {"ASCII", "UTF-8, one letter in 16 accented",
+                          "UTF-8, every letter accented", "ANSI (1252), Western words",
+                          "ANSI (1250), Central European words"};
+  for (int k = 0; k < 5; ++k) {
+    // The 1250 file stops at its first Polish letter: its share is of the
+    // 1252 file's conversion.
+    const double whole = reporter.medians["BM_Conversion/" + std::to_string(k < 4 ? k : 3)];
+    const double decision = reporter.medians["BM_EncodingDecision/" + std::to_string(k)];
+    if (whole > 0) {
+      std::cerr << names[k] << ": deciding the encoding / conversion (medians): "
+                << decision / whole << "\n";
+    }
+  }
+  for (int k = 0; k < 4; ++k) {
     const std::string arg = std::to_string(k);
     const double conversion = reporter.medians["BM_Conversion/" + arg];
     const double io = reporter.medians["BM_UnavoidableIo/" + arg];

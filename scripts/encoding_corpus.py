@@ -122,7 +122,7 @@ def convert(converter, wine, folder, name, data, locale, extra=()):
     if os.path.exists(database):
         os.remove(database)
     env = dict(os.environ, LC_ALL=locale + ".UTF-8", WINEDEBUG="-all")
-    command = (["wine", converter] if wine else [converter]) + list(extra) + [name]
+    command = (["setarch", "-R", "wine", converter] if wine else [converter]) + list(extra) + [name]
     run = subprocess.run(command, cwd=folder, env=env, stdin=subprocess.DEVNULL,
                          capture_output=True)
     result = None

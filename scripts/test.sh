@@ -6,7 +6,8 @@
 #   scripts/test.sh [BUILD_DIR] [CMAKE_OPTION...]
 # QDCONV_NO_WINDOWS=1 leaves the Windows build and its run out,
 # QDCONV_NO_WEB=1 the web page.
-# Installs what the build and the tests need when it is missing (as root, on
+# Installs what the build and the tests need when it is missing (the word
+# lists of the 8-bit text corpus and the locales included; as root, on
 # a Debian-like machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +29,22 @@ command -v lintian > /dev/null || missing+=(lintian)
 command -v man > /dev/null || missing+=(man-db)
 command -v groff > /dev/null || missing+=(groff-base)
 command -v unzip > /dev/null || missing+=(unzip)
+# The word lists that the 8-bit text corpus is made of.
+for list in wfrench:dict/french wngerman:dict/ngerman wspanish:dict/spanish \
+  witalian:dict/italian wportuguese:dict/portuguese wdutch:dict/dutch \
+  wswedish:dict/swedish wdanish:dict/danish wnorwegian:dict/norsk wcatalan:dict/catalan \
+  wamerican:dict/american-english wpolish:dict/polish wukrainian:dict/ukrainian \
+  wbulgarian:dict/bulgarian hunspell-cs:hunspell/cs_CZ.dic hunspell-sk:hunspell/sk_SK.dic \
+  hunspell-hu:hunspell/hu_HU.dic hunspell-sl:hunspell/sl_SI.dic \
+  hunspell-hr:hunspell/hr_HR.dic hunspell-ro:hunspell/ro_RO.dic \
+  hunspell-ru:hunspell/ru_RU.dic hunspell-el:hunspell/el_GR.dic \
+  hunspell-tr:hunspell/tr_TR.dic hunspell-lt:hunspell/lt_LT.dic \
+  hunspell-is:hunspell/is_IS.dic hunspell-lv:hunspell/lv_LV.dic \
+  myspell-et:hunspell/et_EE.dic hunspell-bs:hunspell/bs_BA.dic myspell-sq:hunspell/sq_AL.dic; do
+  [ -e "/usr/share/${list#*:}" ] || missing+=("${list%%:*}")
+done
+# Locales, for Wine to run as a Windows of another language.
+[ -e /usr/lib/locale/pl_PL.utf8 ] || missing+=(locales-all)
 if [ "$windows" = yes ]; then
   command -v x86_64-w64-mingw32-g++ > /dev/null || missing+=(g++-mingw-w64-x86-64)
   command -v wine > /dev/null || missing+=(wine)

@@ -67,7 +67,47 @@
     element("language-label").textContent =
       code === "en" ? texts.language : texts.language + " (Language)";
     element("language").value = code;
+    labelEncodings();
   }
+
+  // ---- Encoding ------------------------------------------------------------
+
+  // The encodings a file that is not UTF-8 may be read in, as qdconv's
+  // --encoding names them: each its technical name and the languages it is
+  // for (texts.codePages).
+  const encodings = [
+    ["windows-1252", "Windows-1252", "western"], ["windows-1250", "Windows-1250", "central"],
+    ["windows-1251", "Windows-1251", "cyrillic"], ["windows-1253", "Windows-1253", "greek"],
+    ["windows-1254", "Windows-1254", "turkish"], ["windows-1257", "Windows-1257", "baltic"],
+    ["cp850", "DOS 850", "western"], ["cp852", "DOS 852", "central"],
+    ["cp866", "DOS 866", "cyrillic"], ["cp437", "DOS 437", "unitedStates"],
+    ["mac-roman", "Mac OS Roman", "western"], ["mac-ce", "Mac", "central"],
+    ["mac-cyrillic", "Mac", "cyrillic"], ["utf-8", "UTF-8", ""], ["utf-16", "UTF-16", ""],
+  ];
+  const encodingMenu = element("encoding");
+
+  function encodingLabel(name) {
+    const known = encodings.find(([option]) => option === name);
+    if (!known) return name;
+    return known[2] ? texts.codePages[known[2]] + " (" + known[1] + ")" : known[1];
+  }
+
+  function labelEncodings() {
+    if (encodingMenu.options.length === 0) {
+      for (const [name] of [[""], ...encodings]) {
+        const option = make("option");
+        option.value = name;
+        encodingMenu.append(option);
+      }
+    }
+    for (const option of encodingMenu.options) {
+      option.textContent = option.value ? encodingLabel(option.value) : texts.encodingAutomatic;
+    }
+  }
+
+  // The browser's first language tells which code page 8-bit text saved on
+  // this computer is likely in, as a machine's locale tells qdconv.
+  const machineLanguage = (navigator.languages || [navigator.language || ""])[0] || "";
 
   const chooser = element("language");
   for (const code of Object.keys(pageTexts)) {
@@ -113,10 +153,12 @@
 
   // The module's answer (one JSON object) for |bytes| as a file named
   // |fileName|; |withText| asks for the editor's view of the file too.
-  function runInModule(module, fileName, bytes, withText) {
+  // |encoding| names the encoding the file is read in ("": found out).
+  function runInModule(module, fileName, bytes, withText, encoding = "") {
     return withBytes(module, bytes, (at) => JSON.parse(
-      module.ccall("PageRun", "string", ["number", "number", "string", "number"],
-                   [at, bytes.length, fileName, withText ? 1 : 0])));
+      module.ccall("PageRun", "string",
+                   ["number", "number", "string", "number", "string", "string"],
+                   [at, bytes.length, fileName, withText ? 1 : 0, machineLanguage, encoding])));
   }
 
   // |call| with the address of a copy of |bytes| in the module's memory.
@@ -144,11 +186,12 @@
   }
 
   // Converts |bytes| as a file named |fileName|: a database (.pdb) back to its
-  // question file, anything else to a database. Returns what the page shows
+  // question file, anything else to a database, reading it in |encoding|
+  // ("": found out; the editor's text is UTF-8). Returns what the page shows
   // of the run and, |withText|, the text the editor shows for the file.
-  function run(module, fileName, bytes, withText) {
+  function run(module, fileName, bytes, withText, encoding = "") {
     const inputName = fileName.replace(/[\\/]/g, "_") || "question file";
-    const answer = runInModule(module, inputName, bytes, withText);
+    const answer = runInModule(module, inputName, bytes, withText, encoding);
     const ok = answer.ok;
     const shown = {
       fileName,
@@ -292,6 +335,12 @@
     if (entry.stored !== undefined) values.stored = say(storedForms[entry.stored] || "storedLeftOut");
     if (entry.numbers) values.places = placesText(entry);
     if (entry.characters) values.list = laterCharactersText(entry);
+    if (entry.encoding) values.encoding = encodingLabel(entry.encoding);
+    if (entry.readings) {
+      values.readings = listText(entry.readings.map((word, k) =>
+        say("readingIn", { word, encoding: encodingLabel(entry.encodings[k]) })));
+    }
+    values.menu = texts.encodingLabel;
     const text = say(key, values, report);
     return text.charAt(0).toLocaleUpperCase(language) + text.slice(1);
   }
@@ -797,28 +846,46 @@
              textName: "", preview: { table: false, records: [] } };
   }
 
+  // The files last chosen, read, to convert again in another encoding.
+  let lastFiles = [];
+
   function take(files) {
     if (files.length === 0) return;
     ready.then(async (module) => {
-      const runs = [];
+      const read = [];
       for (const file of files) {
-        let bytes;
         try {
-          bytes = new Uint8Array(await file.arrayBuffer());
+          read.push({ file, bytes: new Uint8Array(await file.arrayBuffer()) });
         } catch (error) {
-          runs.push(unreadable(file));
-          continue;
+          read.push({ file, bytes: null });
         }
-        // Timed for bench/page_speed.py: the conversion, and then the showing.
-        const start = performance.now();
-        runs.push(run(module, file.name, bytes, true));
-        performance.measure("qdconv conversion", { start, end: performance.now() });
       }
-      const start = performance.now();
-      showFiles(module, runs);
-      performance.measure("qdconv showing", { start, end: performance.now() });
+      lastFiles = read;
+      convertFiles(module, read);
     });
   }
+
+  function convertFiles(module, read) {
+    const runs = [];
+    for (const { file, bytes } of read) {
+      if (!bytes) {
+        runs.push(unreadable(file));
+        continue;
+      }
+      // Timed for bench/page_speed.py: the conversion, and then the showing.
+      const start = performance.now();
+      runs.push(run(module, file.name, bytes, true, encodingMenu.value));
+      performance.measure("qdconv conversion", { start, end: performance.now() });
+    }
+    const start = performance.now();
+    showFiles(module, runs);
+    performance.measure("qdconv showing", { start, end: performance.now() });
+  }
+
+  // Another encoding chosen: the files last chosen are converted again in it.
+  encodingMenu.addEventListener("change", () => {
+    if (lastFiles.length > 0) ready.then((module) => convertFiles(module, lastFiles));
+  });
 
   const input = element("file");
   input.addEventListener("change", () => {

@@ -25,6 +25,18 @@ pageTexts.en = {
     "itself, with no connection to anywhere.",
   dropLabel: "Question files, tables or quizzes",
   dropHint: "or drop them anywhere on this page",
+  encodingLabel: "Encoding of files that are not UTF-8",
+  encodingAutomatic: "Found out from their words",
+  readingIn: "“{word}” in {encoding}",
+  codePages: {
+    western: "Western",
+    central: "Central European",
+    cyrillic: "Cyrillic",
+    greek: "Greek",
+    turkish: "Turkish",
+    baltic: "Baltic",
+    unitedStates: "United States",
+  },
   filesHeading: "Files",
   editorHeading: "Your questions",
   textLabel: "Question file",
@@ -180,6 +192,16 @@ pageTexts.en = {
       "back as a question file.",
     "warn-read-as-mac-roman": "The lines of the file end as on an old Mac, so it was read " +
       "with the Mac's letters: check the accented letters in the preview.",
+    "warn-read-as-encoding": "The file is not UTF-8: from its words it was read as " +
+      "{encoding}. If a letter is wrong in the preview, choose the encoding it was saved in " +
+      "under “{menu}” above.",
+    "encoding-not-certain": "The file's letters can be read in more than one way.",
+    "encodings-mixed": "The file mixes two ways of saving letters.",
+    "hint-encoding-candidates": "The file is not UTF-8, and its words read as more than one " +
+      "code page: {readings}. Choose the one it was saved in under “{menu}” above, or save it " +
+      "as UTF-8 from your editor.",
+    "hint-encoding-mixed": "Line {n} is UTF-8, but line {line} is not: save the whole file as " +
+      "UTF-8 from your editor, and open it here again.",
     "warn-table-name-cut": "The file name “{name}” is longer than a quiz name ({limit} " +
       "characters): the quiz is named “{other}”. Two files whose names differ only after that " +
       "would replace each other on the handheld.",
@@ -247,6 +269,18 @@ pageTexts.fr = {
     "sans aucune connexion.",
   dropLabel: "Fichiers de questions, tableaux ou quiz",
   dropHint: "ou déposez-les n'importe où sur cette page",
+  encodingLabel: "Encodage des fichiers qui ne sont pas en UTF-8",
+  encodingAutomatic: "Déduit de leurs mots",
+  readingIn: "« {word} » en {encoding}",
+  codePages: {
+    western: "Occidental",
+    central: "Europe centrale",
+    cyrillic: "Cyrillique",
+    greek: "Grec",
+    turkish: "Turc",
+    baltic: "Balte",
+    unitedStates: "États-Unis",
+  },
   filesHeading: "Fichiers",
   editorHeading: "Vos questions",
   textLabel: "Fichier de questions",
@@ -413,6 +447,17 @@ pageTexts.fr = {
       "pas être rendues en fichier de questions.",
     "warn-read-as-mac-roman": "Les lignes du fichier finissent comme sur un ancien Mac ; il " +
       "a donc été lu avec les lettres du Mac : vérifiez les lettres accentuées dans l'aperçu.",
+    "warn-read-as-encoding": "Le fichier n'est pas en UTF-8 : d'après ses mots, il a été lu " +
+      "en {encoding}. Si une lettre est fausse dans l'aperçu, choisissez l'encodage dans " +
+      "lequel il a été enregistré sous « {menu} » ci-dessus.",
+    "encoding-not-certain": "Les lettres du fichier peuvent se lire de plusieurs façons.",
+    "encodings-mixed": "Le fichier mélange deux façons d'enregistrer les lettres.",
+    "hint-encoding-candidates": "Le fichier n'est pas en UTF-8, et ses mots se lisent dans " +
+      "plusieurs pages de codes : {readings}. Choisissez celle dans laquelle il a été " +
+      "enregistré sous « {menu} » ci-dessus, ou enregistrez-le en UTF-8 depuis votre éditeur.",
+    "hint-encoding-mixed": "La ligne {n} est en UTF-8, mais la ligne {line} ne l'est pas : " +
+      "enregistrez tout le fichier en UTF-8 depuis votre éditeur, puis ouvrez-le ici à " +
+      "nouveau.",
     "warn-table-name-cut": "Le nom de fichier « {name} » est plus long qu'un nom de quiz " +
       "({limit} caractères) : le quiz s'appelle « {other} ». Deux fichiers dont les noms ne " +
       "diffèrent qu'après se remplaceraient l'un l'autre sur l'appareil.",
@@ -485,6 +530,18 @@ pageTexts.de = {
     "um, ohne jede Verbindung nach außen.",
   dropLabel: "Fragendateien, Tabellen oder Quizze",
   dropHint: "oder ziehen Sie sie irgendwo auf diese Seite",
+  encodingLabel: "Kodierung von Dateien, die nicht UTF-8 sind",
+  encodingAutomatic: "Aus ihren Wörtern erkannt",
+  readingIn: "„{word}“ in {encoding}",
+  codePages: {
+    western: "Westeuropäisch",
+    central: "Mitteleuropäisch",
+    cyrillic: "Kyrillisch",
+    greek: "Griechisch",
+    turkish: "Türkisch",
+    baltic: "Baltisch",
+    unitedStates: "USA",
+  },
   filesHeading: "Dateien",
   editorHeading: "Ihre Fragen",
   textLabel: "Fragendatei",
@@ -650,6 +707,17 @@ pageTexts.de = {
     "warn-read-as-mac-roman": "Die Zeilen der Datei enden wie auf einem alten Mac, deshalb " +
       "wurde sie mit den Buchstaben des Mac gelesen: Prüfen Sie die Umlaute und Akzente in " +
       "der Vorschau.",
+    "warn-read-as-encoding": "Die Datei ist nicht UTF-8: Nach ihren Wörtern wurde sie als " +
+      "{encoding} gelesen. Ist in der Vorschau ein Buchstabe falsch, wählen Sie oben unter " +
+      "„{menu}“ die Kodierung, in der sie gespeichert wurde.",
+    "encoding-not-certain": "Die Buchstaben der Datei lassen sich auf mehr als eine Weise " +
+      "lesen.",
+    "encodings-mixed": "Die Datei mischt zwei Arten, Buchstaben zu speichern.",
+    "hint-encoding-candidates": "Die Datei ist nicht UTF-8, und ihre Wörter lassen sich in " +
+      "mehr als einer Codepage lesen: {readings}. Wählen Sie oben unter „{menu}“ die, in der " +
+      "sie gespeichert wurde, oder speichern Sie sie in Ihrem Editor als UTF-8.",
+    "hint-encoding-mixed": "Zeile {n} ist UTF-8, Zeile {line} aber nicht: Speichern Sie die " +
+      "ganze Datei in Ihrem Editor als UTF-8 und öffnen Sie sie hier erneut.",
     "warn-table-name-cut": "Der Dateiname „{name}“ ist länger als ein Quizname ({limit} " +
       "Zeichen): Das Quiz heißt „{other}“. Zwei Dateien, deren Namen sich erst danach " +
       "unterscheiden, würden sich auf dem Gerät gegenseitig ersetzen.",
@@ -721,6 +789,18 @@ pageTexts.es = {
     "sitio.",
   dropLabel: "Archivos de preguntas, tablas o cuestionarios",
   dropHint: "o suéltelos en cualquier lugar de esta página",
+  encodingLabel: "Codificación de los archivos que no son UTF-8",
+  encodingAutomatic: "Deducida de sus palabras",
+  readingIn: "«{word}» en {encoding}",
+  codePages: {
+    western: "Occidental",
+    central: "Centroeuropeo",
+    cyrillic: "Cirílico",
+    greek: "Griego",
+    turkish: "Turco",
+    baltic: "Báltico",
+    unitedStates: "Estados Unidos",
+  },
   filesHeading: "Archivos",
   editorHeading: "Sus preguntas",
   textLabel: "Archivo de preguntas",
@@ -887,6 +967,16 @@ pageTexts.es = {
       "recuperar como archivo de preguntas.",
     "warn-read-as-mac-roman": "Las líneas del archivo terminan como en un Mac antiguo, así " +
       "que se leyó con las letras del Mac: revise las letras acentuadas en la vista previa.",
+    "warn-read-as-encoding": "El archivo no es UTF-8: por sus palabras se leyó como " +
+      "{encoding}. Si una letra está mal en la vista previa, elija la codificación en que se " +
+      "guardó en «{menu}», arriba.",
+    "encoding-not-certain": "Las letras del archivo se pueden leer de más de una forma.",
+    "encodings-mixed": "El archivo mezcla dos formas de guardar las letras.",
+    "hint-encoding-candidates": "El archivo no es UTF-8 y sus palabras se leen en más de una " +
+      "página de códigos: {readings}. Elija aquella en la que se guardó en «{menu}», arriba, " +
+      "o guárdelo como UTF-8 desde su editor.",
+    "hint-encoding-mixed": "La línea {n} es UTF-8, pero la línea {line} no: guarde todo el " +
+      "archivo como UTF-8 desde su editor y vuelva a abrirlo aquí.",
     "warn-table-name-cut": "El nombre de archivo «{name}» es más largo que un nombre de " +
       "cuestionario ({limit} caracteres): el cuestionario se llama «{other}». Dos archivos " +
       "cuyos nombres solo difieran después se reemplazarían en el dispositivo.",
@@ -957,6 +1047,18 @@ pageTexts.it = {
     "computer: la pagina li converte da sé, senza alcun collegamento.",
   dropLabel: "File di domande, tabelle o quiz",
   dropHint: "oppure trascinateli in un punto qualsiasi della pagina",
+  encodingLabel: "Codifica dei file che non sono UTF-8",
+  encodingAutomatic: "Dedotta dalle loro parole",
+  readingIn: "«{word}» in {encoding}",
+  codePages: {
+    western: "Occidentale",
+    central: "Europa centrale",
+    cyrillic: "Cirillico",
+    greek: "Greco",
+    turkish: "Turco",
+    baltic: "Baltico",
+    unitedStates: "Stati Uniti",
+  },
   filesHeading: "File",
   editorHeading: "Le vostre domande",
   textLabel: "File di domande",
@@ -1118,6 +1220,16 @@ pageTexts.it = {
       "possono riavere come file di domande.",
     "warn-read-as-mac-roman": "Le righe del file finiscono come su un vecchio Mac, quindi è " +
       "stato letto con le lettere del Mac: controllate le lettere accentate nell'anteprima.",
+    "warn-read-as-encoding": "Il file non è UTF-8: dalle sue parole è stato letto come " +
+      "{encoding}. Se nell'anteprima una lettera è sbagliata, scegliete la codifica in cui è " +
+      "stato salvato in «{menu}», qui sopra.",
+    "encoding-not-certain": "Le lettere del file si possono leggere in più di un modo.",
+    "encodings-mixed": "Il file mescola due modi di salvare le lettere.",
+    "hint-encoding-candidates": "Il file non è UTF-8 e le sue parole si leggono in più di una " +
+      "tabella codici: {readings}. Scegliete quella in cui è stato salvato in «{menu}», qui " +
+      "sopra, oppure salvatelo come UTF-8 dal vostro editor.",
+    "hint-encoding-mixed": "La riga {n} è UTF-8, ma la riga {line} no: salvate tutto il file " +
+      "come UTF-8 dal vostro editor e riapritelo qui.",
     "warn-table-name-cut": "Il nome del file «{name}» è più lungo di un nome di quiz ({limit} " +
       "caratteri): il quiz si chiama «{other}». Due file i cui nomi differiscono solo dopo si " +
       "sostituirebbero a vicenda sul dispositivo.",
@@ -1186,6 +1298,18 @@ pageTexts.pt = {
     "nenhum.",
   dropLabel: "Ficheiros de perguntas, tabelas ou questionários",
   dropHint: "ou largue-os em qualquer sítio desta página",
+  encodingLabel: "Codificação dos ficheiros que não são UTF-8",
+  encodingAutomatic: "Deduzida das suas palavras",
+  readingIn: "«{word}» em {encoding}",
+  codePages: {
+    western: "Ocidental",
+    central: "Europa Central",
+    cyrillic: "Cirílico",
+    greek: "Grego",
+    turkish: "Turco",
+    baltic: "Báltico",
+    unitedStates: "Estados Unidos",
+  },
   filesHeading: "Ficheiros",
   editorHeading: "As suas perguntas",
   textLabel: "Ficheiro de perguntas",
@@ -1347,6 +1471,16 @@ pageTexts.pt = {
       "não se podem recuperar como ficheiro de perguntas.",
     "warn-read-as-mac-roman": "As linhas do ficheiro acabam como num Mac antigo, por isso foi " +
       "lido com as letras do Mac: verifique as letras acentuadas na pré-visualização.",
+    "warn-read-as-encoding": "O ficheiro não é UTF-8: pelas suas palavras, foi lido como " +
+      "{encoding}. Se uma letra estiver errada na pré-visualização, escolha a codificação em " +
+      "que foi guardado em «{menu}», acima.",
+    "encoding-not-certain": "As letras do ficheiro podem ler-se de mais de uma forma.",
+    "encodings-mixed": "O ficheiro mistura duas formas de guardar as letras.",
+    "hint-encoding-candidates": "O ficheiro não é UTF-8 e as suas palavras leem-se em mais de " +
+      "uma página de códigos: {readings}. Escolha aquela em que foi guardado em «{menu}», " +
+      "acima, ou guarde-o como UTF-8 no seu editor.",
+    "hint-encoding-mixed": "A linha {n} é UTF-8, mas a linha {line} não: guarde todo o " +
+      "ficheiro como UTF-8 no seu editor e volte a abri-lo aqui.",
     "warn-table-name-cut": "O nome do ficheiro «{name}» é mais comprido do que um nome de " +
       "questionário ({limit} caracteres): o questionário chama-se «{other}». Dois ficheiros " +
       "cujos nomes só diferem depois disso substituir-se-iam um ao outro no aparelho.",
@@ -1417,6 +1551,18 @@ pageTexts.nl = {
     "pagina zet ze zelf om, zonder verbinding met waar dan ook.",
   dropLabel: "Vragenbestanden, tabellen of quizzen",
   dropHint: "of sleep ze ergens op deze pagina",
+  encodingLabel: "Codering van bestanden die geen UTF-8 zijn",
+  encodingAutomatic: "Afgeleid uit hun woorden",
+  readingIn: "‘{word}’ in {encoding}",
+  codePages: {
+    western: "West-Europees",
+    central: "Centraal-Europees",
+    cyrillic: "Cyrillisch",
+    greek: "Grieks",
+    turkish: "Turks",
+    baltic: "Baltisch",
+    unitedStates: "Verenigde Staten",
+  },
   filesHeading: "Bestanden",
   editorHeading: "Uw vragen",
   textLabel: "Vragenbestand",
@@ -1577,6 +1723,16 @@ pageTexts.nl = {
     "warn-read-as-mac-roman": "De regels van het bestand eindigen zoals op een oude Mac, dus " +
       "is het gelezen met de letters van de Mac: controleer de letters met accenten in de " +
       "voorvertoning.",
+    "warn-read-as-encoding": "Het bestand is geen UTF-8: op grond van de woorden is het " +
+      "gelezen als {encoding}. Staat er in de voorbeeldweergave een verkeerde letter, kies " +
+      "dan hierboven bij ‘{menu}’ de codering waarin het is opgeslagen.",
+    "encoding-not-certain": "De letters van het bestand zijn op meer dan één manier te lezen.",
+    "encodings-mixed": "Het bestand mengt twee manieren om letters op te slaan.",
+    "hint-encoding-candidates": "Het bestand is geen UTF-8, en de woorden zijn in meer dan " +
+      "één codetabel te lezen: {readings}. Kies hierboven bij ‘{menu}’ de tabel waarin het is " +
+      "opgeslagen, of sla het in je editor op als UTF-8.",
+    "hint-encoding-mixed": "Regel {n} is UTF-8, maar regel {line} niet: sla het hele bestand " +
+      "in je editor op als UTF-8 en open het hier opnieuw.",
     "warn-table-name-cut": "De bestandsnaam ‘{name}’ is langer dan een quiznaam ({limit} " +
       "tekens): de quiz heet ‘{other}’. Twee bestanden waarvan de namen pas daarna " +
       "verschillen, zouden elkaar op het apparaat vervangen.",

@@ -58,9 +58,9 @@ std::string WarningText(const ReportEntry& entry) {
              "Roman, the character set of the Mac programs that write such lines";
     case kWarnReadAsEncoding: {
       const TextEncoding encoding = static_cast<TextEncoding>(entry.detail);
-      return FormattedText("the file is not UTF-8: its words read as %s, and it was read so; "
-                           "if a letter is wrong, name the encoding it was saved in with "
-                           "--encoding",
+      return FormattedText("the file is not UTF-8: from its words it was read as %s; if a "
+                           "letter is wrong, name the encoding it was saved in with --encoding, "
+                           "or save it as UTF-8 from your editor",
                            CodePageDescription(encoding));
     }
     case kWarnTableNameCut:

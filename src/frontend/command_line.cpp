@@ -30,9 +30,13 @@ std::string ProblemWithFiles(const CommandLine& line) {
 
 }  // namespace
 
+CommandLine PlainCommandLine() {
+  return {kWorkOnFiles, {}, nullptr, false, kBytesAsTheyAre, std::string()};
+}
+
 CommandLine ParseCommandLine(int argumentCount, char* arguments[], bool slashQuestionMarkIsHelp,
                              bool takesEncoding) {
-  CommandLine line = {kWorkOnFiles, {}, nullptr, false, kBytesAsTheyAre, std::string()};
+  CommandLine line = PlainCommandLine();
   bool options = true;
   for (int i = 1; i < argumentCount; ++i) {
     const char* argument = arguments[i];

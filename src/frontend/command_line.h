@@ -27,6 +27,10 @@ struct CommandLine {
   std::string problem;   // for kWrongCommandLine: what is wrong, in one line
 };
 
+// A command line that names files and no option: the work on a file with
+// nothing asked but the file.
+CommandLine PlainCommandLine();
+
 // Read |arguments[1 .. argumentCount)|.
 CommandLine ParseCommandLine(int argumentCount, char* arguments[], bool slashQuestionMarkIsHelp,
                              bool takesEncoding);

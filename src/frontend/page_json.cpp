@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "charset/code_pages.h"
 #include "charset/handheld_forms.h"
+#include "console/kind_names.h"
 #include "console/report_text.h"
 
 namespace {
@@ -24,8 +26,8 @@ const char* const kKindNames[] = {
     "unshowable-at-record",
     "invalid-text-in-name",
     "invalid-text-at-record",
-    "encoding-uncertain",
-    "encoding-mixed",
+    "encoding-not-certain",
+    "encodings-mixed",
     "database-name-invalid",
     "too-many-records",
     "line-too-long-at-record",
@@ -133,6 +135,25 @@ std::string EntryJson(const ReportEntry& entry) {
     if (const HandheldForm* form = HandheldFormOf(entry.character)) {
       json += Field("stored", std::to_string(form->byte));
     }
+  }
+  // The encoding an entry names, and the word that reads differently in each
+  // of the encodings a file might be in (the file's own bytes are no text
+  // to put in JSON).
+  if (entry.kind == kInvalidTextInName || entry.kind == kInvalidTextAtRecord ||
+      entry.kind == kHintInvalidText || entry.kind == kWarnReadAsEncoding) {
+    const TextEncoding encoding = static_cast<TextEncoding>(entry.detail);
+    json += Field("encoding", JsonString(EncodingOptionName(encoding)));
+  }
+  if (entry.kind == kHintEncodingCandidates) {
+    std::string readings, encodings;
+    for (const int candidate : entry.numbers) {
+      const TextEncoding reading = static_cast<TextEncoding>(candidate);
+      readings += (readings.empty() ? "" : ",") +
+                  JsonString(CodePageTextInUtf8(reading, entry.text));
+      encodings += (encodings.empty() ? "" : ",") + JsonString(EncodingOptionName(reading));
+    }
+    return json + Field("readings", "[" + readings + "]") +
+           Field("encodings", "[" + encodings + "]") + "}";
   }
   if (entry.number != 0) json += Field("number", std::to_string(entry.number));
   if (entry.limit != 0) json += Field("limit", std::to_string(entry.limit));

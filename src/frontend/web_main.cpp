@@ -78,6 +78,21 @@ const char* EditorEncoding(TextEncoding encoding) {
   return "windows-1252";
 }
 
+// How the editor shows the question file |bytes[0..size)|: {"encoding": the
+// one to decode it with}, or {"text": it in UTF-8} for a code page browsers
+// do not decode.
+std::string EditorJsonOfText(const unsigned char* bytes, std::size_t size,
+                             const EncodingChoice& choice) {
+  const EncodingDecision decision = DecideTextEncoding(bytes, size, choice);
+  const TextEncoding encoding =
+      decision.verdict == kEncodingDecided ? decision.encoding : kBytesAsTheyAre;
+  if (const char* name = EditorEncoding(encoding)) {
+    return "{\"encoding\":\"" + std::string(name) + "\"}";
+  }
+  const std::string text(reinterpret_cast<const char*>(bytes), size);
+  return "{\"text\":" + JsonString(CodePageTextInUtf8(encoding, text)) + "}";
+}
+
 // How the editor shows the question file or table |bytes|: {"text": the
 // question text a table stands for}, {"encoding": a question file's}, or {}
 // for a document.
@@ -89,14 +104,7 @@ std::string EditorJson(ByteBuffer bytes, const QuestionFileFacts& facts) {
                                               facts.table == kTabSeparatedTable)) +
            "}";
   }
-  const EncodingDecision decision = DecideTextEncoding(bytes.data(), bytes.size(), WesternMachine());
-  const TextEncoding encoding =
-      decision.verdict == kEncodingDecided ? decision.encoding : kBytesAsTheyAre;
-  if (const char* name = EditorEncoding(encoding)) {
-    return "{\"encoding\":\"" + std::string(name) + "\"}";
-  }
-  const std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  return "{\"text\":" + JsonString(CodePageTextInUtf8(encoding, text)) + "}";
+  return EditorJsonOfText(bytes.data(), bytes.size(), facts.encoding);
 }
 
 // The "outputSize" field for |bytes|, which become the run's output.
@@ -115,9 +123,11 @@ std::string ReportFields(const Report& report) {
          ",\"report\":" + ReportJson(report);
 }
 
-std::string Convert(ByteBuffer& bytes, const char* fileName, bool withText) {
+std::string Convert(ByteBuffer& bytes, const char* fileName, bool withText,
+                    const EncodingChoice& encoding) {
   QuestionFileFacts facts = QuestionFileFactsOf(fileName);
   facts.withPreview = true;
+  facts.encoding = encoding;
   const std::string editor = withText ? EditorJson(bytes, facts) : "null";
   ConversionResult result;
   ConvertQuestionFile(bytes, facts, result);
@@ -143,8 +153,10 @@ std::string Recover(const ByteBuffer& bytes, const char* fileName) {
          (ok ? KeepOutput(std::vector<unsigned char>(text, text + result.questionText.size()))
              : "0") +
          Summary(ok, result.databaseName, result.recordCount) + ReportFields(result.report) +
-         ",\"preview\":" + PreviewJson(result.preview) + ",\"editor\":{\"encoding\":\"" +
-         (ok ? EditorEncoding(text, result.questionText.size()) : "utf-8") + "\"}}";
+         ",\"preview\":" + PreviewJson(result.preview) + ",\"editor\":" +
+         (ok ? EditorJsonOfText(text, result.questionText.size(), WesternMachine())
+             : "{\"encoding\":\"utf-8\"}") +
+         "}";
 }
 
 }  // namespace
@@ -154,11 +166,18 @@ extern "C" {
 // The run on the file |fileName| whose |length| bytes are at |bytes|: a
 // database (".pdb") back to its question file as qdtext does, anything else
 // to a database as qdconv does. With |withText| 0 the editor's view of a
-// question file is left out ("editor": null).
-const char* PageRun(const unsigned char* bytes, int length, const char* fileName, int withText) {
+// question file is left out ("editor": null). |language|, the browser's
+// first language ("pl-PL"), says which code page 8-bit text from this
+// machine is likely in, as the machine's locale does for qdconv;
+// |encoding|, when not empty, names the encoding the file is read in, as
+// qdconv's --encoding does (an unknown name counts as none).
+const char* PageRun(const unsigned char* bytes, int length, const char* fileName, int withText,
+                    const char* language, const char* encoding) {
   ByteBuffer copy(bytes, bytes + (length > 0 ? length : 0));
   if (HasExtension(fileName, ".pdb")) return Answer(Recover(copy, fileName));
-  return Answer(Convert(copy, fileName, withText != 0));
+  EncodingChoice choice = {AnsiCodePageOfLanguage(language), false, kBytesAsTheyAre};
+  choice.named = *encoding != '\0' && TextEncodingOfName(encoding, choice.encoding);
+  return Answer(Convert(copy, fileName, withText != 0, choice));
 }
 
 // Where the file the last PageRun made begins, in the module's memory; its

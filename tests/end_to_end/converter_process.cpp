@@ -112,7 +112,15 @@ ConverterRun RunProgram(const std::string& programCommand, const std::string& fo
                                  std::filesystem::perm_options::add);
     command += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
   }
-  command += programCommand;
+  std::string program = programCommand;
+  const std::string wineLocale = "LC_ALL=C.UTF-8";
+  const std::size_t at = program.find(wineLocale);
+  if (IsWindowsRun() && at != std::string::npos) {
+    program.replace(at, wineLocale.size(), "LC_ALL=" + options.locale);
+  } else if (!IsWindowsRun()) {
+    command += "env LC_ALL=" + options.locale + " ";
+  }
+  command += program;
   for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
   command += " " + options.input + " > " + ShellQuote(console) + " 2> " + ShellQuote(errors);
 

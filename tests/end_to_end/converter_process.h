@@ -34,6 +34,9 @@ struct RunOptions {
   std::string input = "< /dev/null";  // standard input, in shell syntax
   std::string before;       // shell commands run first, such as a ulimit
   std::string environment;  // shell assignments for the converter's process
+  // The machine's locale (LC_ALL): on Linux the converter reads its
+  // language, and Wine sets Windows' ANSI code page from it.
+  std::string locale = "C.UTF-8";
   std::string subfolder;    // where in the folder it runs, when not at its top
   // Run it as an unprivileged user when the tests run as root (Linux only),
   // so that file permissions apply to it.

@@ -472,6 +472,105 @@ std::vector<Case> Cases() {
                             Hint("line 3 holds \"\xCF\x80\" (U+03C0), a character the handheld "
                                  "cannot show: replace it")));
 
+  // 8-bit text in the code page it was saved in: the one its words make
+  // plausible, the machine's own counting in its favour, or the one named;
+  // otherwise the readings that stay are named.
+  const std::string readAs = "the file is not UTF-8: from its words it was read as ";
+  const std::string ifWrong = "; if a letter is wrong, name the encoding it was saved in with "
+                              "--encoding, or save it as UTF-8 from your editor";
+  const std::string polish = "S\xB3\xF3wka\r\nJak si\xEA masz?\r\nDzi\xEAkuj\xEA bardzo";
+  cases.push_back(Stops(
+      "PolishAnsiNamesHerLetter", polish,
+      "quiz.txt quiz.pdb S\nCharacter the handheld cannot show in the database name\n",
+      Warning(readAs + "Central European (Windows-1250)" + ifWrong) +
+          Hint("line 1 holds \"\xC5\x82\" (U+0142), a character the handheld cannot show: "
+               "replace it") +
+          Hint("the handheld cannot show these characters either: line 2, column 7: "
+               "\"\xC4\x99\" (U+0119); line 3, column 4: \"\xC4\x99\" (U+0119); line 3, "
+               "column 8: \"\xC4\x99\" (U+0119)")));
+  cases.push_back(Stops(
+      "CzechByteUndefinedInWestern",
+      "Slov\xED\xE8ka\r\nVelbloud je \x9D" "ava?\r\nAno, \x9D" "ava",
+      "quiz.txt quiz.pdb Slov\xC3\xAD\nCharacter the handheld cannot show in the database "
+      "name\n",
+      Warning(readAs + "Central European (Windows-1250)" + ifWrong) +
+          Hint("line 1 holds \"\xC4\x8D\" (U+010D), a character the handheld cannot show: "
+               "replace it") +
+          Hint("the handheld cannot show these characters either: line 2, column 13: "
+               "\"\xC5\xA5\" (U+0165); line 3, column 6: \"\xC5\xA5\" (U+0165)")));
+  cases.push_back(Stops(
+      "RussianWithALatinName", "English 5\r\n\xCA\xE0\xEA \xE4\xE5\xEB\xE0?\r\nFine, thanks",
+      "quiz.txt quiz.pdb English 5\n0\nCharacter the handheld cannot show at record : 1 \n",
+      Warning(readAs + "Cyrillic (Windows-1251)" + ifWrong) +
+          Hint("line 2 holds \"\xD0\x9A\" (U+041A), a character the handheld cannot show: "
+               "replace it") +
+          Hint("the handheld cannot show these characters either: line 2, column 2: "
+               "\"\xD0\xB0\" (U+0430); line 2, column 3: \"\xD0\xBA\" (U+043A); line 2, "
+               "column 5: \"\xD0\xB4\" (U+0434); line 2, column 6: \"\xD0\xB5\" (U+0435); "
+               "line 2, column 7: \"\xD0\xBB\" (U+043B); line 2, column 8: \"\xD0\xB0\" "
+               "(U+0430)")));
+  const std::string estonian = "K\xFCsimused\r\nMis on \xF0okolaad?\r\n\xD0okolaad on magus";
+  Case estonianAtHome = Converts(
+      "EstonianOnAnEstonianMachine", estonian,
+      "quiz.txt quiz.pdb K\xC3\xBCsimused\n0\n1\nQuestions converted: 1\n",
+      {"K\xFCsimused", {"Mis on \x9Aokolaad?", "\x8Aokolaad on magus"}},
+      Warning(readAs + "Baltic (Windows-1257)" + ifWrong));
+  estonianAtHome.options.locale = "et_EE.UTF-8";
+  cases.push_back(estonianAtHome);
+  const std::string notCertain =
+      "the file is not UTF-8, and its words read as more than one code page: ";
+  cases.push_back(Stops(
+      "EstonianElsewhereAsksWhich", estonian, "quiz.txt quiz.pdb \nText encoding not certain\n",
+      Hint(notCertain + "\"\xC3\xB0okolaad\" in Western (Windows-1252) or "
+           "\"\xC5\xA1okolaad\" in Baltic (Windows-1257); name the one it was saved in with "
+           "--encoding windows-1252 or windows-1257, or save it as UTF-8 from your editor")));
+  const std::string turkish = "Selam\r\nG\xFCnayd\xFDn?\r\nGood morning";
+  const std::string dotlessI = Hint("line 2 holds \"\xC4\xB1\" (U+0131), a character the "
+                                    "handheld cannot show: replace it");
+  Case turkishAtHome = Stops(
+      "TurkishOnATurkishMachine", turkish,
+      "quiz.txt quiz.pdb Selam\n0\nCharacter the handheld cannot show at record : 1 \n",
+      Warning(readAs + "Turkish (Windows-1254)" + ifWrong) + dotlessI);
+  turkishAtHome.options.locale = "tr_TR.UTF-8";
+  cases.push_back(turkishAtHome);
+  cases.push_back(Stops(
+      "TurkishElsewhereAsksWhich", turkish, "quiz.txt quiz.pdb \nText encoding not certain\n",
+      Hint(notCertain + "\"G\xC3\xBCnayd\xC3\xBDn\" in Western (Windows-1252) or "
+           "\"G\xC3\xBCnayd\xC4\xB1n\" in Turkish (Windows-1254); name the one it was saved "
+           "in with --encoding windows-1252 or windows-1254, or save it as UTF-8 from your "
+           "editor")));
+  Case turkishNamed = Stops(
+      "TurkishNamedOnTheCommandLine", turkish,
+      "quiz.txt quiz.pdb Selam\n0\nCharacter the handheld cannot show at record : 1 \n",
+      dotlessI);
+  turkishNamed.arguments = {"--encoding", "windows-1254", "quiz.txt"};
+  cases.push_back(turkishNamed);
+  Case undefinedInNamed = Stops(
+      "ByteUndefinedInTheNamedCodePage", "Quiz\r\nQ\xAA?\r\nA",
+      "quiz.txt quiz.pdb Quiz\n0\nText is not valid Windows-1253 at record : 1 \n",
+      Hint("line 2 holds a byte that Windows-1253 leaves undefined, at byte offset 7 of the file: "
+           "the file was not saved in Windows-1253; name the encoding it was saved in with "
+           "--encoding, or save it as UTF-8 from your editor"));
+  undefinedInNamed.arguments = {"--encoding=cp1253", "quiz.txt"};
+  cases.push_back(undefinedInNamed);
+  cases.push_back(Converts(
+      "FrenchFromDos", "Vocabulaire\r\nO\x97 est-il all\x82 ?\r\n\xB7 c\x93t\x82 de l'h\x93tel",
+      "quiz.txt quiz.pdb Vocabulaire\n0\n1\nQuestions converted: 1\n",
+      {"Vocabulaire", {"O\xF9 est-il all\xE9 ?", "\xC0 c\xF4t\xE9 de l'h\xF4tel"}},
+      Warning(readAs + "Western European (DOS 850)" + ifWrong)));
+  cases.push_back(Converts(
+      "GermanFromTextEditWithLineFeeds", "Deutsch\nStra\xA7" "e und Br\x9F" "cke?\nStreet and bridge",
+      "quiz.txt quiz.pdb Deutsch\n0\n1\nQuestions converted: 1\n",
+      {"Deutsch", {"Stra\xDF" "e und Br\xFC" "cke?", "Street and bridge"}},
+      Warning(readAs + "Western (Mac OS Roman)" + ifWrong)));
+  Case frenchOnPolish = Converts(
+      "FrenchOnAPolishMachineAsAlways",
+      "Vocabulaire d'\xE9t\xE9\r\nO\xF9 est la for\xEAt ?\r\nL\xE0-bas, pr\xE8s du ch\xE2teau",
+      "quiz.txt quiz.pdb Vocabulaire d'\xE9t\xE9\n0\n1\nQuestions converted: 1\n",
+      {"Vocabulaire d'\xE9t\xE9", {"O\xF9 est la for\xEAt ?", "L\xE0-bas, pr\xE8s du ch\xE2teau"}});
+  frenchOnPolish.options.locale = "pl_PL.UTF-8";
+  cases.push_back(frenchOnPolish);
+
   // Mistakes that convert, but not into the quiz the teacher meant: warned
   // about, naming the lines as an editor numbers them.
   const std::string shifts = ", and every question and answer after it moves by one line";

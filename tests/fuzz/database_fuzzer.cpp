@@ -92,14 +92,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!std::freopen((folderPath + "/console").c_str(), "w", stdout)) Fail("no console file");
 
   FileWorkDone done;
-  const bool recovered = RecoverFile(databasePath.c_str(), nullptr, "", done);
+  const bool recovered = RecoverFile(databasePath.c_str(), PlainCommandLine(), "", done);
   if (ReadBytes(databasePath) != database) Fail("the database changed");
   if (!recovered) {
     if (FileCount() != 2) Fail("a refused database left a file behind");
     return 0;
   }
   std::filesystem::rename(questionPath, folderPath + "/again.txt");
-  if (!ConvertFile((folderPath + "/again.txt").c_str(), nullptr, "", done)) {
+  if (!ConvertFile((folderPath + "/again.txt").c_str(), PlainCommandLine(), "", done)) {
     Fail("the question file written does not convert back");
   }
   std::fflush(stdout);

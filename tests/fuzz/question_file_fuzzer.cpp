@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!std::freopen(consolePath.c_str(), "w", stdout)) Fail("no console file");
 
   FileWorkDone done;
-  const bool converted = ConvertFile(questionPath.c_str(), nullptr, "", done);
+  const bool converted = ConvertFile(questionPath.c_str(), PlainCommandLine(), "", done);
   std::fflush(stdout);
 
   bool exists = false;

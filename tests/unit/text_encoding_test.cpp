@@ -175,6 +175,14 @@ TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
        {"O\xF9\n", kNoTextFault}},
       {"UTF-16 BE without mark", kUtf16BigEndianWithoutMark, S("\0O\0\xF9\0\n", 6),
        {"O\xF9\n", kNoTextFault}},
+      {"Baltic \xC5\xA1 and \xC5\xA0 are the handheld's", kWindows1257,
+       "Mis on \xF0okolaad?\n\xD0okolaad \xFC", {"Mis on \x9Aokolaad?\n\x8Aokolaad \xFC", kNoTextFault}},
+      {"DOS 850 letters become the handheld's", kDos850, "O\x97 ?\n\x82t\x82",
+       {"O\xF9 ?\n\xE9t\xE9", kNoTextFault}},
+      {"a Cyrillic letter stops it", kWindows1251, "Quiz\n\xCA\xE0\xEA", {"Quiz\n", kUnmappableCharacter}},
+      {"a byte the code page leaves undefined stops it", kWindows1253, "ab\xAA" "cd",
+       {"ab", kInvalidText}},
+      {"Mac Cyrillic 0x1A ends it", kMacCyrillic, "ab\x1A\xE0", {"ab", kNoTextFault}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Decode(c.encoding, c.bytes), c.decoded) << c.what;

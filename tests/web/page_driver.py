@@ -14,15 +14,17 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
 
-def run_native(program, name, contents, scratch):
-    """Runs |program| on a file |name| holding |contents| in a folder of its
-    own. Returns its exit status, its console, the name and bytes of the
-    file it wrote (or None), and its standard error."""
+def run_native(program, name, contents, scratch, options=(), locale="C.UTF-8"):
+    """Runs |program| with |options| on a file |name| holding |contents| in a
+    folder of its own, on a machine of |locale|. Returns its exit status, its
+    console, the name and bytes of the file it wrote (or None), and its
+    standard error."""
     folder = pathlib.Path(tempfile.mkdtemp(dir=scratch))
     (folder / name).write_bytes(contents)
     before = set(os.listdir(folder))
-    run = subprocess.run([program, name], cwd=folder, stdin=subprocess.DEVNULL,
-                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
+    run = subprocess.run([program, *options, name], cwd=folder, stdin=subprocess.DEVNULL,
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False,
+                         env=dict(os.environ, LC_ALL=locale))
     written = set(os.listdir(folder)) - before
     written_name = written.pop() if written else None
     output = (folder / written_name).read_bytes() if written_name else None
@@ -160,6 +162,16 @@ class PageRun:
         wait_for(lambda: target.exists() and not list(self.downloads.glob("*.crdownload")),
                  "the download of " + name)
         return target.read_bytes()
+
+
+def choose_encoding(page_run, name):
+    """Chooses the encoding |name| ("" for the one found out) in the page's
+    menu, as a teacher would, and waits for the page's answer."""
+    runs = page_run.attribute("result", "data-runs")
+    menu = page_run.element("encoding")
+    menu.find_element(By.CSS_SELECTOR, "option[value='%s']" % name).click()
+    wait_for(lambda: page_run.attribute("result", "data-runs") != runs, "the page's answer")
+    return page_run.shown()
 
 
 def choose_language(driver, code):

@@ -27,8 +27,9 @@ import tempfile
 
 from selenium.webdriver.common.by import By
 
-from page_driver import (CONVERTED, PageRun, Tally, console_errors, database_records, database_summary,
-                         network_requests, open_page, run_native, start_browser, wait_for)
+from page_driver import (CONVERTED, PageRun, Tally, choose_encoding, console_errors,
+                         database_records, database_summary, network_requests, open_page,
+                         run_native, start_browser, wait_for)
 
 
 def capitals(line_end="\n"):
@@ -75,6 +76,9 @@ def question_files(source_dir):
         ("emoji.txt", "Quiz\nQ1\nA1\nQ2\nA2\nQ3\nA3\nQ4 😀 ?\nA4".encode()),
         ("invalid.txt", b"\xef\xbb\xbfQuiz\nQ1\nCaf\xe9\nA"),
         ("looks-like-utf8.txt", b"Caf\xc3\xa9\nD\xe9j\xe0 vu ?\nOui"),
+        ("polish-ansi.txt", "Słówka\r\nJak się masz?\r\nDziękuję bardzo".encode("cp1250")),
+        ("french-dos.txt", "Vocabulaire\r\nOù est-il allé ?\r\nÀ côté de l'hôtel".encode("cp850")),
+        ("turkish-ansi.txt", "Selam\r\nGünaydın?\r\nGood morning".encode("cp1254")),
         ("Łódź.txt", capitals()),
         ("quiz.old.txt", capitals()),
         ("blank-lines.txt", b"Capitales\nFrance ?\nParis\n\nEspagne ?\nMadrid\n\nItalie ?\nRome"),
@@ -177,16 +181,20 @@ def unexplained(page_run):
             for what in page_run.driver.execute_script(UNEXPLAINED)]
 
 
-def check(page_run, program, name, contents, scratch):
-    """Gives one file to the page and to the native program; returns the
-    differences found."""
-    status, console, written_name, expected, errors = run_native(program, name, contents, scratch)
+def check(page_run, program, name, contents, scratch, encoding=None, locale="C.UTF-8"):
+    """Gives one file to the page and to the native program, on a machine of
+    |locale|; returns the differences found. With |encoding|, the file the
+    page holds is converted again in the encoding chosen in its menu ("":
+    found out), and the program is given the same --encoding."""
+    options = ("--encoding", encoding) if encoding else ()
+    status, console, written_name, expected, errors = run_native(program, name, contents, scratch,
+                                                                 options, locale)
     tool = os.path.basename(program)
     given = scratch / "given"
     shutil.rmtree(given, ignore_errors=True)
     given.mkdir()
     (given / name).write_bytes(contents)
-    shown = page_run.give(given / name)
+    shown = page_run.give(given / name) if encoding is None else choose_encoding(page_run, encoding)
     faults = []
     message = shown["message"].encode("utf-8")
     if not console.endswith(message + b"\n"):
@@ -395,6 +403,33 @@ return drop.defaultPrevented;
 """
 
 
+TURKISH = "Selam\r\nGünaydın?\r\nGood morning".encode("cp1254")
+
+
+def check_encoding_menu(page_run, qdconv, scratch):
+    """A Turkish ANSI file on an English browser: not certain, as qdconv says
+    on an English machine; read as Turkish once chosen in the menu, as
+    qdconv --encoding reads it; and found out again when the menu is set
+    back."""
+    faults = check(page_run, qdconv, "turkish.txt", TURKISH, scratch)
+    faults += check(page_run, qdconv, "turkish.txt", TURKISH, scratch, "windows-1254")
+    if "U+0131" not in page_run.element("notes").text:
+        faults.append("the hint does not name the Turkish letter")
+    faults += check(page_run, qdconv, "turkish.txt", TURKISH, scratch, "")
+    return faults
+
+
+def check_browser_language(page, downloads, qdconv, scratch):
+    """On a Turkish browser, a Turkish ANSI file is read as Turkish, as qdconv
+    reads it on a Turkish machine."""
+    driver = start_browser(scratch / "turkish", languages="tr-TR,tr")
+    try:
+        page_run = open_page(driver, page.as_uri(), downloads)
+        return check(page_run, qdconv, "turkish.txt", TURKISH, scratch, locale="tr_TR.UTF-8")
+    finally:
+        driver.quit()
+
+
 def check_drop_outside_the_box(page_run):
     """A file dropped anywhere on the page is converted, not opened in the tab."""
     runs = page_run.attribute("result", "data-runs")
@@ -459,6 +494,7 @@ def main():
         tally.report("several files at once", check_several(page_run, qdconv, qdtext, scratch,
                                                             source_dir))
         tally.report("a file dropped outside the box", check_drop_outside_the_box(page_run))
+        tally.report("the encoding menu", check_encoding_menu(page_run, qdconv, scratch))
 
         requests = network_requests(driver, page.as_uri())
         tally.report("no network request", requests)
@@ -466,6 +502,8 @@ def main():
 
     finally:
         driver.quit()
+    tally.report("the browser's language as the machine's",
+                 check_browser_language(page, downloads, qdconv, scratch))
     try:
         if arguments.screenshot:
             screenshot(scratch, page, pathlib.Path(arguments.screenshot))
