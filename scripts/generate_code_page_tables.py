@@ -113,6 +113,12 @@ def is_odd_sign(character):
 WORD_JOINERS = set("\u2019\u02bc\u00b7\u2010\u2011")
 
 
+# Signs that stand at a word's edge: quotation marks, Spanish ¿ and ¡.
+def is_quotation_sign(character):
+    c = chr(character)
+    return unicodedata.category(c) in ("Pi", "Pf") or c in "\u201e\u201a\u00bf\u00a1"
+
+
 def folded(character):
     lower = chr(character).lower()
     return lower if len(lower) == 1 else chr(character)
@@ -196,6 +202,8 @@ def letters_of(table, alphabet):
         if not is_letter(c):
             if byte >= 0x80 and chr(c) in WORD_JOINERS:
                 row.append(0x7E)
+            elif byte >= 0x80 and is_quotation_sign(c):
+                row.append(0x7D)
             else:
                 row.append(0x7F if byte >= 0x80 and is_odd_sign(c) else 0)
             continue
@@ -235,7 +243,8 @@ def main():
 
     out.write("// Each byte's letter in a language's alphabet: 0 not a letter, 1 to n the\n"
               "// alphabet's letters, n + 1 a letter outside it; 0x80 marks a capital;\n"
-              "// 0x7F: a sign that text hardly holds; 0x7E: a sign that joins words.\n")
+              "// 0x7F: a sign that text hardly holds; 0x7E: a sign that joins words;\n"
+              "// 0x7D: a sign at a word's edge.\n")
     for cp, family in CODE_PAGES:
         languages = dict(FAMILIES)[family]
         for language, _ in languages:

@@ -22,25 +22,27 @@ const int kReadingCount = sizeof(kReadings) / sizeof(kReadings[0]);
 const long kSignBetweenLetters = 160;
 const long kOddSignCost = 120;
 // A sign touching a word costs about what a letter does: otherwise a
-// reading that makes signs of letters would pay less for them.
+// reading that makes signs of letters would pay less for them. Quotation
+// marks are at home there.
 const long kSignTouchingWord = 40;
+const long kQuotationTouchingWord = 8;
 const long kCapitalInsideWord = 60;
 const long kWesternFavour = 64;
 const long kMachineFavour = 40;
-const long kDosOrMac = 40;
 // Western Europe's DOS code page is 850; 437 is the American one.
 const long kDosUnitedStates = 8;
-const long kWindowsLineEndsOnMac = 80;
 // Lines that end in CR alone are old Mac programs' own.
 const long kMacLineEndsOffMac = 400;
 // How near in cost a reading of another text must come to leave the
 // choice open.
 const long kNearReading = 24;
+// How near the likeliest reading in other languages must come to be offered
+// too when the choice is open.
+const long kOtherLanguagesReading = 160;
 
 // How many words beyond ASCII are weighed.
 const int kMostWords = 400;
 
-bool IsDos(TextEncoding e) { return e == kDos437 || e == kDos850 || e == kDos852 || e == kDos866; }
 bool IsMac(TextEncoding e) {
   return e == kMacRoman || e == kMacCentralEuropean || e == kMacCyrillic;
 }
@@ -77,6 +79,10 @@ bool Defined(TextEncoding encoding, const HighBytes& high) {
   return true;
 }
 
+bool IsLetter(unsigned char letter) {
+  return letter != 0 && letter != kOddSign && letter != kWordJoiner && letter != kQuotationSign;
+}
+
 // How unlikely the word bytes |segment[0..length)| are in a language.
 long CostOfSegment(const unsigned char* segment, std::size_t length,
                    const LanguageModel& language) {
@@ -89,12 +95,14 @@ long CostOfSegment(const unsigned char* segment, std::size_t length,
     const unsigned char byte = segment[i];
     const unsigned char letter = letters[byte];
     const bool high = byte >= 0x80;
-    if (letter == 0 || letter == kOddSign || letter == kWordJoiner) {
+    if (!IsLetter(letter)) {
       if (letter == kOddSign) cost += kOddSignCost;
-      const unsigned char next = i + 1 < length ? letters[segment[i + 1]] : 0;
-      const bool letterNext = next != 0 && next != kOddSign && next != kWordJoiner;
-      if (letter != kWordJoiner && high && (previous != 0 || letterNext)) {
-        cost += previous != 0 && letterNext ? kSignBetweenLetters : kSignTouchingWord;
+      const bool letterNext = i + 1 < length && IsLetter(letters[segment[i + 1]]);
+      const bool between = previous != 0 && letterNext;
+      if (high && (previous != 0 || letterNext) && !(between && letter == kWordJoiner)) {
+        cost += between                    ? kSignBetweenLetters
+                : letter == kQuotationSign ? kQuotationTouchingWord
+                                           : kSignTouchingWord;
       }
       if (previous != 0) cost += language.costs[previous * language.size];
       previous = 0;
@@ -114,16 +122,12 @@ long CostOfSegment(const unsigned char* segment, std::size_t length,
   return cost;
 }
 
-enum LineEnds { kWindowsLineEnds, kUnixLineEnds, kMacLineEnds };
-
-LineEnds LineEndsOf(const unsigned char* bytes, std::size_t length) {
-  const void* lineFeed = std::memchr(bytes, '\n', length);
-  if (!lineFeed) return std::memchr(bytes, '\r', length) ? kMacLineEnds : kUnixLineEnds;
-  const auto* at = static_cast<const unsigned char*>(lineFeed);
-  return at > bytes && at[-1] == '\r' ? kWindowsLineEnds : kUnixLineEnds;
+// Lines that end in CR alone, as old Mac programs end them.
+bool HasMacLineEnds(const unsigned char* bytes, std::size_t length) {
+  return !std::memchr(bytes, '\n', length) && std::memchr(bytes, '\r', length);
 }
 
-long Favour(TextEncoding encoding, const EncodingChoice& choice, LineEnds ends) {
+long Favour(TextEncoding encoding, const EncodingChoice& choice, bool macLineEnds) {
   long cost = 0;
   if (LanguagesOfCodePage(encoding).family == LanguagesOfCodePage(kBytesAsTheyAre).family) {
     cost -= kWesternFavour;
@@ -133,10 +137,8 @@ long Favour(TextEncoding encoding, const EncodingChoice& choice, LineEnds ends) 
   } else if (LanguagesOfCodePage(encoding).family == LanguagesOfCodePage(choice.machine).family) {
     cost -= kMachineFavour / 2;  // the DOS or Mac code page of the machine's languages
   }
-  if (IsDos(encoding) || IsMac(encoding)) cost += kDosOrMac;
   if (encoding == kDos437) cost += kDosUnitedStates;
-  if (ends == kMacLineEnds && !IsMac(encoding)) cost += kMacLineEndsOffMac;
-  if (ends == kWindowsLineEnds && IsMac(encoding)) cost += kWindowsLineEndsOnMac;
+  if (macLineEnds && !IsMac(encoding)) cost += kMacLineEndsOffMac;
   return cost;
 }
 
@@ -219,10 +221,10 @@ EncodingDecision GuessCodePage(const unsigned char* bytes, std::size_t length,
   long costs[kReadingCount];
   long languageCosts[kReadingCount][kMostLanguages] = {};
   bool possible[kReadingCount];
-  const LineEnds ends = LineEndsOf(bytes, length);
+  const bool macLineEnds = HasMacLineEnds(bytes, length);
   for (int r = 0; r < kReadingCount; ++r) {
     possible[r] = Defined(kReadings[r], high);
-    costs[r] = Favour(kReadings[r], choice, ends);
+    costs[r] = Favour(kReadings[r], choice, macLineEnds);
   }
   int words = 0;
   for (std::size_t i = FindHighByte(bytes, 0, length); i < length && words < kMostWords;
@@ -259,22 +261,43 @@ EncodingDecision GuessCodePage(const unsigned char* bytes, std::size_t length,
   EncodingDecision decision = Decided(chosen, chosen != kBytesAsTheyAre);
   decision.candidates[0] = chosen;
   decision.candidateCount = 1;
-  // The near readings of other texts, nearest first.
   bool taken[kReadingCount] = {};
   taken[best] = true;
-  while (decision.candidateCount < kMostCandidates) {
+  // The nearest reading within |margin| that |wanted| allows.
+  const auto nearest = [&](long margin, auto wanted) {
     int next = -1;
     for (int r = 0; r < kReadingCount; ++r) {
-      if (!possible[r] || taken[r] || costs[r] - costs[best] >= kNearReading) continue;
+      if (!possible[r] || taken[r] || costs[r] - costs[best] >= margin || !wanted(r)) continue;
       if (next < 0 || costs[r] < costs[next]) next = r;
     }
-    if (next < 0) break;
-    taken[next] = true;
-    bool sameAsOne = false;
+    if (next >= 0) taken[next] = true;
+    return next;
+  };
+  const auto offer = [&](int r) {
     for (int c = 0; c < decision.candidateCount; ++c) {
-      sameAsOne = sameAsOne || SameText(kReadings[next], decision.candidates[c], high);
+      if (SameText(kReadings[r], decision.candidates[c], high)) return;
     }
-    if (!sameAsOne) decision.candidates[decision.candidateCount++] = kReadings[next];
+    decision.candidates[decision.candidateCount++] = kReadings[r];
+  };
+  // The near readings of other texts, nearest first.
+  const auto any = [](int) { return true; };
+  for (int r; decision.candidateCount < kMostCandidates && (r = nearest(kNearReading, any)) >= 0;) {
+    offer(r);
+  }
+  if (decision.candidateCount > 1 && decision.candidateCount < kMostCandidates) {
+    // The choice is open: the likeliest reading in other languages is
+    // offered too, since the right one may be further off.
+    const auto otherLanguages = [&](int r) {
+      for (int c = 0; c < decision.candidateCount; ++c) {
+        if (LanguagesOfCodePage(kReadings[r]).family ==
+            LanguagesOfCodePage(decision.candidates[c]).family) {
+          return false;
+        }
+      }
+      return true;
+    };
+    const int other = nearest(kOtherLanguagesReading, otherLanguages);
+    if (other >= 0) offer(other);
   }
   if (decision.candidateCount > 1) {
     decision.verdict = kEncodingUncertain;

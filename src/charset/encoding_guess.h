@@ -6,10 +6,10 @@
 // unlikely by a sign standing between two letters (Polish `ł` read as `³`),
 // a capital after a small letter inside a word, and letter pairs that the
 // languages written in that code page seldom hold (code_page_statistics.h).
-// The machine's own ANSI code page, and Windows' Western code page 1252,
-// which is the handheld's, count in a reading's favour; DOS and Mac code
-// pages against it, and the line ends tell Windows' (CR LF) from old Mac
-// programs' (CR alone). The most likely reading is taken when no other
+// The machine's own ANSI code page (less its DOS and Mac ones), and the
+// Western code pages, 1252 being the handheld's, count in a reading's
+// favour; lines that end in CR alone are old Mac programs', and only a Mac
+// code page reads them well. The most likely reading is taken when no other
 // that gives a different text comes near it; otherwise the file is not
 // read, and the readings that stay are named. A file of both UTF-8 lines
 // and 8-bit ones is not read either.

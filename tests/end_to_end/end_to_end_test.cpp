@@ -521,9 +521,10 @@ std::vector<Case> Cases() {
       "the file is not UTF-8, and its words read as more than one code page: ";
   cases.push_back(Stops(
       "EstonianElsewhereAsksWhich", estonian, "quiz.txt quiz.pdb \nText encoding not certain\n",
-      Hint(notCertain + "\"\xC3\xB0okolaad\" in Western (Windows-1252) or "
-           "\"\xC5\xA1okolaad\" in Baltic (Windows-1257); name the one it was saved in with "
-           "--encoding windows-1252 or windows-1257, or save it as UTF-8 from your editor")));
+      Hint(notCertain + "\"\xC3\xB0okolaad\" in Western (Windows-1252), "
+           "\"\xC5\xA1okolaad\" in Baltic (Windows-1257) or \"\xC4\x91okolaad\" in Central "
+           "European (Windows-1250); name the one it was saved in with --encoding windows-1252, "
+           "windows-1257 or windows-1250, or save it as UTF-8 from your editor")));
   const std::string turkish = "Selam\r\nG\xFCnayd\xFDn?\r\nGood morning";
   const std::string dotlessI = Hint("line 2 holds \"\xC4\xB1\" (U+0131), a character the "
                                     "handheld cannot show: replace it");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,17 @@ const char kFrenchMac[] = "D\x8Ej\x88 vu\rQu'est-ce que c'est ?\rUne illusion";
 const char kGermanMac[] = "Deutsch\nStra\xA7" "e und Br\x9F" "cke?\nStreet and bridge";
 const char kFrenchDos[] = "Vocabulaire\r\nO\x97 est-il all\x82 ?\r\n\xB7 c\x93t\x82 de l'h\x93tel";
 const char kPolishDos[] = "S\x88\xA2wka\r\nJak si\xA9 masz?\r\nDzi\xA9kuj\xA9 bardzo";
+const char kItalianDos[] =
+    "Verbi\r\nCosa far\x95 domani ?\r\nAndr\x95 in citt\x85, perch\x82 \x8A festa";
+const char kDutchMac[] = "Woorden\n\xD2Gellicum\xD3 is een plaats?\nJa, in de Betuwe";
+const char kFrenchApostrophes[] =
+    "Vocabulaire\r\nQu\x92" "est-ce qu\x92il y a ?\r\nC\x92" "est l\x92heure";
+const char kPolishOneLetter[] =
+    "niewnuczkowy\r\nrozdygotanemu ?\r\nislamizacja zaimputowali\r\ninwencyj ?\r\ndogniwa\xE6";
+const char kCroatianDos[] =
+    "krajobrazni\r\nzamjetljiv ?\r\nplivali\xE7te\r\nbojna ?\r\nko\xE7" "evina";
+const char kPortugueseAccentLast[] = "Verbos\r\nTraficar ?\r\nEle trafic\xE1";
+const char kHungarian[] = "Szavak\r\nHogy vagy?\r\nK\xF6sz\xF6n\xF6m, j\xF3l";
 
 TEST(DecideTextEncodingTest, ReadsEachFileInTheCodePageItsWordsMakePlausible) {
   const struct {
@@ -70,6 +82,16 @@ TEST(DecideTextEncodingTest, ReadsEachFileInTheCodePageItsWordsMakePlausible) {
       {"German from TextEdit, LF line ends", kGermanMac, kBytesAsTheyAre, kMacRoman, true},
       {"French from DOS", kFrenchDos, kBytesAsTheyAre, kDos850, true},
       {"Polish from DOS", kPolishDos, kWindows1250, kDos852, true},
+      {"Italian from DOS, its letters signs in 1252", kItalianDos, kBytesAsTheyAre, kDos850, true},
+      {"Dutch from TextEdit, curly quotes capitals in 1252", kDutchMac, kBytesAsTheyAre,
+       kMacRoman, true},
+      {"French whose only signs are apostrophes", kFrenchApostrophes, kBytesAsTheyAre,
+       kBytesAsTheyAre, false},
+      {"Croatian from DOS on a Croatian machine", kCroatianDos, kWindows1250, kDos852, true},
+      {"Portuguese whose last letter is a middle dot on a Mac", kPortugueseAccentLast,
+       kBytesAsTheyAre, kBytesAsTheyAre, false},
+      {"Hungarian in letters Western has too, on a Hungarian machine", kHungarian, kWindows1250,
+       kBytesAsTheyAre, false},
   };
   for (const auto& c : cases) {
     const EncodingDecision decision = Decide(c.bytes, c.machine);
@@ -89,8 +111,10 @@ TEST(DecideTextEncodingTest, NamesTheReadingsThatStayWhenTheyGiveOtherLetters) {
   } cases[] = {
       {"Turkish elsewhere", kTurkish, kBytesAsTheyAre, {kBytesAsTheyAre, kWindows1254},
        "G\xFCnayd\xFDn"},
-      {"Estonian elsewhere", kEstonian, kBytesAsTheyAre, {kBytesAsTheyAre, kWindows1257},
-       "\xF0okolaad"},
+      {"Estonian elsewhere, and Central European offered too", kEstonian, kBytesAsTheyAre,
+       {kBytesAsTheyAre, kWindows1257, kWindows1250}, "\xF0okolaad"},
+      {"one Polish letter elsewhere, in other languages too", kPolishOneLetter, kBytesAsTheyAre,
+       {kBytesAsTheyAre, kDos850, kWindows1250}, "dogniwa\xE6"},
   };
   for (const auto& c : cases) {
     const EncodingDecision decision = Decide(c.bytes, c.machine);
@@ -100,6 +124,29 @@ TEST(DecideTextEncodingTest, NamesTheReadingsThatStayWhenTheyGiveOtherLetters) {
               c.candidates)
         << c.what;
     EXPECT_EQ(c.bytes.substr(decision.wordStart, decision.wordLength), c.word) << c.what;
+  }
+}
+
+TEST(DecideTextEncodingTest, AByteACodePageLeavesUndefinedRulesItOut) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    TextEncoding machine;
+    TextEncoding ruledOut;
+  } cases[] = {
+      {"Greek with 0xAA on a Greek machine", std::string(kGreek) + " \xAA", kWindows1253,
+       kWindows1253},
+      {"Polish with 0x98 on a Polish machine", std::string(kPolish) + " \x98", kWindows1250,
+       kWindows1250},
+      {"Czech with 0x9D", kCzech, kBytesAsTheyAre, kBytesAsTheyAre},
+  };
+  for (const auto& c : cases) {
+    const EncodingDecision decision = Decide(c.bytes, c.machine);
+    const TextEncoding* end = decision.candidates + decision.candidateCount;
+    if (decision.verdict == kEncodingDecided) {
+      EXPECT_NE(decision.encoding, c.ruledOut) << c.what;
+    }
+    EXPECT_EQ(std::find(decision.candidates, end, c.ruledOut), end) << c.what;
   }
 }
 
