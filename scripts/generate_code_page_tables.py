@@ -108,9 +108,11 @@ def is_odd_sign(character):
     return category in ("Sm", "So", "Sk", "Lm", "Cc", "Co", "Cn")
 
 
-# Signs that stand inside words: the typographic apostrophe (l’été), the
-# Catalan middle dot (col·legi), hyphens.
-WORD_JOINERS = set("\u2019\u02bc\u00b7\u2010\u2011")
+# Signs that stand inside words: the typographic apostrophe (l’été),
+# hyphens; and the middle dot, which Catalan writes between two l's
+# (col·legi).
+WORD_JOINERS = set("\u2019\u02bc\u2010\u2011")
+MIDDLE_DOT = "\u00b7"
 
 
 # Signs that stand at a word's edge: quotation marks, Spanish ¿ and ¡.
@@ -202,6 +204,8 @@ def letters_of(table, alphabet):
         if not is_letter(c):
             if byte >= 0x80 and chr(c) in WORD_JOINERS:
                 row.append(0x7E)
+            elif byte >= 0x80 and chr(c) == MIDDLE_DOT:
+                row.append(0x7C)
             elif byte >= 0x80 and is_quotation_sign(c):
                 row.append(0x7D)
             else:
@@ -244,7 +248,7 @@ def main():
     out.write("// Each byte's letter in a language's alphabet: 0 not a letter, 1 to n the\n"
               "// alphabet's letters, n + 1 a letter outside it; 0x80 marks a capital;\n"
               "// 0x7F: a sign that text hardly holds; 0x7E: a sign that joins words;\n"
-              "// 0x7D: a sign at a word's edge.\n")
+              "// 0x7D: a sign at a word's edge; 0x7C: the middle dot.\n")
     for cp, family in CODE_PAGES:
         languages = dict(FAMILIES)[family]
         for language, _ in languages:

@@ -13,12 +13,16 @@
 // (box drawing, most of mathematics, an accent alone, a control
 // character), else the letter's number in the language's alphabet (size - 1
 // for a letter outside it), with kCapitalLetter set for a capital.
-// kWordJoiner: a sign that stands inside words (an apostrophe, a middle
-// dot); kQuotationSign: one at a word's edge (quotation marks, ¿ and ¡).
+// kWordJoiner: a sign that stands inside words (an apostrophe, a hyphen);
+// kQuotationSign: one at a word's edge (quotation marks, ¿ and ¡);
+// kMiddleDot: the sign Catalan writes between two l's (col·legi). Every
+// alphabet starts a to z: 'l' is letter 12.
 const unsigned char kCapitalLetter = 0x80;
 const unsigned char kOddSign = 0x7F;
 const unsigned char kWordJoiner = 0x7E;
 const unsigned char kQuotationSign = 0x7D;
+const unsigned char kMiddleDot = 0x7C;
+const int kLetterL = 12;
 
 // One language in one code page: |letters| for each byte, and
 // costs[a * size + b], -log2 of the chance of letter b after letter a (0: a

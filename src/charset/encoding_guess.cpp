@@ -31,8 +31,10 @@ const long kWesternFavour = 64;
 const long kMachineFavour = 40;
 // Western Europe's DOS code page is 850; 437 is the American one.
 const long kDosUnitedStates = 8;
-// Lines that end in CR alone are old Mac programs' own.
+// Lines that end in CR alone are old Mac programs' own, and CR LF
+// Windows' and DOS's.
 const long kMacLineEndsOffMac = 400;
+const long kWindowsLineEndsOnMac = 80;
 // How near in cost a reading of another text must come to leave the
 // choice open.
 const long kNearReading = 24;
@@ -80,7 +82,8 @@ bool Defined(TextEncoding encoding, const HighBytes& high) {
 }
 
 bool IsLetter(unsigned char letter) {
-  return letter != 0 && letter != kOddSign && letter != kWordJoiner && letter != kQuotationSign;
+  return letter != 0 && letter != kOddSign && letter != kWordJoiner &&
+         letter != kQuotationSign && letter != kMiddleDot;
 }
 
 // How unlikely the word bytes |segment[0..length)| are in a language.
@@ -99,7 +102,11 @@ long CostOfSegment(const unsigned char* segment, std::size_t length,
       if (letter == kOddSign) cost += kOddSignCost;
       const bool letterNext = i + 1 < length && IsLetter(letters[segment[i + 1]]);
       const bool between = previous != 0 && letterNext;
-      if (high && (previous != 0 || letterNext) && !(between && letter == kWordJoiner)) {
+      const bool joins =
+          letter == kWordJoiner ||
+          (letter == kMiddleDot && previous == kLetterL &&
+           (letters[segment[i + 1]] & ~kCapitalLetter) == kLetterL);
+      if (high && (previous != 0 || letterNext) && !(between && joins)) {
         cost += between                    ? kSignBetweenLetters
                 : letter == kQuotationSign ? kQuotationTouchingWord
                                            : kSignTouchingWord;
@@ -122,12 +129,16 @@ long CostOfSegment(const unsigned char* segment, std::size_t length,
   return cost;
 }
 
-// Lines that end in CR alone, as old Mac programs end them.
-bool HasMacLineEnds(const unsigned char* bytes, std::size_t length) {
-  return !std::memchr(bytes, '\n', length) && std::memchr(bytes, '\r', length);
+enum LineEnds { kWindowsLineEnds, kUnixLineEnds, kMacLineEnds };
+
+LineEnds LineEndsOf(const unsigned char* bytes, std::size_t length) {
+  const void* lineFeed = std::memchr(bytes, '\n', length);
+  if (!lineFeed) return std::memchr(bytes, '\r', length) ? kMacLineEnds : kUnixLineEnds;
+  const auto* at = static_cast<const unsigned char*>(lineFeed);
+  return at > bytes && at[-1] == '\r' ? kWindowsLineEnds : kUnixLineEnds;
 }
 
-long Favour(TextEncoding encoding, const EncodingChoice& choice, bool macLineEnds) {
+long Favour(TextEncoding encoding, const EncodingChoice& choice, LineEnds ends) {
   long cost = 0;
   if (LanguagesOfCodePage(encoding).family == LanguagesOfCodePage(kBytesAsTheyAre).family) {
     cost -= kWesternFavour;
@@ -138,7 +149,8 @@ long Favour(TextEncoding encoding, const EncodingChoice& choice, bool macLineEnd
     cost -= kMachineFavour / 2;  // the DOS or Mac code page of the machine's languages
   }
   if (encoding == kDos437) cost += kDosUnitedStates;
-  if (macLineEnds && !IsMac(encoding)) cost += kMacLineEndsOffMac;
+  if (ends == kMacLineEnds && !IsMac(encoding)) cost += kMacLineEndsOffMac;
+  if (ends == kWindowsLineEnds && IsMac(encoding)) cost += kWindowsLineEndsOnMac;
   return cost;
 }
 
@@ -221,10 +233,10 @@ EncodingDecision GuessCodePage(const unsigned char* bytes, std::size_t length,
   long costs[kReadingCount];
   long languageCosts[kReadingCount][kMostLanguages] = {};
   bool possible[kReadingCount];
-  const bool macLineEnds = HasMacLineEnds(bytes, length);
+  const LineEnds ends = LineEndsOf(bytes, length);
   for (int r = 0; r < kReadingCount; ++r) {
     possible[r] = Defined(kReadings[r], high);
-    costs[r] = Favour(kReadings[r], choice, macLineEnds);
+    costs[r] = Favour(kReadings[r], choice, ends);
   }
   int words = 0;
   for (std::size_t i = FindHighByte(bytes, 0, length); i < length && words < kMostWords;

@@ -8,8 +8,8 @@
 // languages written in that code page seldom hold (code_page_statistics.h).
 // The machine's own ANSI code page (less its DOS and Mac ones), and the
 // Western code pages, 1252 being the handheld's, count in a reading's
-// favour; lines that end in CR alone are old Mac programs', and only a Mac
-// code page reads them well. The most likely reading is taken when no other
+// favour; lines that end in CR alone are old Mac programs', CR LF
+// Windows' and DOS's. The most likely reading is taken when no other
 // that gives a different text comes near it; otherwise the file is not
 // read, and the readings that stay are named. A file of both UTF-8 lines
 // and 8-bit ones is not read either.

@@ -51,6 +51,9 @@ const char kPolishOneLetter[] =
 const char kCroatianDos[] =
     "krajobrazni\r\nzamjetljiv ?\r\nplivali\xE7te\r\nbojna ?\r\nko\xE7" "evina";
 const char kPortugueseAccentLast[] = "Verbos\r\nTraficar ?\r\nEle trafic\xE1";
+const char kGerman[] = "Deutsch\r\n\xDC" "bungen ?\r\nExercises";
+const char kSpanish[] = "Palabras\r\nTrif\xE1sica ?\r\nS\xED";
+const char kCatalan[] = "Paraules\r\nEl col\xB7legi ?\r\nLa il\xB7lusio";
 const char kHungarian[] = "Szavak\r\nHogy vagy?\r\nK\xF6sz\xF6n\xF6m, j\xF3l";
 
 TEST(DecideTextEncodingTest, ReadsEachFileInTheCodePageItsWordsMakePlausible) {
@@ -90,6 +93,11 @@ TEST(DecideTextEncodingTest, ReadsEachFileInTheCodePageItsWordsMakePlausible) {
       {"Croatian from DOS on a Croatian machine", kCroatianDos, kWindows1250, kDos852, true},
       {"Portuguese whose last letter is a middle dot on a Mac", kPortugueseAccentLast,
        kBytesAsTheyAre, kBytesAsTheyAre, false},
+      {"German whose \xDC a Mac reads as a quotation mark, with Windows' line ends", kGerman,
+       kBytesAsTheyAre, kBytesAsTheyAre, false},
+      {"Spanish on a Polish machine, its \xE1 a middle dot on a Mac", kSpanish, kWindows1250,
+       kBytesAsTheyAre, false},
+      {"Catalan, a middle dot between two l's", kCatalan, kBytesAsTheyAre, kBytesAsTheyAre, false},
       {"Hungarian in letters Western has too, on a Hungarian machine", kHungarian, kWindows1250,
        kBytesAsTheyAre, false},
   };
