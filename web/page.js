@@ -327,6 +327,7 @@
       side: say(entry.detail ? "answer" : "question"),
       subject: say(nameSubjects[entry.detail || 0]),
       document: (texts.documents[entry.detail] || ""),
+      alphabet: (texts.alphabets[entry.detail] || ""),
     };
     if (entry.character !== undefined) {
       values.char = characterText(entry.character);

@@ -133,7 +133,13 @@ pageTexts.en = {
   documents: ["", "an RTF document", "a PDF document",
               "a zip archive (a DOCX or ODT document is one)", "an old Word or Office document",
               "a spreadsheet (XLSX)", "a spreadsheet (ODS)", "a spreadsheet (XLS)"],
+  alphabets: ["", "Cyrillic", "Greek"],
   report: {
+    "hint-alphabet-unshowable": [
+      "The handheld has no {alphabet} letters: {places} holds them. Write the quiz in Latin " +
+      "letters; saving the file in another way cannot help.",
+      "The handheld has no {alphabet} letters: {places} hold them. Write the quiz in Latin " +
+      "letters; saving the file in another way cannot help."],
     "questions-converted": ["{n} question converted.", "{n} questions converted."],
     "questions-written": ["{n} question given back.", "{n} questions given back."],
     "input-too-large": "The file is too large to be a question file.",
@@ -380,7 +386,13 @@ pageTexts.fr = {
               "une archive zip (un document DOCX ou ODT en est une)",
               "un ancien document Word ou Office", "un classeur de tableur (XLSX)",
               "un classeur de tableur (ODS)", "un classeur de tableur (XLS)"],
+  alphabets: ["", "cyrilliques", "grecques"],
   report: {
+    "hint-alphabet-unshowable": [
+      "L'appareil n'a pas de lettres {alphabet} : {places} en contient. Écrivez le quiz en " +
+      "lettres latines ; l'enregistrer autrement n'y changerait rien.",
+      "L'appareil n'a pas de lettres {alphabet} : {places} en contiennent. Écrivez le quiz en " +
+      "lettres latines ; l'enregistrer autrement n'y changerait rien."],
     "questions-converted": ["{n} question convertie.", "{n} questions converties."],
     "questions-written": ["{n} question retrouvée.", "{n} questions retrouvées."],
     "input-too-large": "Le fichier est trop gros pour être un fichier de questions.",
@@ -641,7 +653,13 @@ pageTexts.de = {
               "ein Zip-Archiv (ein DOCX- oder ODT-Dokument ist eines)",
               "ein altes Word- oder Office-Dokument", "eine Tabelle (XLSX)",
               "eine Tabelle (ODS)", "eine Tabelle (XLS)"],
+  alphabets: ["", "kyrillischen", "griechischen"],
   report: {
+    "hint-alphabet-unshowable": [
+      "Das Gerät hat keine {alphabet} Buchstaben: {places} enthält sie. Schreiben Sie das " +
+      "Quiz in lateinischen Buchstaben; die Datei anders zu speichern hilft nicht.",
+      "Das Gerät hat keine {alphabet} Buchstaben: {places} enthalten sie. Schreiben Sie das " +
+      "Quiz in lateinischen Buchstaben; die Datei anders zu speichern hilft nicht."],
     "questions-converted": ["{n} Frage umgewandelt.", "{n} Fragen umgewandelt."],
     "questions-written": ["{n} Frage zurückgewonnen.", "{n} Fragen zurückgewonnen."],
     "input-too-large": "Die Datei ist zu groß für eine Fragendatei.",
@@ -902,7 +920,13 @@ pageTexts.es = {
               "un archivo zip (un documento DOCX u ODT lo es)",
               "un documento antiguo de Word u Office", "una hoja de cálculo (XLSX)",
               "una hoja de cálculo (ODS)", "una hoja de cálculo (XLS)"],
+  alphabets: ["", "cirílicas", "griegas"],
   report: {
+    "hint-alphabet-unshowable": [
+      "El dispositivo no tiene letras {alphabet}: {places} las contiene. Escriba el " +
+      "cuestionario en letras latinas; guardar el archivo de otra forma no sirve.",
+      "El dispositivo no tiene letras {alphabet}: {places} las contienen. Escriba el " +
+      "cuestionario en letras latinas; guardar el archivo de otra forma no sirve."],
     "questions-converted": ["{n} pregunta convertida.", "{n} preguntas convertidas."],
     "questions-written": ["{n} pregunta recuperada.", "{n} preguntas recuperadas."],
     "input-too-large": "El archivo es demasiado grande para ser un archivo de preguntas.",
@@ -1157,7 +1181,13 @@ pageTexts.it = {
               "un archivio zip (un documento DOCX o ODT lo è)",
               "un vecchio documento Word o Office", "un foglio di calcolo (XLSX)",
               "un foglio di calcolo (ODS)", "un foglio di calcolo (XLS)"],
+  alphabets: ["", "cirilliche", "greche"],
   report: {
+    "hint-alphabet-unshowable": [
+      "Il dispositivo non ha lettere {alphabet}: {places} le contiene. Scrivete il quiz in " +
+      "lettere latine; salvare il file in un altro modo non serve.",
+      "Il dispositivo non ha lettere {alphabet}: {places} le contengono. Scrivete il quiz in " +
+      "lettere latine; salvare il file in un altro modo non serve."],
     "questions-converted": ["{n} domanda convertita.", "{n} domande convertite."],
     "questions-written": ["{n} domanda recuperata.", "{n} domande recuperate."],
     "input-too-large": "Il file è troppo grande per essere un file di domande.",
@@ -1408,7 +1438,13 @@ pageTexts.pt = {
               "um arquivo zip (um documento DOCX ou ODT é um)",
               "um documento antigo do Word ou do Office", "uma folha de cálculo (XLSX)",
               "uma folha de cálculo (ODS)", "uma folha de cálculo (XLS)"],
+  alphabets: ["", "cirílicas", "gregas"],
   report: {
+    "hint-alphabet-unshowable": [
+      "O aparelho não tem letras {alphabet}: {places} contém-nas. Escreva o questionário em " +
+      "letras latinas; guardar o ficheiro de outra forma não ajuda.",
+      "O aparelho não tem letras {alphabet}: {places} contêm-nas. Escreva o questionário em " +
+      "letras latinas; guardar o ficheiro de outra forma não ajuda."],
     "questions-converted": ["{n} pergunta convertida.", "{n} perguntas convertidas."],
     "questions-written": ["{n} pergunta recuperada.", "{n} perguntas recuperadas."],
     "input-too-large": "O ficheiro é grande demais para ser um ficheiro de perguntas.",
@@ -1660,7 +1696,13 @@ pageTexts.nl = {
               "een zip-archief (een DOCX- of ODT-document is er een)",
               "een oud Word- of Office-document", "een rekenblad (XLSX)",
               "een rekenblad (ODS)", "een rekenblad (XLS)"],
+  alphabets: ["", "Cyrillische", "Griekse"],
   report: {
+    "hint-alphabet-unshowable": [
+      "Het apparaat heeft geen {alphabet} letters: {places} bevat ze. Schrijf de quiz in " +
+      "Latijnse letters; het bestand anders opslaan helpt niet.",
+      "Het apparaat heeft geen {alphabet} letters: {places} bevatten ze. Schrijf de quiz in " +
+      "Latijnse letters; het bestand anders opslaan helpt niet."],
     "questions-converted": ["{n} vraag omgezet.", "{n} vragen omgezet."],
     "questions-written": ["{n} vraag teruggehaald.", "{n} vragen teruggehaald."],
     "input-too-large": "Het bestand is te groot voor een vragenbestand.",

@@ -29,6 +29,8 @@ const long kQuotationTouchingWord = 8;
 const long kCapitalInsideWord = 60;
 const long kWesternFavour = 64;
 const long kMachineFavour = 40;
+// DOS and Mac code pages are the rarer ones today.
+const long kDosOrMac = 24;
 // Western Europe's DOS code page is 850; 437 is the American one.
 const long kDosUnitedStates = 8;
 // Lines that end in CR alone are old Mac programs' own, and CR LF
@@ -45,6 +47,7 @@ const long kOtherLanguagesReading = 160;
 // How many words beyond ASCII are weighed.
 const int kMostWords = 400;
 
+bool IsDos(TextEncoding e) { return e == kDos437 || e == kDos850 || e == kDos852 || e == kDos866; }
 bool IsMac(TextEncoding e) {
   return e == kMacRoman || e == kMacCentralEuropean || e == kMacCyrillic;
 }
@@ -149,6 +152,7 @@ long Favour(TextEncoding encoding, const EncodingChoice& choice, LineEnds ends) 
     cost -= kMachineFavour / 2;  // the DOS or Mac code page of the machine's languages
   }
   if (encoding == kDos437) cost += kDosUnitedStates;
+  if (IsDos(encoding) || IsMac(encoding)) cost += kDosOrMac;
   if (ends == kMacLineEnds && !IsMac(encoding)) cost += kMacLineEndsOffMac;
   if (ends == kWindowsLineEnds && IsMac(encoding)) cost += kWindowsLineEndsOnMac;
   return cost;

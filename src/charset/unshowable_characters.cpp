@@ -19,14 +19,26 @@ TextEncoding WithoutByteOrderMark(TextEncoding encoding) {
 
 }  // namespace
 
+Alphabet AlphabetOf(std::uint32_t character) {
+  if (character >= 0x0400 && character <= 0x052F) return kCyrillicAlphabet;
+  if ((character >= 0x0370 && character <= 0x03FF) || (character >= 0x1F00 && character <= 0x1FFF)) {
+    return kGreekAlphabet;
+  }
+  return kNoAlphabet;
+}
+
 void AddLaterUnshowable(const PlacedCharacter& character, LaterUnshowable& later) {
   if (later.count < kUnshowableCharactersNamed - 1) later.named.push_back(character);
   ++later.count;
+  if (later.lines.empty() || later.lines.back() != character.lineOrRow) {
+    later.lines.push_back(character.lineOrRow);
+  }
+  later.alphabets |= 1u << AlphabetOf(character.character);
 }
 
 LaterUnshowable FindLaterUnshowable(const unsigned char* bytes, std::size_t length,
                                     TextEncoding encoding, const DecodingOutcome& decoded) {
-  LaterUnshowable later = {{}, 0};
+  LaterUnshowable later = {};
   if (decoded.fault != kUnmappableCharacter) return later;
   // Where the text stopped: its line, and how many characters of it came
   // before.

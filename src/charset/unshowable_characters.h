@@ -20,12 +20,21 @@ struct PlacedCharacter {
   std::uint32_t character;
 };
 
+// The alphabets of which the handheld has no letter at all.
+enum Alphabet : unsigned char { kNoAlphabet, kCyrillicAlphabet, kGreekAlphabet };
+
+// The alphabet |character| is a letter of, among those; kNoAlphabet for any
+// other character.
+Alphabet AlphabetOf(std::uint32_t character);
+
 struct LaterUnshowable {
   std::vector<PlacedCharacter> named;  // the first kUnshowableCharactersNamed - 1
   int count;                           // all of them
+  std::vector<int> lines;              // the lines or rows they stand in, each once
+  unsigned alphabets;                  // 1 << the Alphabet of each
 };
 
-// Adds |character| at its place to |later|.
+// Adds |character| at its place to |later|, which starts empty ({}).
 void AddLaterUnshowable(const PlacedCharacter& character, LaterUnshowable& later);
 
 // Those of the file |bytes[0..length)| in |encoding|, which DecodeHandheldText

@@ -196,7 +196,17 @@ std::string HintText(const ReportEntry& entry) {
              "database";
     case kHintOnlyAnsiHoldsBytes:
       return "the database holds bytes 0x8E or 0x9E, which only an ANSI text holds, and its "
-             "other text would be read as UTF-8: qdconv did not write this database";
+             "other text would be read as UTF-8 or in another code page: qdconv did not write "
+             "this database";
+    case kHintAlphabetUnshowable: {
+      const std::string places = entry.inTable
+                                     ? NumberedPlaces("row", "rows", entry.numbers, entry.number)
+                                     : NumberedPlaces("line", "lines", entry.numbers, entry.number);
+      return FormattedText("the handheld has no %s letters: %s hold%s them; write the quiz in "
+                           "Latin letters (saving the file in another way cannot help)",
+                           entry.detail == kGreekAlphabet ? "Greek" : "Cyrillic", places.c_str(),
+                           entry.number == 1 ? "s" : "");
+    }
     case kHintEncodingCandidates:
       return EncodingCandidatesText(entry);
     case kHintEncodingMixed:

@@ -1,5 +1,8 @@
 #include "conversion/question_hints.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "conversion/line_rules.h"
 #include "database/database_header.h"
 
@@ -11,6 +14,28 @@ void ReportLaterUnshowable(const LaterUnshowable& later, bool inTable, Report& r
   entry.characters = later.named;
   entry.inTable = inTable;
   report.push_back(entry);
+}
+
+// When the character the text stopped at and every later one are letters
+// of one alphabet the handheld lacks, and there are words of them (three
+// letters at least, not a lone π), that is said once, with the lines or rows
+// that hold them: true.
+bool ReportAlphabetUnshowable(std::uint32_t character, const Place& place,
+                              const LaterUnshowable* later, bool inTable, Report& report) {
+  const Alphabet alphabet = AlphabetOf(character);
+  if (alphabet == kNoAlphabet || place.where == kInFileName) return false;
+  if (!later || later->count < 2 || later->alphabets != 1u << alphabet) return false;
+  std::vector<int> lines = {place.line};
+  for (const int line : later->lines) {
+    if (line != lines.back()) lines.push_back(line);
+  }
+  ReportEntry entry = EntryWithNumber(kHintAlphabetUnshowable, lines.size());
+  entry.detail = alphabet;
+  entry.inTable = inTable;
+  lines.resize(std::min<std::size_t>(lines.size(), kLinesNamedPerWarning));
+  entry.numbers = lines;
+  report.push_back(entry);
+  return true;
 }
 
 }  // namespace
@@ -38,6 +63,11 @@ void ReportTextFault(const DecodingOutcome& text, TextEncoding encoding, const R
     place = {kInCell, origin.faultRow, origin.faultColumn};
   } else {
     place = PlaceOfRecord(origin, recordNumber - 1);
+  }
+  if (fault == kUnmappableCharacter &&
+      ReportAlphabetUnshowable(text.faultCharacter, place, origin.laterUnshowable, inTable,
+                               report)) {
+    return;
   }
   if (fault == kUnmappableCharacter) {
     ReportEntry hint = EntryAt(kHintUnshowable, place);

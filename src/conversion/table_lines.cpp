@@ -28,7 +28,7 @@ void EndWithFault(const DecodingOutcome& fault, int row, int column, TableLines&
 // The characters the handheld cannot show in the questions and answers of
 // |pairs| from pair |from| on, but for the first, which stopped the lines.
 LaterUnshowable LaterUnshowableInTable(const std::vector<TablePair>& pairs, std::size_t from) {
-  LaterUnshowable later = {{}, 0};
+  LaterUnshowable later = {};
   bool first = true;
   for (std::size_t k = from; k < pairs.size(); ++k) {
     for (int column = 0; column < 2; ++column) {
@@ -47,7 +47,7 @@ void MakeTableLines(const TableOfQuestions& table, TableLines& out) {
   out.lines.clear();
   out.fault = {0, kNoTextFault, 0, 0};
   out.rows.clear();
-  out.laterUnshowable = {{}, 0};
+  out.laterUnshowable = {};
   out.faultRow = out.faultColumn = 0;
   if (table.nameFault.fault != kNoTextFault) {
     out.fault = table.nameFault;

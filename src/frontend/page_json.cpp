@@ -50,6 +50,7 @@ const char* const kKindNames[] = {
     "hint-unshowable",
     "hint-invalid-text",
     "hint-later-unshowable",
+    "hint-alphabet-unshowable",
     "hint-unclosed-quote",
     "hint-no-text",
     "hint-name-line-empty",

@@ -175,7 +175,8 @@ bool ReadRecordLines(DatabaseReader& reader, const std::string& databasePath, bo
 // |lines|, bytes of the handheld's character set, as the question file: in
 // UTF-8, or, when it holds a byte whose character the handheld cannot show
 // (Ž and ž: no UTF-8 question file can hold them), byte for byte, as qdconv
-// reads an ANSI file. False when those bytes would be read as UTF-8.
+// reads an ANSI file. False when qdconv would read those bytes otherwise
+// (as UTF-8, or in another code page).
 bool MakeQuestionText(const std::string& lines, RecoveryResult& result) {
   if (!std::memchr(lines.data(), 0x8E, lines.size()) &&
       !std::memchr(lines.data(), 0x9E, lines.size())) {

@@ -58,6 +58,8 @@ enum ReportKind : unsigned char {
   kHintUnshowable,            // place; character
   kHintInvalidText,           // place; detail: the TextEncoding; number: the byte offset
   kHintLaterUnshowable,       // characters (in cells when place.where is kInCell); number: all
+  // detail: the Alphabet; numbers: lines or rows holding its letters, number: all of them
+  kHintAlphabetUnshowable,
   kHintUnclosedQuote,         // place
   kHintNoText,
   kHintNameLineEmpty,

@@ -114,12 +114,17 @@ std::vector<RecoveryCase> Cases() {
                         "(0x8E, \"\xC5\xBD\", or 0x9E, \"\xC5\xBE\"), which no UTF-8 text holds: "
                         "the question file is written in Windows' code page 1252 (ANSI)");
   cases.push_back(ansi);
+  const std::string notWritable =
+      "the database holds bytes 0x8E or 0x9E, which only an ANSI text holds, and its other text "
+      "would be read as UTF-8 or in another code page: qdconv did not write this database";
   cases.push_back(RefusesAtARecord("BytesWithoutALetterThatReadAsUtf8",
                                    Database("Quiz", {"\xC2\x9E"}),
                                    "Text not writable as a question file\n",
-                                   Hint("the database holds bytes 0x8E or 0x9E, which only an "
-                                        "ANSI text holds, and its other text would be read as "
-                                        "UTF-8: qdconv did not write this database")));
+                                   Hint(notWritable)));
+  // In Central European, 0xB3 is a letter: S³ówka is Słówka.
+  cases.push_back(RefusesAtARecord("BytesWithoutALetterThatReadAsAnotherCodePage",
+                                   Database("Quiz", {"Z\x8Eljko ?", "S\xB3\xF3wka"}),
+                                   "Text not writable as a question file\n", Hint(notWritable)));
   cases.push_back(Writes("NameWithTheLineFeedOfEarlierVersions",
                          Database("Capitals\n", {"France?", "Paris"}), "Capitals", 1,
                          "Capitals\nFrance?\nParis"));

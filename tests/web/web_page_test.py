@@ -79,6 +79,7 @@ def question_files(source_dir):
         ("polish-ansi.txt", "Słówka\r\nJak się masz?\r\nDziękuję bardzo".encode("cp1250")),
         ("french-dos.txt", "Vocabulaire\r\nOù est-il allé ?\r\nÀ côté de l'hôtel".encode("cp850")),
         ("turkish-ansi.txt", "Selam\r\nGünaydın?\r\nGood morning".encode("cp1254")),
+        ("russian.txt", "Russian\nКак дела?\nХорошо\nСпасибо?".encode()),
         ("Łódź.txt", capitals()),
         ("quiz.old.txt", capitals()),
         ("blank-lines.txt", b"Capitales\nFrance ?\nParis\n\nEspagne ?\nMadrid\n\nItalie ?\nRome"),
