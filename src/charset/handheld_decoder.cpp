@@ -6,6 +6,7 @@
 #include "charset/code_page_1252.h"
 #include "charset/handheld_forms.h"
 #include "charset/code_pages.h"
+#include "charset/compositions.h"
 #include "charset/utf8.h"
 #include "charset/word_steps.h"
 
@@ -29,6 +30,19 @@ int DecodeUtf16Character(const unsigned char* bytes, std::size_t available,
   if (low < 0xDC00 || low > 0xDFFF) return kUtf8Invalid;
   character = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
   return 4;
+}
+
+// A combining mark after the letter it composes with (decomposed text, as
+// macOS writes it): the letter is taken back, and |character| becomes the
+// one they compose, in the mark's stead.
+void ComposeWithLetterBefore(const unsigned char* bytes, unsigned char*& out,
+                             std::uint32_t& character) {
+  std::uint32_t composed = 0;
+  if (IsCombiningMark(character) && out > bytes &&
+      ComposeCharacters(CharacterOfHandheldByte(out[-1]), character, composed)) {
+    --out;
+    character = composed;
+  }
 }
 
 // The byte of a decoded character, or the fault that ends the text there.
@@ -85,6 +99,7 @@ DecodingOutcome DecodeUtf16(unsigned char* bytes, std::size_t from, std::size_t 
   for (std::size_t in = from; in < length;) {
     std::uint32_t character = 0;
     const int taken = DecodeUtf16Character(bytes + in, length - in, bigEndian, character);
+    if (taken > 0) ComposeWithLetterBefore(bytes, out, character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
     if ((fault == kUnmappableCharacter && StoreHandheldForm(character, bytes, out, lists)) ||
@@ -146,6 +161,7 @@ DecodingOutcome DecodeUtf8(unsigned char* bytes, std::size_t from, std::size_t l
     std::uint32_t character = 0;
     const int taken =
         DecodeUtf8Character(next, static_cast<std::size_t>(end - next), character);
+    if (taken > 0) ComposeWithLetterBefore(bytes, out, character);
     unsigned char byte = 0;
     const TextFault fault = ByteOfDecodedCharacter(taken, character, byte);
     const std::size_t in = static_cast<std::size_t>(next - bytes);

@@ -10,6 +10,9 @@
 // has its lines end in CR alone, as old Mac programs write them; each of its
 // CRs becomes an LF. The text ends before its first 0x1A.
 //
+// A letter followed by a combining mark it composes with (decomposed text)
+// is the composed letter (charset/compositions.h), as in UTF-8 and UTF-16.
+//
 // A character the handheld lacks but whose meaning it has (a narrow no-break
 // space, a minus sign, a zero width space ...) is stored in its handheld form
 // (charset/handheld_forms.h). Decoding stops at the first other character

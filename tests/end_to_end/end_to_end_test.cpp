@@ -504,6 +504,16 @@ std::vector<Case> Cases() {
       Warning(readAs + "Cyrillic (Windows-1251)" + ifWrong) +
           Hint("the handheld has no Cyrillic letters: line 2 holds them; write the quiz in "
                "Latin letters (saving the file in another way cannot help)")));
+  // Decomposed text, as some Mac programs write it: a letter and a combining
+  // mark are the letter they compose.
+  cases.push_back(Converts("DecomposedText", "Cafe\xCC\x81\nQue\xCC\x81" "bec ?\nO\xCC\x80u\xCC\x80",
+                           "quiz.txt quiz.pdb Caf\xC3\xA9\n0\n1\nQuestions converted: 1\n",
+                           {"Caf\xE9", {"Qu\xE9" "bec ?", "\xD2\xF9"}}));
+  cases.push_back(Stops(
+      "DecomposedLetterTheHandheldLacks", "Quiz\nPan\xCC\x81stwo ?\nTak",
+      "quiz.txt quiz.pdb Quiz\n0\nCharacter the handheld cannot show at record : 1 \n",
+      Hint("line 2 holds \"\xC5\x84\" (U+0144), a character the handheld cannot show: "
+           "replace it")));
   // A whole alphabet beyond the handheld is said once, whatever the encoding.
   std::string russian = "Russian";
   for (int k = 0; k < 8; ++k) russian += "\n\xD0\x9A\xD0\xB0\xD0\xBA?";

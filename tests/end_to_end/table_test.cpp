@@ -58,6 +58,9 @@ std::vector<TableCase> Cases() {
   cases.push_back(Converts("Comma", "quiz.csv", "France?,Paris\r\nSpain?,Madrid\r\n", capitals));
   cases.push_back(Converts("Semicolon", "quiz.csv", "France?;Paris\nSpain?;Madrid, la capitale",
                            "quiz\nFrance?\nParis\nSpain?\nMadrid, la capitale"));
+  // A Mac writes file names decomposed: e and U+0301.
+  cases.push_back(Converts("DecomposedFileNameFromAMac", "Re\xCC\x81sume\xCC\x81.csv",
+                           "France?;Paris\n", "R\xC3\xA9sum\xC3\xA9\nFrance?\nParis"));
   cases.push_back(Converts("TabSeparated", "quiz.TSV", "France?\tParis\nSpain?\tMadrid", capitals));
   cases.push_back(Converts("QuotedSeparatorsAndDoubledQuotes", "quiz.csv",
                            "\"Paris, France?\",\"The \"\"City of Light\"\"\"\n",

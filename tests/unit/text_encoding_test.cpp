@@ -183,6 +183,10 @@ TEST(HandheldDecoderTest, DecodesToTheHandheldsBytesAndStopsAtAFault) {
       {"a byte the code page leaves undefined stops it", kWindows1253, "ab\xAA" "cd",
        {"ab", kInvalidText}},
       {"Mac Cyrillic 0x1A ends it", kMacCyrillic, "ab\x1A\xE0", {"ab", kNoTextFault}},
+      {"a letter and a combining mark are the letter they compose", kUtf8,
+       "Cafe\xCC\x81 O\xCC\x80u\xCC\x80", {"Caf\xE9 \xD2\xF9", kNoTextFault}},
+      {"so in UTF-16", kUtf16LittleEndianWithoutMark, S("e\0\x01\x03", 4), {"\xE9", kNoTextFault}},
+      {"a mark that composes nothing stops it", kUtf8, "L\xCC\xA6", {"L", kUnmappableCharacter}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Decode(c.encoding, c.bytes), c.decoded) << c.what;
@@ -205,6 +209,7 @@ TEST(HandheldDecoderTest, TellsWhereInTheFileAndWhichCharacterStoppedIt) {
        0x1F600},
       {"UTF-16 lone surrogate", kUtf16BigEndianWithoutMark, S("\0Q\xDC\x00", 4), 2, 0},
       {"UTF-16 odd last byte", kUtf16BigEndian, S("\xFE\xFF\0Q\0", 5), 4, 0},
+      {"a composed letter the handheld lacks, at its mark", kUtf8, "Pan\xCC\x81", 3, 0x144},
   };
   for (const auto& c : cases) {
     std::string bytes = c.bytes;
