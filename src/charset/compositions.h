@@ -16,4 +16,8 @@ inline bool IsCombiningMark(std::uint32_t character) {
 // The character |base| and |mark| compose; false when they compose none.
 bool ComposeCharacters(std::uint32_t base, std::uint32_t mark, std::uint32_t& composed);
 
+// |character| without its accents: the letter it is composed from, to the
+// last ("ế" is "e"); |character| itself when it is composed of none.
+std::uint32_t BaseLetter(std::uint32_t character);
+
 #endif  // QDCONV_CHARSET_COMPOSITIONS_H_

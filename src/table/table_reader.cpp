@@ -228,7 +228,7 @@ void ReadQuestionTable(const unsigned char* text, std::size_t length,
     }
     // Further columns are ignored: a row without question and answer is empty.
     if (IsBlank(pair.cells[0].text) && IsBlank(pair.cells[1].text)) continue;
-    if (firstRow && IsColumnHeading(pair.cells[0].text) && IsColumnHeading(pair.cells[1].text)) {
+    if (firstRow && IsColumnHeading(pair.cells[0]) && IsColumnHeading(pair.cells[1])) {
       table.notes.headingsRow = row;
       table.notes.headings[0] = pair.cells[0];
       table.notes.headings[1] = pair.cells[1];

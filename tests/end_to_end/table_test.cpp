@@ -117,6 +117,35 @@ std::vector<TableCase> Cases() {
                            "quiz\nHund\ndog",
                            "Warning: row 1 (\"Frage\", \"Antwort\") was taken as column headings: "
                            "it is not a question\n"));
+  // Headings in the languages of Europe, letters the handheld lacks included,
+  // in upper or lower case, with or without accents.
+  const struct {
+    const char* language;
+    const char* question;
+    const char* answer;
+  } headings[] = {
+      {"Polish", "Pytanie", "Odpowied\xC5\xBA"},
+      {"Czech", "Ot\xC3\xA1zka", "ODPOV\xC4\x9A\xC4\x8E"},
+      {"Hungarian", "K\xC3\xA9rd\xC3\xA9s", "Valasz"},
+      {"Romanian", "\xC3\x8Entrebare", "R\xC4\x83spuns"},
+      {"Turkish", "Soru", "Cevap"},
+      {"Lithuanian", "Klausimas", "Atsakymas"},
+      {"Finnish", "Kysymys", "Vastaus"},
+      {"Danish", "Sp\xC3\xB8rgsm\xC3\xA5l", "Svar"},
+      {"Russian", "\xD0\x92\xD0\xBE\xD0\xBF\xD1\x80\xD0\xBE\xD1\x81",
+       "\xD0\x9E\xD1\x82\xD0\xB2\xD0\xB5\xD1\x82"},
+      {"Greek", "\xCE\x95\xCF\x81\xCF\x8E\xCF\x84\xCE\xB7\xCF\x83\xCE\xB7",
+       "\xCE\x91\xCF\x80\xCE\xAC\xCE\xBD\xCF\x84\xCE\xB7\xCF\x83\xCE\xB7"},
+  };
+  for (const auto& heading : headings) {
+    cases.push_back(Converts(std::string("HeadingsIn") + heading.language, "quiz.csv",
+                             std::string(heading.question) + ";" + heading.answer +
+                                 "\r\nFrance?;Paris\r\n",
+                             "quiz\nFrance?\nParis",
+                             "Warning: row 1 (\"" + std::string(heading.question) + "\", \"" +
+                                 heading.answer + "\") was taken as column headings: it is not "
+                                 "a question\n"));
+  }
   cases.push_back(Converts("HeaderBlockWithHtml", "quiz.txt.tsv",
                            "#separator:tab\n#html:true\n#deck:Capitals\n"
                            "France<br>?\t<b>Paris</b> &amp; r&#233;gion &#xE9;le&nbsp;!\t<i>tag\n",
