@@ -1,5 +1,6 @@
 #include "charset/encoding_guess.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include "charset/code_page_statistics.h"
 #include "charset/code_pages.h"
 #include "charset/utf8.h"
+#include "charset/word_steps.h"
 
 namespace {
 
@@ -44,8 +46,13 @@ const long kNearReading = 24;
 // too when the choice is open.
 const long kOtherLanguagesReading = 160;
 
-// How many words beyond ASCII are weighed.
+// How many words beyond ASCII are weighed: all of them, up to this many;
+// after the first few, only in the readings and languages not far behind.
 const int kMostWords = 400;
+const int kWordsBeforePruning = 32;
+const long kReadingFarBehind = 800;
+const long kLanguageFarBehind = 240;
+const long kFarBehind = 1L << 40;
 
 bool IsDos(TextEncoding e) { return e == kDos437 || e == kDos850 || e == kDos852 || e == kDos866; }
 bool IsMac(TextEncoding e) {
@@ -58,6 +65,20 @@ bool IsWordByte(unsigned char byte) { return byte >= 0x80 || std::isalpha(byte);
 struct HighBytes {
   bool held[128];
 };
+
+HighBytes HighBytesOf(const unsigned char* bytes, std::size_t length) {
+  // Every byte marked, ASCII in a table of its own: no branch a byte.
+  bool held[256] = {};
+  std::size_t i = FindHighByte(bytes, 0, length);
+  for (; length - i >= 8; i += 8) {
+    if (LeadingAsciiOfEight(bytes + i) == 8) continue;
+    for (std::size_t k = 0; k < 8; ++k) held[bytes[i + k]] = true;
+  }
+  for (; i < length; ++i) held[bytes[i]] = true;
+  HighBytes high;
+  std::copy(held + 0x80, held + 0x100, high.held);
+  return high;
+}
 
 bool SameCharacter(TextEncoding a, TextEncoding b, unsigned char byte) {
   std::uint32_t first = 0, second = 0;
@@ -227,11 +248,7 @@ EncodingDecision Decided(TextEncoding encoding, bool guessed) {
 
 EncodingDecision GuessCodePage(const unsigned char* bytes, std::size_t length,
                                const EncodingChoice& choice) {
-  HighBytes high = {};
-  for (std::size_t i = FindHighByte(bytes, 0, length); i < length;
-       i = FindHighByte(bytes, i + 1, length)) {
-    high.held[bytes[i] - 0x80] = true;
-  }
+  const HighBytes high = HighBytesOf(bytes, length);
   // Each reading is as likely as the language it reads best in.
   const int kMostLanguages = 16;
   long costs[kReadingCount];
@@ -242,27 +259,52 @@ EncodingDecision GuessCodePage(const unsigned char* bytes, std::size_t length,
     possible[r] = Defined(kReadings[r], high);
     costs[r] = Favour(kReadings[r], choice, ends);
   }
+  // The languages each reading is weighed in; once the first words have
+  // told, those far behind the reading's best, and readings far behind the
+  // best one, are weighed no more.
+  bool weighed[kReadingCount][kMostLanguages] = {};
+  for (int r = 0; r < kReadingCount; ++r) {
+    for (int l = 0; l < LanguagesOfCodePage(kReadings[r]).count && l < kMostLanguages; ++l) {
+      weighed[r][l] = possible[r];
+    }
+  }
+  const auto bestLanguage = [&](int r) {
+    long best = kFarBehind;
+    for (int l = 0; l < kMostLanguages; ++l) {
+      if (weighed[r][l]) best = std::min(best, languageCosts[r][l]);
+    }
+    return best;
+  };
   int words = 0;
   for (std::size_t i = FindHighByte(bytes, 0, length); i < length && words < kMostWords;
-       i = FindHighByte(bytes, i, length), ++words) {
+       i = FindHighByte(bytes, i, length)) {
     std::size_t start = i, end = i + 1;
     while (start > 0 && IsWordByte(bytes[start - 1])) --start;
     while (end < length && IsWordByte(bytes[end])) ++end;
     for (int r = 0; r < kReadingCount; ++r) {
-      if (!possible[r]) continue;
       const LanguageModels& languages = LanguagesOfCodePage(kReadings[r]);
-      for (int l = 0; l < languages.count && l < kMostLanguages; ++l) {
+      for (int l = 0; l < kMostLanguages; ++l) {
+        if (!weighed[r][l]) continue;
         languageCosts[r][l] += CostOfSegment(bytes + start, end - start, languages.languages[l]);
       }
     }
     i = end;
+    if (++words != kWordsBeforePruning) continue;
+    long leader = kFarBehind;
+    for (int r = 0; r < kReadingCount; ++r) {
+      if (possible[r]) leader = std::min(leader, costs[r] + bestLanguage(r));
+    }
+    for (int r = 0; r < kReadingCount; ++r) {
+      const long best = bestLanguage(r);
+      const bool behind = costs[r] + best - leader > kReadingFarBehind;
+      for (int l = 0; l < kMostLanguages; ++l) {
+        weighed[r][l] = weighed[r][l] && !behind && languageCosts[r][l] - best <= kLanguageFarBehind;
+      }
+    }
   }
   for (int r = 0; r < kReadingCount; ++r) {
-    const LanguageModels& languages = LanguagesOfCodePage(kReadings[r]);
-    long best = languageCosts[r][0];
-    for (int l = 1; l < languages.count && l < kMostLanguages; ++l) {
-      if (languageCosts[r][l] < best) best = languageCosts[r][l];
-    }
+    const long best = bestLanguage(r);
+    possible[r] = possible[r] && best != kFarBehind;
     costs[r] += best;
   }
   int best = -1;
