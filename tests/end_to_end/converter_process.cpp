@@ -106,6 +106,9 @@ ConverterRun RunProgram(const std::string& programCommand, const std::string& fo
   std::string command = "cd " + ShellQuote(folder + "/" + options.subfolder) + " && ";
   command += options.before + " ";
   if (!options.environment.empty()) command += "env " + options.environment + " ";
+  // Before setpriv: a program it starts may start no other from a folder
+  // only root may search.
+  if (!IsWindowsRun()) command += "env LC_ALL=" + options.locale + " ";
   if (options.unprivileged && geteuid() == 0) {
     std::filesystem::permissions(folder, std::filesystem::perms::others_read |
                                              std::filesystem::perms::others_exec,
@@ -117,8 +120,6 @@ ConverterRun RunProgram(const std::string& programCommand, const std::string& fo
   const std::size_t at = program.find(wineLocale);
   if (IsWindowsRun() && at != std::string::npos) {
     program.replace(at, wineLocale.size(), "LC_ALL=" + options.locale);
-  } else if (!IsWindowsRun()) {
-    command += "env LC_ALL=" + options.locale + " ";
   }
   command += program;
   for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
