@@ -115,6 +115,10 @@ WORD_JOINERS = set("\u2019\u02bc\u2010\u2011")
 MIDDLE_DOT = "\u00b7"
 
 
+# Signs that stand apart from words: a bullet, a dagger, per mille.
+APART_SIGNS = set("\u2022\u2020\u2021\u2030")
+
+
 # Signs that stand at a word's edge: quotation marks, Spanish ¿ and ¡.
 def is_quotation_sign(character):
     c = chr(character)
@@ -206,6 +210,8 @@ def letters_of(table, alphabet):
                 row.append(0x7E)
             elif byte >= 0x80 and chr(c) == MIDDLE_DOT:
                 row.append(0x7C)
+            elif byte >= 0x80 and chr(c) in APART_SIGNS:
+                row.append(0x7B)
             elif byte >= 0x80 and is_quotation_sign(c):
                 row.append(0x7D)
             else:
@@ -248,7 +254,8 @@ def main():
     out.write("// Each byte's letter in a language's alphabet: 0 not a letter, 1 to n the\n"
               "// alphabet's letters, n + 1 a letter outside it; 0x80 marks a capital;\n"
               "// 0x7F: a sign that text hardly holds; 0x7E: a sign that joins words;\n"
-              "// 0x7D: a sign at a word's edge; 0x7C: the middle dot.\n")
+              "// 0x7D: a sign at a word's edge; 0x7C: the middle dot; 0x7B: a sign\n"
+              "// that stands apart from words.\n")
     for cp, family in CODE_PAGES:
         languages = dict(FAMILIES)[family]
         for language, _ in languages:

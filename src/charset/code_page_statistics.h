@@ -15,13 +15,15 @@
 // for a letter outside it), with kCapitalLetter set for a capital.
 // kWordJoiner: a sign that stands inside words (an apostrophe, a hyphen);
 // kQuotationSign: one at a word's edge (quotation marks, ¿ and ¡);
-// kMiddleDot: the sign Catalan writes between two l's (col·legi). Every
+// kMiddleDot: the sign Catalan writes between two l's (col·legi);
+// kApartSign: one that stands apart from words (a bullet, a dagger). Every
 // alphabet starts a to z: 'l' is letter 12.
 const unsigned char kCapitalLetter = 0x80;
 const unsigned char kOddSign = 0x7F;
 const unsigned char kWordJoiner = 0x7E;
 const unsigned char kQuotationSign = 0x7D;
 const unsigned char kMiddleDot = 0x7C;
+const unsigned char kApartSign = 0x7B;
 const int kLetterL = 12;
 
 // One language in one code page: |letters| for each byte, and

@@ -107,7 +107,7 @@ bool Defined(TextEncoding encoding, const HighBytes& high) {
 
 bool IsLetter(unsigned char letter) {
   return letter != 0 && letter != kOddSign && letter != kWordJoiner &&
-         letter != kQuotationSign && letter != kMiddleDot;
+         letter != kQuotationSign && letter != kMiddleDot && letter != kApartSign;
 }
 
 // How unlikely the word bytes |segment[0..length)| are in a language.
@@ -131,9 +131,9 @@ long CostOfSegment(const unsigned char* segment, std::size_t length,
           (letter == kMiddleDot && previous == kLetterL &&
            (letters[segment[i + 1]] & ~kCapitalLetter) == kLetterL);
       if (high && (previous != 0 || letterNext) && !(between && joins)) {
-        cost += between                    ? kSignBetweenLetters
-                : letter == kQuotationSign ? kQuotationTouchingWord
-                                           : kSignTouchingWord;
+        cost += between || letter == kApartSign ? kSignBetweenLetters
+                : letter == kQuotationSign        ? kQuotationTouchingWord
+                                                  : kSignTouchingWord;
       }
       if (previous != 0) cost += language.costs[previous * language.size];
       previous = 0;

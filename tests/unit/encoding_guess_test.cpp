@@ -43,6 +43,8 @@ const char kFrenchDos[] = "Vocabulaire\r\nO\x97 est-il all\x82 ?\r\n\xB7 c\x93t\
 const char kPolishDos[] = "S\x88\xA2wka\r\nJak si\xA9 masz?\r\nDzi\xA9kuj\xA9 bardzo";
 const char kItalianDos[] =
     "Verbi\r\nCosa far\x95 domani ?\r\nAndr\x95 in citt\x85, perch\x82 \x8A festa";
+const char kItalianDosBullet[] = "Verbi\r\nSvi\x95 ?\r\nTroverebbe";
+const char kFrenchBullets[] = "Liste\r\n\x95 Paris ?\r\n\x95 Oui";
 const char kDutchMac[] = "Woorden\n\xD2Gellicum\xD3 is een plaats?\nJa, in de Betuwe";
 const char kFrenchApostrophes[] =
     "Vocabulaire\r\nQu\x92" "est-ce qu\x92il y a ?\r\nC\x92" "est l\x92heure";
@@ -84,6 +86,10 @@ TEST(DecideTextEncodingTest, ReadsEachFileInTheCodePageItsWordsMakePlausible) {
       {"French from DOS", kFrenchDos, kBytesAsTheyAre, kDos850, true},
       {"Polish from DOS", kPolishDos, kWindows1250, kDos852, true},
       {"Italian from DOS, its letters signs in 1252", kItalianDos, kBytesAsTheyAre, kDos850, true},
+      {"Italian from DOS whose \xC3\xB2 is a bullet in 1252", kItalianDosBullet, kBytesAsTheyAre,
+       kDos850, true},
+      {"French with bullets apart from words", kFrenchBullets, kBytesAsTheyAre, kBytesAsTheyAre,
+       false},
       {"Dutch from TextEdit, curly quotes capitals in 1252", kDutchMac, kBytesAsTheyAre,
        kMacRoman, true},
       {"French whose only signs are apostrophes", kFrenchApostrophes, kBytesAsTheyAre,
