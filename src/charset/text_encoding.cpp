@@ -89,30 +89,8 @@ TextEncoding DetectTextEncoding(const unsigned char* bytes, std::size_t length) 
 }
 
 std::size_t ByteOrderMarkLength(TextEncoding encoding) {
-  switch (encoding) {
-    case kUtf8WithByteOrderMark:
-      return 3;
-    case kUtf16LittleEndian:
-    case kUtf16BigEndian:
-      return 2;
-    case kBytesAsTheyAre:
-    case kUtf8:
-    case kUtf16LittleEndianWithoutMark:
-    case kUtf16BigEndianWithoutMark:
-    case kMacRoman:
-    case kWindows1250:
-    case kWindows1251:
-    case kWindows1253:
-    case kWindows1254:
-    case kWindows1257:
-    case kDos437:
-    case kDos850:
-    case kDos852:
-    case kDos866:
-    case kMacCentralEuropean:
-    case kMacCyrillic:
-      break;
-  }
+  if (encoding == kUtf8WithByteOrderMark) return 3;
+  if (encoding == kUtf16LittleEndian || encoding == kUtf16BigEndian) return 2;
   return 0;
 }
 
