@@ -52,7 +52,7 @@ const int kMostWords = 400;
 const int kWordsBeforePruning = 32;
 const long kReadingFarBehind = 800;
 const long kLanguageFarBehind = 240;
-const long kFarBehind = 1L << 40;
+const long kFarBehind = 1L << 30;  // long may be 32 bits (Windows, WebAssembly)
 
 bool IsDos(TextEncoding e) { return e == kDos437 || e == kDos850 || e == kDos852 || e == kDos866; }
 bool IsMac(TextEncoding e) {
