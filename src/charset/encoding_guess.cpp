@@ -128,7 +128,7 @@ long CostOfSegment(const unsigned char* segment, std::size_t length,
       const bool between = previous != 0 && letterNext;
       const bool joins =
           letter == kWordJoiner ||
-          (letter == kMiddleDot && previous == kLetterL &&
+          (letter == kMiddleDot && previous == kLetterL && letterNext &&
            (letters[segment[i + 1]] & ~kCapitalLetter) == kLetterL);
       if (high && (previous != 0 || letterNext) && !(between && joins)) {
         cost += between || letter == kApartSign ? kSignBetweenLetters

@@ -104,6 +104,8 @@ TEST(DecideTextEncodingTest, ReadsEachFileInTheCodePageItsWordsMakePlausible) {
       {"Spanish on a Polish machine, its \xE1 a middle dot on a Mac", kSpanish, kWindows1250,
        kBytesAsTheyAre, false},
       {"Catalan, a middle dot between two l's", kCatalan, kBytesAsTheyAre, kBytesAsTheyAre, false},
+      {"a middle dot after an l that ends the file", std::string(kCatalan) + " col\xB7",
+       kBytesAsTheyAre, kBytesAsTheyAre, false},
       {"Hungarian in letters Western has too, on a Hungarian machine", kHungarian, kWindows1250,
        kBytesAsTheyAre, false},
   };
